@@ -1,0 +1,32 @@
+BUILD ?= build
+JOBS ?= $(shell nproc)
+export ALSOFT_DRIVERS ?= null
+
+.PHONY: all bootstrap build run test bench test-sanitize clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+build: bootstrap
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ]; then echo "torve: no display found (DISPLAY is not set); start it from a graphical session."; exit 1; fi
+	@cd $(BUILD)/game && ALSOFT_DRIVERS= ./torve
+
+test: build
+	@cd $(BUILD) && ../scripts/with-xvfb ctest --output-on-failure -j $(JOBS) --timeout 600
+
+bench: build
+	@$(BUILD)/torve-bench
+
+test-sanitize: bootstrap
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTORVE_SANITIZE=ON >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	@cd build-sanitize && ../scripts/with-xvfb ctest --output-on-failure -j $(JOBS) --timeout 1200
+
+clean:
+	rm -rf $(BUILD) build-sanitize

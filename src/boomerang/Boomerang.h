@@ -1,0 +1,32 @@
+#pragma once
+
+#include <SFML/System/Vector2.hpp>
+
+#include "platform/GameWindow.h"
+#include "platform/Sprite.h"
+#include "world/LevelObject.h"
+
+// Thrown towards the pointer, flies out while the button is held, homes back, bounces off
+// anything solid but pencil, and rubs out pencil around itself.
+class Boomerang {
+public:
+    Boomerang();
+
+    void throwAt(GameWindow& window, sf::Vector2f centre);
+    void updateFlight(GameWindow& window, sf::Vector2f centre, ObjectList& list);
+    void draw(GameWindow& window);
+
+    bool ready = true;
+    int cooldown = 500;
+    float cooldownTimer = 0;
+    float x = 0, y = 0;
+    float dirX = 0, dirY = 0;
+    float width = 0, height = 0;
+    double speed = 12;
+    int returnTime = 300;
+    float spawnLength = 10;
+    float flightTime = 0;
+    int eraseRadius = 50;
+    Image image, glowImage;
+    Sprite sprite, glowSprite;
+};

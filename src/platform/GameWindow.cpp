@@ -1,0 +1,14 @@
+#include "platform/GameWindow.h"
+
+sf::Vector2f GameWindow::mapPixelToCoords(int px, int py) const { return mapPixelToCoords(px, py, view()); }
+
+sf::Vector2f GameWindow::mapPixelToCoords(int px, int py, const sf::View& v) const {
+    const float w = static_cast<float>(width()), h = static_cast<float>(height());
+    const sf::FloatRect& vp = v.getViewport();
+    const sf::IntRect viewport(static_cast<int>(0.5f + w * vp.left), static_cast<int>(0.5f + h * vp.top),
+                               static_cast<int>(0.5f + w * vp.width), static_cast<int>(0.5f + h * vp.height));
+    sf::Vector2f normalized;
+    normalized.x = -1.f + 2.f * (static_cast<float>(px) - static_cast<float>(viewport.left)) / static_cast<float>(viewport.width);
+    normalized.y = 1.f - 2.f * (static_cast<float>(py) - static_cast<float>(viewport.top)) / static_cast<float>(viewport.height);
+    return v.getInverseTransform().transformPoint(normalized);
+}

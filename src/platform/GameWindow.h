@@ -1,0 +1,43 @@
+#pragma once
+
+#include <SFML/Graphics/View.hpp>
+#include <SFML/System/Vector2.hpp>
+
+#include "platform/Input.h"
+#include "platform/Sprite.h"
+
+// All the game knows of its window: polled input, size, the current view, frame time,
+// drawing of sprites, closing and re-creation. SfmlWindow is the real one; HeadlessWindow
+// runs the same game code in tests and tools.
+class GameWindow {
+public:
+    virtual ~GameWindow() = default;
+
+    virtual const InputState& input() const = 0;
+    bool isKeyDown(Key k) const { return input().key(k); }
+    bool isMouseButtonDown(MouseButton b) const { return input().button(b); }
+    int mouseX() const { return input().mouseX; }
+    int mouseY() const { return input().mouseY; }
+
+    virtual unsigned width() const = 0;
+    virtual unsigned height() const = 0;
+    virtual const sf::View& view() const = 0;
+    virtual void setView(const sf::View& view) = 0;
+    // Window pixel to view coordinates, the same maths as SFML's.
+    sf::Vector2f mapPixelToCoords(int px, int py) const;
+    sf::Vector2f mapPixelToCoords(int px, int py, const sf::View& view) const;
+
+    // Seconds the last frame took.
+    virtual float frameSeconds() const = 0;
+
+    // Frame rhythm, driven by the frame loop.
+    virtual void processEvents() = 0;
+    virtual void clear() = 0;
+    virtual void draw(const Sprite& sprite) = 0;
+    virtual void display() = 0;
+
+    virtual bool isOpen() const = 0;
+    virtual void close() = 0;
+    // Creates the window anew at its current size (options screen).
+    virtual void recreate(bool fullscreen, unsigned frameLimit) = 0;
+};

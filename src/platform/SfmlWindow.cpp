@@ -1,0 +1,201 @@
+#include "platform/SfmlWindow.h"
+
+#include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Window/Event.hpp>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+SfmlWindow* gActive = nullptr;
+
+bool keyFor(sf::Keyboard::Key code, Key& out) {
+    switch (code) {
+        case sf::Keyboard::A: out = Key::A; return true;
+        case sf::Keyboard::D: out = Key::D; return true;
+        case sf::Keyboard::W: out = Key::W; return true;
+        case sf::Keyboard::S: out = Key::S; return true;
+        case sf::Keyboard::R: out = Key::R; return true;
+        case sf::Keyboard::Space: out = Key::Space; return true;
+        case sf::Keyboard::Escape: out = Key::Escape; return true;
+        default: return false;
+    }
+}
+
+bool buttonFor(sf::Mouse::Button code, MouseButton& out) {
+    if (code == sf::Mouse::Left) out = MouseButton::Left;
+    else if (code == sf::Mouse::Right) out = MouseButton::Right;
+    else return false;
+    return true;
+}
+}  // namespace
+
+SfmlWindow::SfmlWindow(unsigned width, unsigned height, bool fullscreen) {
+    open(width, height, fullscreen, 60);
+    gActive = this;
+    Image::setReleaseHook(&SfmlWindow::releaseImage);
+}
+
+SfmlWindow::~SfmlWindow() {
+    Image::setReleaseHook(nullptr);
+    gActive = nullptr;
+    textures_.clear();
+}
+
+void SfmlWindow::releaseImage(std::uint64_t id) {
+    if (gActive) gActive->textures_.erase(id);
+}
+
+void SfmlWindow::open(unsigned width, unsigned height, bool fullscreen, unsigned frameLimit) {
+    const sf::Uint32 style = fullscreen ? sf::Style::Fullscreen : (sf::Style::Resize | sf::Style::Close);
+    window_.create(sf::VideoMode(width, height, 32), "Torve", style, sf::ContextSettings(24, 8, 0));
+    // Re-creation resets these, so they are set every time.
+    window_.setVerticalSyncEnabled(true);
+    window_.setFramerateLimit(frameLimit);
+    window_.setKeyRepeatEnabled(false);
+    focused_ = window_.hasFocus();
+    input_.releaseAll();
+}
+
+void SfmlWindow::recreate(bool fullscreen, unsigned frameLimit) {
+    const sf::Vector2u size = window_.getSize();
+    open(size.x, size.y, fullscreen, frameLimit);
+}
+
+void SfmlWindow::processEvents() {
+    sf::Event event;
+    while (window_.pollEvent(event)) {
+        Key key;
+        MouseButton button;
+        switch (event.type) {
+            case sf::Event::Closed: window_.close(); break;
+            case sf::Event::LostFocus:
+                focused_ = false;
+                input_.releaseAll();
+                break;
+            case sf::Event::GainedFocus: focused_ = true; break;
+            case sf::Event::KeyPressed:
+                if (focused_ && keyFor(event.key.code, key)) input_.setKey(key, true);
+                break;
+            case sf::Event::KeyReleased:
+                if (keyFor(event.key.code, key)) input_.setKey(key, false);
+                break;
+            case sf::Event::MouseButtonPressed:
+                if (focused_ && buttonFor(event.mouseButton.button, button)) input_.setButton(button, true);
+                input_.mouseX = event.mouseButton.x;
+                input_.mouseY = event.mouseButton.y;
+                break;
+            case sf::Event::MouseButtonReleased:
+                if (buttonFor(event.mouseButton.button, button)) input_.setButton(button, false);
+                input_.mouseX = event.mouseButton.x;
+                input_.mouseY = event.mouseButton.y;
+                break;
+            case sf::Event::MouseMoved:
+                input_.mouseX = event.mouseMove.x;
+                input_.mouseY = event.mouseMove.y;
+                break;
+            default: break;
+        }
+    }
+}
+
+void SfmlWindow::clear() { window_.clear(sf::Color::White); }
+
+void SfmlWindow::display() {
+    window_.display();
+    frameSeconds_ = frameClock_.restart().asSeconds();
+}
+
+SfmlWindow::TextureSet& SfmlWindow::texturesFor(const Image& image) {
+    auto [it, fresh] = textures_.try_emplace(image.id());
+    TextureSet& set = it->second;
+    if (fresh || set.width != image.width() || set.height != image.height()) {
+        set.width = image.width();
+        set.height = image.height();
+        set.columns = static_cast<int>((image.width() + kTileSize - 1) / kTileSize);
+        set.rows = static_cast<int>((image.height() + kTileSize - 1) / kTileSize);
+        set.tiles.clear();
+        for (int r = 0; r < set.rows; ++r)
+            for (int c = 0; c < set.columns; ++c) {
+                auto tile = std::make_unique<sf::Texture>();
+                const unsigned tw = std::min<unsigned>(kTileSize, image.width() - c * kTileSize);
+                const unsigned th = std::min<unsigned>(kTileSize, image.height() - r * kTileSize);
+                tile->create(tw, th);
+                set.tiles.push_back(std::move(tile));
+            }
+        image.takeDirty();
+        upload(set, image, IntRect{0, 0, static_cast<int>(image.width()), static_cast<int>(image.height())});
+        set.revision = image.revision();
+        set.smooth = !image.smooth();  // forces the flag below
+    } else if (set.revision != image.revision()) {
+        upload(set, image, image.takeDirty());
+        set.revision = image.revision();
+    }
+    if (set.smooth != image.smooth()) {
+        for (auto& tile : set.tiles) tile->setSmooth(image.smooth());
+        set.smooth = image.smooth();
+    }
+    return set;
+}
+
+void SfmlWindow::upload(TextureSet& set, const Image& image, const IntRect& area) {
+    if (area.empty()) return;
+    const int c0 = area.left / kTileSize, c1 = (area.left + area.width - 1) / kTileSize;
+    const int r0 = area.top / kTileSize, r1 = (area.top + area.height - 1) / kTileSize;
+    for (int r = r0; r <= r1 && r < set.rows; ++r)
+        for (int c = c0; c <= c1 && c < set.columns; ++c) {
+            const int tx = c * kTileSize, ty = r * kTileSize;
+            const int left = std::max(area.left, tx), top = std::max(area.top, ty);
+            const int right = std::min({area.left + area.width, tx + kTileSize, static_cast<int>(image.width())});
+            const int bottom = std::min({area.top + area.height, ty + kTileSize, static_cast<int>(image.height())});
+            if (right <= left || bottom <= top) continue;
+            const size_t rowBytes = static_cast<size_t>(right - left) * 4;
+            staging_.resize(rowBytes * static_cast<size_t>(bottom - top));
+            for (int y = top; y < bottom; ++y)
+                std::memcpy(&staging_[rowBytes * static_cast<size_t>(y - top)],
+                            image.pixels() + (static_cast<size_t>(y) * image.width() + left) * 4, rowBytes);
+            set.tiles[static_cast<size_t>(r * set.columns + c)]->update(
+                staging_.data(), static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top),
+                static_cast<unsigned>(left - tx), static_cast<unsigned>(top - ty));
+            uploadedBytes_ += staging_.size();
+        }
+}
+
+void SfmlWindow::draw(const Sprite& sprite) {
+    if (!sprite.image || sprite.rect.empty() || sprite.image->width() == 0) return;
+    const Image& image = *sprite.image;
+    // Clip the source rectangle to the picture, as a texture would.
+    const int srcLeft = std::max(sprite.rect.left, 0), srcTop = std::max(sprite.rect.top, 0);
+    const int srcRight = std::min(sprite.rect.left + sprite.rect.width, static_cast<int>(image.width()));
+    const int srcBottom = std::min(sprite.rect.top + sprite.rect.height, static_cast<int>(image.height()));
+    if (srcRight <= srcLeft || srcBottom <= srcTop) return;
+
+    TextureSet& set = texturesFor(image);
+    const sf::View& v = window_.getView();
+    const float viewLeft = v.getCenter().x - v.getSize().x / 2, viewTop = v.getCenter().y - v.getSize().y / 2;
+    const float viewRight = viewLeft + v.getSize().x, viewBottom = viewTop + v.getSize().y;
+    const bool unrotated = v.getRotation() == 0.f;
+
+    const int c0 = srcLeft / kTileSize, c1 = (srcRight - 1) / kTileSize;
+    const int r0 = srcTop / kTileSize, r1 = (srcBottom - 1) / kTileSize;
+    for (int r = r0; r <= r1; ++r)
+        for (int c = c0; c <= c1; ++c) {
+            const int tx = c * kTileSize, ty = r * kTileSize;
+            const int left = std::max(srcLeft, tx), top = std::max(srcTop, ty);
+            const int right = std::min(srcRight, tx + kTileSize), bottom = std::min(srcBottom, ty + kTileSize);
+            // Offsets inside the sprite's own rectangle; a mirrored sprite reads them from the right.
+            const float u = static_cast<float>(sprite.flipX ? sprite.rect.left + sprite.rect.width - right : left - sprite.rect.left);
+            const float px = sprite.x + u * sprite.scaleX;
+            const float py = sprite.y + static_cast<float>(top - sprite.rect.top) * sprite.scaleY;
+            const float pw = static_cast<float>(right - left) * sprite.scaleX, ph = static_cast<float>(bottom - top) * sprite.scaleY;
+            if (unrotated && (px >= viewRight || py >= viewBottom || px + pw <= viewLeft || py + ph <= viewTop)) continue;
+            sf::Sprite piece(*set.tiles[static_cast<size_t>(r * set.columns + c)]);
+            if (sprite.flipX)
+                piece.setTextureRect(sf::IntRect(right - tx, top - ty, -(right - left), bottom - top));
+            else
+                piece.setTextureRect(sf::IntRect(left - tx, top - ty, right - left, bottom - top));
+            piece.setPosition(px, py);
+            piece.setScale(sprite.scaleX, sprite.scaleY);
+            piece.setColor(sf::Color(sprite.color.r, sprite.color.g, sprite.color.b, sprite.color.a));
+            window_.draw(piece);
+        }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <SFML/System/Clock.hpp>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/GameWindow.h"
+
+// The real window. Input comes from the window's events and is dropped when the window
+// loses focus. Images become textures lazily, cut into tiles; after pixels change only the
+// touched tiles are uploaded again, and a destroyed image takes its textures with it.
+class SfmlWindow : public GameWindow {
+public:
+    static constexpr int kTileSize = 256;
+
+    SfmlWindow(unsigned width, unsigned height, bool fullscreen);
+    ~SfmlWindow() override;
+
+    const InputState& input() const override { return input_; }
+    unsigned width() const override { return window_.getSize().x; }
+    unsigned height() const override { return window_.getSize().y; }
+    const sf::View& view() const override { return window_.getView(); }
+    void setView(const sf::View& view) override { window_.setView(view); }
+    float frameSeconds() const override { return frameSeconds_; }
+
+    void processEvents() override;
+    void clear() override;
+    void draw(const Sprite& sprite) override;
+    void display() override;
+
+    bool isOpen() const override { return window_.isOpen(); }
+    void close() override { window_.close(); }
+    void recreate(bool fullscreen, unsigned frameLimit) override;
+
+    sf::RenderWindow& renderWindow() { return window_; }
+    // Bytes sent to the GPU since start, for measuring uploads.
+    std::uint64_t uploadedBytes() const { return uploadedBytes_; }
+    size_t textureCount() const { return textures_.size(); }
+
+private:
+    struct TextureSet {
+        std::uint64_t revision = 0;
+        unsigned width = 0, height = 0;
+        int columns = 0, rows = 0;
+        bool smooth = false;
+        std::vector<std::unique_ptr<sf::Texture>> tiles;
+    };
+
+    void open(unsigned width, unsigned height, bool fullscreen, unsigned frameLimit);
+    TextureSet& texturesFor(const Image& image);
+    void upload(TextureSet& set, const Image& image, const IntRect& area);
+    static void releaseImage(std::uint64_t id);
+
+    sf::RenderWindow window_;
+    InputState input_;
+    bool focused_ = false;
+    sf::Clock frameClock_;
+    float frameSeconds_ = 1.f / 60.f;
+    std::unordered_map<std::uint64_t, TextureSet> textures_;
+    std::vector<std::uint8_t> staging_;
+    std::uint64_t uploadedBytes_ = 0;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+
+#include "boomerang/Boomerang.h"
+#include "platform/GameWindow.h"
+#include "platform/Sprite.h"
+#include "resources/SpriteAnimation.h"
+#include "world/LevelObject.h"
+
+// The character: a box that runs, jumps, climbs drawn slopes and throws the boomerang.
+class Player {
+public:
+    Player();
+
+    void reset(int x, int y, bool standing);
+    void gravityStep(ObjectList& list);
+    void update(GameWindow& window, ObjectList& list);
+    void moveAndResolve(ObjectList& list, float dx, float dy);
+    void draw(GameWindow& window);
+
+    double maxGravity = 0, gravity = 0, friction = 0, jumpPower = 0, runSpeed = 0;
+    int hillwalk = 0;
+    float x = 200, y = 200;
+    float width = 0, height = 0;
+    float frameWidth = 0, frameHeight = 0;
+    int carriedKey = -1;
+    float animationFps = 0;
+    int pickupCounter = 0;
+    int actionArmed = 0;
+    float jumpDelay = 0;
+    float fallAccel = 0;
+    float vx = 0, vy = 0;
+    float prevX = 0, prevY = 0;
+    bool jumpArmed = false;
+    float now = 0;
+    float coyoteDeadline = 0;
+    bool coyoteSet = false;
+    GameClock clock;
+    char facing = 'D';
+    bool horizontalEnabled = true;
+    int ceilingSlide = 0;
+    std::string animName, prevAnimName;
+
+    Image sheetImage, sheetImage2;
+    Sprite sheetSprite, sheetSprite2;
+    SpriteAnimation animation;
+    int rowOffset = 0;
+
+    Boomerang boomerang;
+};

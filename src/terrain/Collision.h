@@ -1,0 +1,28 @@
+#pragma once
+
+#include "world/LevelObject.h"
+
+// Result of every pixel query.
+struct CollisionHit {
+    int index = -1;
+    int hitX = -9999, hitY = -9999;
+    float speedX = 0, speedY = 0;
+    int kind = 0;
+    bool hit = false;
+    int count = 0;
+};
+
+// The first solid pixel in the box in the direction of motion (dirY decides before dirX;
+// both zero never hits). Boxes are integers: callers truncate toward zero.
+CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY);
+// As queryBox for the boomerang: any non-zero alpha, pencil ignored, camera triggers reported,
+// pixels nearer than `radius` to the box centre by approxSqrt.
+CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY);
+// The bit-level square root estimate that shapes collision and erase circles.
+float approxSqrt(float v);
+
+bool objectOverlaps(const ObjectList& list, int index, int x, int y, int w, int h);
+int findOtherPlatform(const ObjectList& list, int x, int y, int w, int h, int excluded);
+int takeKeyAt(ObjectList& list, int x, int y, int w, int h);
+bool tryOpenDoor(int x, int y, int w, int h, ObjectList& list, int keyIndex);
+bool tryCloseDoor(ObjectList& list, int x, int y, int w, int h, int& carriedKey, int bx, int by, int bw, int bh);

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "platform/GameWindow.h"
+#include "platform/Image.h"
+#include "resources/SpriteAnimation.h"
+#include "world/LevelObject.h"
+
+// The World's objects: the main list (everything but foreground decoration) and the
+// foreground list, with the shared door, checkpoint and key-destroy pictures.
+class LevelObjectSet {
+public:
+    LevelObjectSet();
+
+    // Replaces the held objects by the named file's; a reload of the same level reuses
+    // untouched objects and rebuilds erased or destroyed ones from the cached pictures.
+    void load(const std::string& name);
+    void clear(bool keepForReuse);
+    void addObject(int kind, float x, float y, const Image& picture, int recordIndex);
+
+    // Layers drawn before and after the player.
+    void drawLayerOne(GameWindow& window);
+    void drawLayerTwo(GameWindow& window);
+
+    ObjectList mainList;
+    ObjectList foregroundList;
+    float platformSpeedX = 0, platformSpeedY = 0;
+    bool keyDestroyActive = false;
+    float keyDestroyX = 0, keyDestroyY = 0;
+    SpriteAnimation keyDestroyAnimation;
+    std::string loadedLevelName;
+    ObjectList mainPool, foregroundPool;
+    Image openDoorImage, closedDoorImage, checkpointImage, keyDestroyImage;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <SFML/Graphics/View.hpp>
+#include <string>
+
+#include "platform/GameWindow.h"
+#include "platform/TimeSource.h"
+#include "player/Player.h"
+#include "player/ScarfBall.h"
+#include "world/LevelObjectSet.h"
+
+// The game in play: the player, the level's objects, the camera and the progress.
+class World {
+public:
+    World();
+
+    void update(GameWindow& window);
+    void draw(GameWindow& window);
+    void changeLevel(const std::string& name);
+    void continueLevel();
+    void resetToStart();
+    void applyCameraView(GameWindow& window);
+
+    bool loadSave();
+    void writeSave();
+    void writeCompletionSave();
+    void stepCheckpoint(LevelObject& checkpoint, int index);
+    bool nextLevelName();
+    int levelNumber() const;
+
+    Player player;
+    ScarfBall scarfBall;
+    int checkpointX = 0, checkpointY = 0;
+    std::string currentLevelName;
+    int highestLevel = 1;
+    LevelObjectSet objects;
+    sf::View view;
+    GameClock clock;
+    float now = 0;
+    float lastSaveTime = 0;
+    bool returnToMenu = false;
+
+private:
+    void updateObjects();
+};

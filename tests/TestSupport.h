@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+// A fresh temporary folder that becomes the working directory for the test's lifetime.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::filesystem::path& path() const { return path_; }
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+    std::filesystem::path previous_;
+};

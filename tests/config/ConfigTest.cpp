@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "config/Config.h"
+
+TEST(Config, NamesMatchWithoutRegardToCase) {
+    TempDir dir;
+    dir.write("config.ini", "[PLAYER]\ngravity = 0.5\n");
+    Config config;
+    EXPECT_DOUBLE_EQ(config.real("Player", "Gravity", "UNKNOWN"), 0.5);
+}
+
+TEST(Config, IntegersAcceptHexOctalAndFallBackWithoutDigits) {
+    TempDir dir;
+    dir.write("config.ini", "[Resolution]\nx = 0x400\ny = 012\nFullscreen = abc\n");
+    Config config;
+    EXPECT_EQ(config.integer("Resolution", "x", 1024), 1024);
+    EXPECT_EQ(config.integer("Resolution", "y", 768), 10);
+    EXPECT_EQ(config.integer("Resolution", "Fullscreen", 0), 0);
+    dir.write("config.ini", "[Resolution]\nx = abc\n");
+    EXPECT_EQ(Config().integer("Resolution", "x", 1024), 1024);
+}
+
+TEST(Config, InlineCommentsNeedWhiteSpaceBeforeThem) {
+    TempDir dir;
+    dir.write("config.ini", "[Boomerang]\nSpeed = 12 ; fast\n[Arrow]\nSpeed = 12;fast\n");
+    Config config;
+    EXPECT_EQ(config.text("Boomerang", "Speed", ""), "12");
+    EXPECT_EQ(config.text("Arrow", "Speed", ""), "12;fast");
+    EXPECT_DOUBLE_EQ(config.real("Arrow", "Speed", "0"), 12.0);
+}
+
+TEST(Config, SameKeyInTwoSectionsIsTwoValues) {
+    TempDir dir;
+    dir.write("config.ini", "[Boomerang]\nSpeed=12\n[Arrow]\nSpeed=2\n");
+    Config config;
+    EXPECT_EQ(config.integer("Boomerang", "Speed", 0), 12);
+    EXPECT_EQ(config.integer("Arrow", "Speed", 0), 2);
+}
+
+TEST(Config, MissingFileOrKeyOrNonNumberGivesDefaults) {
+    TempDir dir;
+    Config missing;
+    EXPECT_DOUBLE_EQ(missing.real("Player", "Gravity", "UNKNOWN"), 0.0);
+    EXPECT_DOUBLE_EQ(missing.real("Sound", "Music_Volume", "1.0"), 1.0);
+    EXPECT_EQ(missing.integer("Resolution", "x", 1024), 1024);
+    dir.write("config.ini", "[Sound]\nMusic_Volume=loud\n");
+    EXPECT_DOUBLE_EQ(Config().real("Sound", "Music_Volume", "1.0"), 0.0);
+}

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <cstdlib>
+
+#include "platform/HeadlessWindow.h"
+#include "platform/SfmlWindow.h"
+
+TEST(HeadlessWindow, MapsPixelsLikeSfml) {
+    HeadlessWindow window;
+    sf::RenderTexture reference;
+    ASSERT_TRUE(reference.create(1024, 768));
+    const sf::View views[] = {sf::View(sf::FloatRect(0, 0, 1024, 768)), sf::View(sf::FloatRect(3000, -500, 1024, 768)),
+                              sf::View(sf::FloatRect(-10, 20, 800, 300))};
+    for (const auto& view : views) {
+        window.setView(view);
+        for (int px : {0, 1, 511, 1023})
+            for (int py : {0, 383, 767}) {
+                const sf::Vector2f ours = window.mapPixelToCoords(px, py);
+                const sf::Vector2f theirs = reference.mapPixelToCoords({px, py}, view);
+                EXPECT_NEAR(ours.x, theirs.x, 1e-3);
+                EXPECT_NEAR(ours.y, theirs.y, 1e-3);
+            }
+    }
+}
+
+TEST(HeadlessWindow, ScriptedInputAndRecreationAreInMemory) {
+    HeadlessWindow window;
+    window.scriptedInput().setKey(Key::D, true);
+    window.scriptedInput().mouseX = 40;
+    EXPECT_TRUE(window.isKeyDown(Key::D));
+    EXPECT_FALSE(window.isKeyDown(Key::A));
+    window.scriptedInput().releaseAll();
+    EXPECT_FALSE(window.isKeyDown(Key::D));
+    EXPECT_EQ(window.mouseX(), 40);
+    window.recreate(true, 64);
+    EXPECT_EQ(window.recreateCount, 1);
+    EXPECT_TRUE(window.isOpen());
+    window.close();
+    EXPECT_FALSE(window.isOpen());
+}
+
+namespace {
+bool haveDisplay() { return std::getenv("DISPLAY") != nullptr; }
+
+sf::Color screenPixel(SfmlWindow& window, unsigned x, unsigned y) {
+    sf::Texture shot;
+    shot.create(window.width(), window.height());
+    shot.update(window.renderWindow());
+    return shot.copyToImage().getPixel(x, y);
+}
+}  // namespace
+
+TEST(SfmlWindow, UploadsOnlyChangedTilesAndDrawsMirroredAndTiled) {
+    if (!haveDisplay()) GTEST_SKIP() << "no display";
+    SfmlWindow window(640, 480, false);
+    window.setView(sf::View(sf::FloatRect(0, 0, 640, 480)));
+    Image big;
+    big.create(600, 300, Color{255, 0, 0, 255});  // 3 x 2 tiles
+    for (unsigned y = 0; y < 300; ++y) big.setPixel(599, y, Color{0, 0, 255, 255});
+    Sprite sprite(&big);
+
+    window.clear();
+    window.draw(sprite);
+    window.display();
+    EXPECT_EQ(window.textureCount(), 1u);
+    const auto firstUpload = window.uploadedBytes();
+    EXPECT_EQ(firstUpload, 600u * 300u * 4u);
+
+    big.setPixel(300, 100, Color{0, 255, 0, 255});
+    window.clear();
+    window.draw(sprite);
+    EXPECT_EQ(window.uploadedBytes() - firstUpload, 4u);  // one pixel, one tile
+    EXPECT_EQ(screenPixel(window, 300, 100), sf::Color(0, 255, 0));
+    EXPECT_EQ(screenPixel(window, 599, 10), sf::Color(0, 0, 255));
+
+    // Mirrored in the same place: the blue right column shows at the left edge.
+    window.clear();
+    sprite.flipX = true;
+    window.draw(sprite);
+    EXPECT_EQ(screenPixel(window, 0, 10), sf::Color(0, 0, 255));
+    EXPECT_EQ(screenPixel(window, 599, 10), sf::Color(255, 0, 0));
+    EXPECT_EQ(screenPixel(window, 299, 100), sf::Color(0, 255, 0));
+}
+
+TEST(SfmlWindow, NoTextureOutlivesItsImage) {
+    if (!haveDisplay()) GTEST_SKIP() << "no display";
+    SfmlWindow window(320, 240, false);
+    for (int i = 0; i < 50; ++i) {
+        Image temp;
+        temp.create(300, 300, Color{1, 2, 3, 255});
+        window.draw(Sprite(&temp));
+    }
+    EXPECT_EQ(window.textureCount(), 0u);
+}

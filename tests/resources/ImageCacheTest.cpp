@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "resources/ImageCache.h"
+
+namespace {
+void writePng(const std::string& name, unsigned w, unsigned h) {
+    Image img;
+    img.create(w, h, Color{10, 20, 30, 255});
+    ASSERT_TRUE(img.saveToFile(name));
+}
+}  // namespace
+
+TEST(ImageCache, SamePathSamePictureReadOnce) {
+    TempDir dir;
+    writePng("cache_a.png", 3, 2);
+    const int before = ImageCache::loadCount();
+    Image* first = ImageCache::get("cache_a.png");
+    Image* second = ImageCache::get(std::string("cache_a.png"));
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(ImageCache::loadCount(), before + 1);
+    EXPECT_EQ(first->width(), 3u);
+    EXPECT_FALSE(first->smooth());
+}
+
+TEST(ImageCache, KeysAreComparedByteForByte) {
+    TempDir dir;
+    std::filesystem::create_directories("sub");
+    writePng("sub/Pic.png", 1, 1);
+    Image* slash = ImageCache::get("sub/Pic.png");
+    Image* backslash = ImageCache::get("sub\\Pic.png");
+    EXPECT_NE(slash, backslash);
+    EXPECT_EQ(backslash->width(), 1u);  // opened through the mapped path all the same
+}
+
+TEST(ImageCache, MissingOrEmptyPathIsCachedEmpty) {
+    TempDir dir;
+    Image* missing = ImageCache::get("no_such_picture.png");
+    EXPECT_EQ(missing->width(), 0u);
+    EXPECT_EQ(missing->height(), 0u);
+    const int before = ImageCache::loadCount();
+    EXPECT_EQ(ImageCache::get("no_such_picture.png"), missing);
+    EXPECT_EQ(ImageCache::loadCount(), before);
+    EXPECT_EQ(ImageCache::get("")->width(), 0u);
+}
+
+TEST(Image, ChangesAreTrackedForUpload) {
+    Image img;
+    img.create(100, 50);
+    img.takeDirty();
+    const auto rev = img.revision();
+    img.setPixel(10, 5, Color{0, 0, 0, 0});
+    img.setPixel(20, 7, Color{0, 0, 0, 0});
+    EXPECT_GT(img.revision(), rev);
+    EXPECT_EQ(img.takeDirty(), (IntRect{10, 5, 11, 3}));
+    EXPECT_TRUE(img.takeDirty().empty());
+    Image copy = img;
+    EXPECT_NE(copy.id(), img.id());
+    EXPECT_EQ(copy.takeDirty(), (IntRect{0, 0, 100, 50}));
+}
