@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/GameWindow.h"
+#include "world/LevelObject.h"
+
+// The "open" and "close" door bubbles shown over the player when Space would act.
+void loadHintImages();
+void updateHints(ObjectList& list, int x, int y, int w, int h, int carriedKey, bool onGround, int bx, int by, int bw,
+                 int bh);
+void drawHints(GameWindow& window, float playerX, float playerY);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "world/LevelObject.h"
+
+// Keys fall and ride platforms, flying arrows erase their way; camera triggers do nothing.
+void stepObject(LevelObject& object, ObjectList& list, int index);
+// Moving platforms; the player's box decides whether a platform waits.
+void stepPlatform(LevelObject& platform, ObjectList& list, float playerX, float playerY, float playerWidth,
+                  float playerHeight);
