@@ -42,4 +42,7 @@ public:
 
 private:
     void updateObjects();
+    // The respawn point is the level start: the player falls in rather than standing.
+    bool checkpointIsStart() const;
+    void applySaveDefaults();
 };

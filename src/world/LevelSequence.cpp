@@ -1,0 +1,56 @@
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+
+#include "platform/Paths.h"
+#include "world/World.h"
+#include "world/WorldVars.h"
+
+namespace {
+// A level file counts only if it could be opened for reading and writing.
+bool levelFileExists(const std::string& name) {
+    return std::fstream(nativePath(name), std::ios::in | std::ios::out).is_open();
+}
+}  // namespace
+
+void World::changeLevel(const std::string& name) {
+    // `name` may be currentLevelName itself, which loadSave overwrites.
+    const std::string wanted = name;
+    worldVars.cameraFollow = false;
+    loadSave();
+    if (wanted != currentLevelName) {
+        currentLevelName = wanted;
+        resetToStart();
+    }
+    highestLevel = std::max(highestLevel, levelNumber());
+    writeSave();
+    objects.load(wanted);
+}
+
+bool World::nextLevelName() {
+    std::string candidate;
+    if (currentLevelName == "Level.txt") {
+        candidate = "Level2.txt";
+    } else {
+        const auto digit = std::find_if(currentLevelName.begin(), currentLevelName.end(),
+                                        [](unsigned char c) { return std::isdigit(c) != 0; });
+        // Without a number there is no next level: the game ends here.
+        if (digit == currentLevelName.end()) return false;
+        const size_t i = static_cast<size_t>(digit - currentLevelName.begin());
+        const size_t length = currentLevelName.size() >= i + 4 ? currentLevelName.size() - i - 4 : 0;
+        const int number = std::atoi(currentLevelName.substr(i, length).c_str());
+        candidate = currentLevelName.substr(0, i) + std::to_string(number + 1) + ".txt";
+    }
+    if (!levelFileExists(candidate)) return false;
+    currentLevelName = candidate;
+    return true;
+}
+
+int World::levelNumber() const {
+    static const char* const names[] = {"Level.txt",  "Level2.txt", "Level3.txt", "Level4.txt",
+                                        "Level5.txt", "Level6.txt", "Level7.txt"};
+    for (int n = 0; n < 7; ++n)
+        if (currentLevelName == names[n]) return n + 1;
+    return 0;
+}

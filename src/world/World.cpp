@@ -1,0 +1,99 @@
+#include "world/World.h"
+
+#include <cmath>
+
+#include "audio/SoundBank.h"
+#include "config/Config.h"
+#include "terrain/Collision.h"
+#include "terrain/TerrainSettings.h"
+#include "world/Hints.h"
+#include "world/ObjectSteps.h"
+#include "world/WorldVars.h"
+
+World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
+    loadSave();
+    lastSaveTime = 0;
+    returnToMenu = false;
+    soundBank().loadSounds();
+    loadHintImages();
+    loadCollisionSettings();
+    loadArrowRadius();
+    Config config;
+    worldVars.startX = static_cast<float>(config.real("Debug", "PlayerX", "500"));
+    worldVars.startY = static_cast<float>(config.real("Debug", "PlayerY", "-300"));
+    worldVars.updateLength = static_cast<float>(config.real("Optimization", "UpdateLength", "1000"));
+}
+
+void World::update(GameWindow& window) {
+    worldVars.flightLevel = currentLevelName == "Level5.txt";
+    applyCameraView(window);
+    if (worldVars.flightLevel) {
+        scarfBall.update(window, objects.mainList);
+        if (scarfBall.x > 18000) returnToMenu = true;
+    } else {
+        player.gravityStep(objects.mainList);
+        player.update(window, objects.mainList);
+    }
+    soundBank().playMusicFor(currentLevelName);
+    updateObjects();
+    // Tested as held, not as a fresh press: holding R restarts every frame.
+    if (window.isKeyDown(Key::R)) {
+        player.reset(checkpointX, checkpointY, !checkpointIsStart());
+        changeLevel(currentLevelName);
+    }
+}
+
+bool World::checkpointIsStart() const {
+    return static_cast<float>(checkpointX) == worldVars.startX && static_cast<float>(checkpointY) == worldVars.startY;
+}
+
+void World::updateObjects() {
+    now = clock.elapsedSeconds();
+    ObjectList& list = objects.mainList;
+    for (size_t i = 0; i < list.size(); ++i) {
+        LevelObject& object = *list[i];
+        const int kind = object.kind;
+        const bool stepped = (kind >= 4 && kind <= 7) || kind == 10 || (kind >= 17 && kind <= 20);
+        if (!stepped) continue;
+        if (worldVars.updateLength < std::fabs(object.x - player.x)) continue;
+
+        const int index = static_cast<int>(i);
+        const int px = static_cast<int>(player.x), py = static_cast<int>(player.y);
+        const int pw = static_cast<int>(player.width), ph = static_cast<int>(player.height);
+        if (kind == 20 && objectOverlaps(list, index, px, py, pw, ph) && !worldVars.cameraFollow) {
+            worldVars.cameraFollow = true;
+            worldVars.cameraY = 384;
+        }
+        if (kind == 19) {
+            if (!objectOverlaps(list, index, px, py, pw, ph)) continue;
+            if (nextLevelName()) {
+                changeLevel(currentLevelName);
+            } else {
+                writeCompletionSave();
+                returnToMenu = true;
+            }
+            // The list may have been rebuilt: nothing more is stepped this frame.
+            return;
+        }
+        if (kind == 18) stepCheckpoint(object, index);
+        else if (kind >= 4 && kind <= 7) stepPlatform(object, list, player.x, player.y, player.width, player.height);
+        else stepObject(object, list, index);
+    }
+}
+
+void World::continueLevel() { changeLevel(currentLevelName); }
+
+void World::resetToStart() {
+    checkpointX = static_cast<int>(worldVars.startX);
+    checkpointY = static_cast<int>(worldVars.startY);
+    player.reset(checkpointX, checkpointY, false);
+    worldVars.flightLevel = false;
+}
+
+void World::draw(GameWindow& window) {
+    objects.drawLayerOne(window);
+    drawHints(window, player.x, player.y);
+    if (worldVars.flightLevel) scarfBall.draw(window);
+    else player.draw(window);
+    objects.drawLayerTwo(window);
+}
