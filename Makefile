@@ -1,3 +1,4 @@
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc)
 export ALSOFT_DRIVERS ?= null
