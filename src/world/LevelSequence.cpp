@@ -38,7 +38,8 @@ bool World::nextLevelName() {
         // Without a number there is no next level: the game ends here.
         if (digit == currentLevelName.end()) return false;
         const size_t i = static_cast<size_t>(digit - currentLevelName.begin());
-        const size_t length = currentLevelName.size() >= i + 4 ? currentLevelName.size() - i - 4 : 0;
+        // The number runs up to the four-letter extension; a shorter tail is read whole.
+        const size_t length = currentLevelName.size() >= i + 4 ? currentLevelName.size() - i - 4 : std::string::npos;
         const int number = std::atoi(currentLevelName.substr(i, length).c_str());
         candidate = currentLevelName.substr(0, i) + std::to_string(number + 1) + ".txt";
     }
