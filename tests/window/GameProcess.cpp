@@ -164,6 +164,11 @@ std::optional<Geometry> geometry(const std::string& display, unsigned long windo
     return Geometry{a.x, a.y, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height)};
 }
 
+unsigned long rootWindow(const std::string& display) {
+    DisplayHandle h(display);
+    return h.display ? DefaultRootWindow(h.display) : 0;
+}
+
 void requestClose(const std::string& display, unsigned long window) {
     DisplayHandle h(display);
     if (!h.display) return;

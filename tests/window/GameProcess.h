@@ -54,6 +54,7 @@ struct Geometry {
 // The id of the first window titled exactly `title` on `display`, or 0 after `seconds`.
 unsigned long findWindow(const std::string& display, const std::string& title, double seconds);
 std::optional<Geometry> geometry(const std::string& display, unsigned long window);
+unsigned long rootWindow(const std::string& display);
 // Asks the window to close, as the close box does.
 void requestClose(const std::string& display, unsigned long window);
 // Runs xdotool on `display` with the arguments; returns its exit status.
