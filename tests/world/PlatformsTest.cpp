@@ -30,9 +30,11 @@ TEST_F(Platforms, AWallStopsAPlatformUntilItIsErased) {
     LevelObject& wall = add(set, 3, 150, -40, 10, 100);
     frames(60);
     EXPECT_EQ(p.x, 50);
+    EXPECT_EQ(audio.effect("plattform.wav").state, VoiceStatus::Paused);
     wall.image.create(10, 100);
     frames(5);
     EXPECT_EQ(p.x, 60);
+    EXPECT_TRUE(audio.effect("plattform.wav").playing());
 }
 
 TEST_F(Platforms, APlatformWaitsForThePlayerInItsWayButCarriesOneStandingOnIt) {

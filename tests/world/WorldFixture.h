@@ -6,19 +6,29 @@
 #include <string>
 
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
+#include "audio/SfmlAudioBackend.h"
+#include "audio/SoundBank.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/TimeSource.h"
 #include "world/World.h"
 #include "world/WorldVars.h"
 
-// A fresh game folder, simulated time and clean process-wide world values for each test.
+// A fresh game folder, simulated time, sounds on fake voices and clean process-wide world
+// values for each test.
 class WorldFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         worldVars = WorldVars{};
         TimeSource::useSimulated(true);
+        soundBank().useBackend(audio);
+        soundBank().loadSounds();
     }
-    void TearDown() override { TimeSource::useSimulated(false); }
+    void TearDown() override {
+        TimeSource::useSimulated(false);
+        SfmlAudioBackend device;
+        soundBank().useBackend(device);
+    }
 
     static Image solid(int w, int h) {
         Image image;
@@ -50,6 +60,7 @@ protected:
     }
 
     TempDir dir;
+    FakeAudio audio;
     HeadlessWindow window;
     std::unique_ptr<World> world;
 };
