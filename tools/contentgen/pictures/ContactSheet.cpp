@@ -53,7 +53,7 @@ bool writeContactSheet(const std::filesystem::path& gameDir, const std::vector<s
     std::vector<Place> places;
     int x = kGap, y = kGap, rowHeight = 0;
     for (const Tile& t : tiles) {
-        const int w = std::max(t.thumb.width(), 200);
+        const int w = std::max(t.thumb.width(), static_cast<int>(handLettering().width(t.label, 15)) + 4);
         if (x + w + kGap > kPageWidth) {
             x = kGap;
             y += rowHeight + kLabel + kGap;

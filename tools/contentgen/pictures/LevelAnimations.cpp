@@ -158,8 +158,8 @@ Canvas keyDestroyStrip() {
         // A puff of rubbed graphite that spreads and thins out.
         for (int i = 0; i < 7; ++i) {
             const float a = 2 * kPi * i / 7 + 0.4f;
-            const Vec2 p = centre + downAngle(a) * (10 + 40 * t);
-            Path curl = ellipsePath(p, 9 + 10 * t, 8 + 8 * t, 20);
+            const Vec2 p = centre + downAngle(a) * (14 + 44 * t);
+            Path curl = strokes::wobbled(ellipsePath(p, 12 + 12 * t, 10 + 9 * t, 20), 3, 405u + i, 12);
             curl.push_back(curl.front());
             pencil(f, curl, 1.6f, kGraphite.withAlpha(0.55f * fade), 400u + i * 10 + k, false);
         }
@@ -167,12 +167,12 @@ Canvas keyDestroyStrip() {
         if (k < 3) {
             for (int i = 0; i < 8; ++i) {
                 const Vec2 dir = downAngle(2 * kPi * i / 8);
-                ink(f, {centre + dir * (8 + 18 * t), centre + dir * (22 + 30 * t)}, 2.4f - 0.6f * k, 430u + i);
+                ink(f, {centre + dir * (10 + 30 * t), centre + dir * (28 + 45 * t)}, 2.6f - 0.6f * k, 430u + i);
             }
         }
-        for (int i = 0; i < 5; ++i) {
-            const float a = 2 * kPi * i / 5 + 0.9f;
-            const Vec2 p = centre + downAngle(a) * (6 + 46 * t) + Vec2{0, 30 * t * t};
+        for (int i = 0; i < 7; ++i) {
+            const float a = 2 * kPi * i / 7 + 0.9f;
+            const Vec2 p = centre + downAngle(a) * (6 + 60 * t) + Vec2{0, 30 * t * t};
             const Vec2 along = downAngle(a + 2.5f * t + i) * 5;
             Mask shard(kSize, kSize);
             shard.capsule(p - along, p + along, 3, 2);

@@ -49,25 +49,40 @@ Canvas scarfBall() {
     c.paint(tailMask, kScarfRed, Grain{6, 0.3f, 61});
     pencil(c, translated(tail, {0, -4.5f}), 1.2f, kGraphite, 62, false);
     pencil(c, translated(tail, {0, 4.5f}), 1.2f, kGraphite, 63, false);
-    // The bundle: a round of scarf with the wraps showing and a face peeking out.
-    wash(c, ellipsePath(centre, 24, 24), kScarfRed, 64);
+    // The bundle: the hero curled up in the scarf, head tucked in at the front.
+    Path wrap = ellipsePath(centre, 24, 24, 40);
+    wash(c, wrap, kScarfRed, 64);
     Mask body(110, 60);
-    body.ellipse(centre, 24, 24);
-    c.paint(body, kScarfRed.withAlpha(0.7f), Grain{5, 0.3f, 65});
+    body.fill(wrap);
+    c.paint(body, kScarfRed.withAlpha(0.75f), Grain{5, 0.3f, 65});
     for (int i = 0; i < 4; ++i) {
-        pencil(c, curve(centre + Vec2{-20, -12 + 9.0f * i}, centre + Vec2{0, 2.0f + 9 * i - 14}, centre + Vec2{21, -10 + 8.0f * i}, 12),
-               1.3f, {120, 30, 25, 0.7f}, 66u + i, false);
+        const float t = -15 + 10.0f * i;
+        pencil(c, curve(centre + Vec2{-22, t + 6}, centre + Vec2{0, t - 6}, centre + Vec2{22, t + 2}, 12), 1.3f, {120, 30, 25, 0.75f},
+               66u + i, false);
     }
-    Mask face(110, 60);
-    face.ellipse(centre + Vec2{12, -7}, 9, 8);
-    c.paint(face, kPaper);
-    pencil(c, ellipsePath(centre + Vec2{12, -7}, 9, 8, 24), 1.3f, kGraphite, 70, false);
-    Mask eye(110, 60);
-    eye.ellipse(centre + Vec2{16, -8}, 1.4f, 1.8f);
-    c.paint(eye, kInk);
     Path rim = ellipsePath(centre, 24, 24, 40);
     rim.push_back(rim.front());
     pencil(c, rim, 2.2f, kGraphite, 71);
+    const Vec2 head = centre + Vec2{13, -13};
+    Mask face(110, 60);
+    face.ellipse(head, 10, 10);
+    c.paint(face, {252, 240, 226, 1});
+    Path hair;
+    for (int i = 0; i <= 10; ++i) {
+        const float a = kPi * 0.95f + kPi * 0.9f * i / 10;
+        hair.push_back(head + Vec2{std::cos(a), std::sin(a)} * 10.5f);
+    }
+    hair.push_back(head + Vec2{3, -3});
+    hair.push_back(head + Vec2{-5, 1});
+    Mask mop(110, 60);
+    mop.fill(hair);
+    c.paint(mop, {74, 66, 62, 1});
+    Path faceRing = ellipsePath(head, 10, 10, 24);
+    faceRing.push_back(faceRing.front());
+    pencil(c, faceRing, 1.4f, kGraphite, 69, false);
+    Mask eye(110, 60);
+    eye.ellipse(head + Vec2{5, 0}, 1.3f, 1.6f);
+    c.paint(eye, kInk);
     return c;
 }
 

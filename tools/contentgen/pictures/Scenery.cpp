@@ -67,25 +67,31 @@ void tree(Canvas& c, Vec2 base, float s, std::uint32_t seed) {
 }
 
 void cloud(Canvas& c, Vec2 centre, float width, std::uint32_t seed) {
-    const float h = width * 0.3f;
-    Path outline;
-    const int bumps = 5;
-    for (int i = 0; i <= bumps; ++i) {
-        const float x = centre.x - width / 2 + width * i / bumps;
-        const float up = (i == 0 || i == bumps) ? 0.3f : 0.7f + 0.3f * noise::hash(i, 1, seed);
-        outline.push_back({x, centre.y - h * up});
+    // Overlapping puffs, tallest in the middle, on a flat-ish underside; the pencil follows
+    // the top of the whole.
+    Mask body(c.width(), c.height());
+    for (int i = 0; i < 7; ++i) {
+        const float u = (i + 0.5f) / 7, dome = std::sin(kPi * u);
+        const float r = width * (0.07f + 0.06f * dome) * (0.9f + 0.2f * noise::hash(i, 5, seed));
+        body.fill(blob({centre.x + (u - 0.5f) * width * 0.8f, centre.y - width * 0.07f * dome}, r, r * 0.9f, seed + i));
     }
-    Path round;
-    for (size_t i = 0; i + 1 < outline.size(); ++i) {
-        const Vec2 mid = lerp(outline[i], outline[i + 1], 0.5f) + Vec2{0, -h * 0.45f};
-        const Path arc = curve(outline[i], mid, outline[i + 1], 10);
-        round.insert(round.end(), arc.begin() + (i ? 1 : 0), arc.end());
+    body.fill({{centre.x - width * 0.42f, centre.y - width * 0.04f}, {centre.x + width * 0.42f, centre.y - width * 0.04f},
+               {centre.x + width * 0.38f, centre.y + width * 0.06f}, {centre.x - width * 0.38f, centre.y + width * 0.06f}});
+    const float bottom = centre.y + width * 0.06f;
+    Mask above(c.width(), c.height());  // nothing hangs below the underside
+    above.fill({{0, 0}, {static_cast<float>(c.width()), 0}, {static_cast<float>(c.width()), bottom}, {0, bottom}});
+    body.clip(above);
+    c.paint(body, {200, 216, 234, 0.75f}, Grain{18, 0.4f, seed});
+    Path top;
+    const IntBox box = body.bounds();
+    for (int x = box.left; x < box.right; x += 3) {
+        int y = box.top;
+        while (y < box.bottom && body.at(x, y) < 0.5f) ++y;
+        if (y < bottom - 2) top.push_back({static_cast<float>(x), static_cast<float>(y)});
     }
-    round.push_back({centre.x + width / 2 - h * 0.2f, centre.y + h * 0.35f});
-    round.push_back({centre.x - width / 2 + h * 0.2f, centre.y + h * 0.35f});
-    wash(c, round, {196, 214, 232, 0.7f}, seed);
-    pencil(c, Path(round.begin(), round.end() - 2), 1.6f, kLightGraphite, seed + 1);
-    pencil(c, {round[round.size() - 2], round.back()}, 1.2f, kLightGraphite.withAlpha(0.5f), seed + 2, false);
+    pencil(c, top, 1.6f, kLightGraphite, seed + 20);
+    pencil(c, {{centre.x - width * 0.36f, bottom - 1}, {centre.x + width * 0.36f, bottom - 1}}, 1.2f, kLightGraphite.withAlpha(0.5f),
+           seed + 40, false);
 }
 
 void grassTuft(Canvas& c, Vec2 base, float width, float height, std::uint32_t seed) {

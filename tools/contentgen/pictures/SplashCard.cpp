@@ -9,7 +9,7 @@ void addSplashCard(PictureSet& set) {
     using namespace strokes;
     constexpr int kW = 800, kH = 500;
     Canvas c = scenery::paper(kW, kH, 1400);
-    wash(c, {{20, 20}, {780, 20}, {780, 330}, {20, 330}}, kSkyWash.withAlpha(0.4f), 1401);
+    wash(c, {{20, 20}, {780, 20}, {780, 400}, {20, 400}}, kSkyWash.withAlpha(0.4f), 1401);
     scenery::cloud(c, {620, 90}, 180, 1402);
     scenery::cloud(c, {160, 120}, 120, 1403);
     scenery::hill(c, 20, 780, 400, 60, {150, 190, 120, 0.6f}, 1404);

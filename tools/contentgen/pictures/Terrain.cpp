@@ -104,14 +104,11 @@ Shape ledge() {
 
 Shape thinWall() { return {"thin_wall", 16, 300, {{3, 4}, {13, 3}, {12, 150}, {13, 296}, {3, 297}, {4, 150}}}; }
 
-bool facesUp(const Path& outline, Vec2 a, Vec2 b) {
+// Whether the segment a-b has the body just below it (`up`) or just above it.
+bool faces(const Path& outline, Vec2 a, Vec2 b, bool up) {
     const Vec2 mid = lerp(a, b, 0.5f);
-    return !insideOutline(outline, mid + Vec2{0, -3}) && insideOutline(outline, mid + Vec2{0, 3});
-}
-
-bool facesDown(const Path& outline, Vec2 a, Vec2 b) {
-    const Vec2 mid = lerp(a, b, 0.5f);
-    return insideOutline(outline, mid + Vec2{0, -3}) && !insideOutline(outline, mid + Vec2{0, 3});
+    const bool above = insideOutline(outline, mid + Vec2{0, -3}), below = insideOutline(outline, mid + Vec2{0, 3});
+    return up ? (!above && below) : (above && !below);
 }
 
 // The runs of the outline that face up (or down): the surfaces to stand on (or under).
@@ -122,7 +119,7 @@ std::vector<Path> surfaces(const Path& outline, bool up) {
     std::vector<Path> runs;
     Path run;
     for (size_t i = 1; i < ring.size(); ++i) {
-        const bool keep = up ? facesUp(outline, ring[i - 1], ring[i]) : facesDown(outline, ring[i - 1], ring[i]);
+        const bool keep = faces(outline, ring[i - 1], ring[i], up);
         if (keep) {
             if (run.empty()) run.push_back(ring[i - 1]);
             run.push_back(ring[i]);
