@@ -32,9 +32,10 @@ bool skippedByCircle(int kind) {
 // Alpha 1..9 is invisible but solid; 10..100 is visible but not (the eraser's faded rim).
 bool solidForBox(std::uint8_t a) { return a > 100 || (a >= 1 && a <= 9); }
 
-// Records the first counting pixel in the direction of motion. Because columns run outer and
-// rows inner, later pixels of a column can only tie or lose when moving down or sideways, so
-// those columns stop at their first counting pixel; moving up, every lower pixel replaces.
+// Records the first counting pixel in the direction of motion; pixels are compared at their
+// truncated world positions, and a tie keeps the pixel found first. Columns run outer and rows
+// inner, so moving down or sideways the rest of a column can only tie or lose once one pixel
+// counted, and columns or rows that cannot win are not read.
 template <class Counts>
 CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, float dirX, float dirY, bool (*skips)(int),
                   Counts counts) {
@@ -52,20 +53,22 @@ CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, flo
         const std::uint8_t* alpha = o.image.pixels() + 3;
         const size_t stride = static_cast<size_t>(o.image.width()) * 4;
         for (int j = r.j0; j < r.jEnd; ++j) {
-            const float px = o.x + static_cast<float>(j);
+            const float fx = o.x + static_cast<float>(j);
+            const int px = static_cast<int>(fx);
             if (hit.count > 0) {
-                if (toRight && !(px < static_cast<float>(hit.hitX))) break;
-                if (toLeft && !(px > static_cast<float>(hit.hitX))) continue;
+                if (toRight && !(px < hit.hitX)) break;
+                if (toLeft && !(px > hit.hitX)) continue;
             }
             for (int k = r.k0; k < r.kEnd; ++k) {
-                const float py = o.y + static_cast<float>(k);
+                const float fy = o.y + static_cast<float>(k);
+                const int py = static_cast<int>(fy);
                 if (hit.count > 0) {
-                    if (down && !(py < static_cast<float>(hit.hitY))) break;
-                    if (up && !(py > static_cast<float>(hit.hitY))) continue;
+                    if (down && !(py < hit.hitY)) break;
+                    if (up && !(py > hit.hitY)) continue;
                 }
-                if (!counts(o, px, py, alpha[static_cast<size_t>(k) * stride + static_cast<size_t>(j) * 4])) continue;
-                hit.hitX = static_cast<int>(px);
-                hit.hitY = static_cast<int>(py);
+                if (!counts(fx, fy, alpha[static_cast<size_t>(k) * stride + static_cast<size_t>(j) * 4])) continue;
+                hit.hitX = px;
+                hit.hitY = py;
                 hit.index = static_cast<int>(i);
                 hit.kind = o.kind;
                 hit.speedX = o.speedX;
@@ -83,15 +86,15 @@ CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, flo
 
 CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY) {
     return scan(WorldBox::of(x, y, w, h), w, h, list, dirX, dirY, skippedByBox,
-                [](const LevelObject&, float, float, std::uint8_t a) { return solidForBox(a); });
+                [](float, float, std::uint8_t a) { return solidForBox(a); });
 }
 
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY) {
     const float cx = static_cast<float>(static_cast<long long>(x) + w / 2);
     const float cy = static_cast<float>(static_cast<long long>(y) + h / 2);
     return scan(WorldBox::of(x, y, w, h), w, h, list, dirX, dirY, skippedByCircle,
-                [cx, cy, radius](const LevelObject&, float px, float py, std::uint8_t a) {
-                    return a != 0 && approxDistance(px - cx, py - cy) < radius;
+                [cx, cy, radius](float fx, float fy, std::uint8_t a) {
+                    return a != 0 && approxDistance(fx - cx, fy - cy) < radius;
                 });
 }
 
