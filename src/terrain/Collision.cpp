@@ -32,6 +32,25 @@ bool skippedByCircle(int kind) {
 // Alpha 1..9 is invisible but solid; 10..100 is visible but not (the eraser's faded rim).
 bool solidForBox(std::uint8_t a) { return a > 100 || (a >= 1 && a <= 9); }
 
+// Drops the rows at either end of the range that hold no counting pixel: they cannot change
+// the record, and reading them row by row is far cheaper than walking them column by column.
+template <class Counts>
+bool trimEmptyRows(const LevelObject& o, PixelRange& r, const Counts& counts) {
+    const std::uint8_t* alpha = o.image.pixels() + 3;
+    const size_t stride = static_cast<size_t>(o.image.width()) * 4;
+    const auto rowCounts = [&](int k) {
+        const float fy = o.y + static_cast<float>(k);
+        const std::uint8_t* row = alpha + static_cast<size_t>(k) * stride;
+        for (int j = r.j0; j < r.jEnd; ++j)
+            if (counts(o.x + static_cast<float>(j), fy, row[static_cast<size_t>(j) * 4])) return true;
+        return false;
+    };
+    while (r.k0 < r.kEnd && !rowCounts(r.k0)) ++r.k0;
+    if (r.k0 == r.kEnd) return false;
+    while (!rowCounts(r.kEnd - 1)) --r.kEnd;
+    return true;
+}
+
 // Records the first counting pixel in the direction of motion; pixels are compared at their
 // truncated world positions, and a tie keeps the pixel found first. Columns run outer and rows
 // inner, so moving down or sideways the rest of a column can only tie or lose once one pixel
@@ -49,7 +68,8 @@ CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, flo
         if (skips(o.kind) || !overlaps(o, box)) continue;
         // An object never collides with itself when it queries its own box.
         if (o.x == box.left && o.y == box.top && o.width == w && o.height == h) continue;
-        const PixelRange r = clipToObject(o, box);
+        PixelRange r = clipToObject(o, box);
+        if (!trimEmptyRows(o, r, counts)) continue;
         const std::uint8_t* alpha = o.image.pixels() + 3;
         const size_t stride = static_cast<size_t>(o.image.width()) * 4;
         for (int j = r.j0; j < r.jEnd; ++j) {
