@@ -81,8 +81,31 @@ TEST(Eraser, LeavesKindsItDoesNotWorkOn) {
     EXPECT_FALSE(eraseAt(empty, kCorner, kCorner, kRadius, true).hit);
 }
 
+TEST(Eraser, EachEraserSoundPlaysWhileItsMaterialIsRubbedOut) {
+    SettingsGuard settings;
+    FakeSounds sounds;
+    FakeVoice& pencilSound = sounds.effect("sudd_bly.wav");
+    FakeVoice& inkSound = sounds.effect("sudd_ink.wav");
+    ObjectList list;
+    placeFilled(list, 2, 0, 0, 200, 200);
+    placeFilled(list, 3, 300, 0, 200, 200);
+    inkSound.state = VoiceStatus::Playing;
+    eraseAt(list, 50, 50, 25, false);
+    EXPECT_TRUE(pencilSound.playing());
+    EXPECT_EQ(inkSound.state, VoiceStatus::Paused);
+    eraseAt(list, 50, 50, 25, false);  // only the faded ring is left to touch
+    EXPECT_EQ(pencilSound.state, VoiceStatus::Paused);
+    eraseAt(list, 330, 50, 25, true);
+    EXPECT_TRUE(inkSound.playing());
+    EXPECT_EQ(pencilSound.state, VoiceStatus::Paused);
+    ObjectList empty;
+    eraseAt(empty, 0, 0, 25, true);
+    EXPECT_EQ(inkSound.state, VoiceStatus::Paused);
+}
+
 TEST(Eraser, TheBoomerangSetsRestingArrowsFlying) {
     SettingsGuard settings;
+    FakeSounds sounds;
     terrainSettings.arrowSpeed = 4;
     ObjectList list;
     LevelObject& right = placeFilled(list, 13, 70, 70, 10, 4);
@@ -104,10 +127,12 @@ TEST(Eraser, TheBoomerangSetsRestingArrowsFlying) {
     EXPECT_EQ(farAway.kind, 15);
     EXPECT_FALSE(right.imageChanged);
     EXPECT_EQ(right.x, 70);
+    EXPECT_EQ(sounds.effect("activate_arrow.wav").starts, 1);
 }
 
 TEST(Eraser, FlyingArrowsDestroyKeysAndRestingArrows) {
     SettingsGuard settings;
+    FakeSounds sounds;
     ObjectList list;
     // A key's box is 35 wide whatever its picture: the pass must stay inside the 20-pixel picture.
     LevelObject& key = placeFilled(list, 10, 70, 70, 20, 10);
@@ -123,6 +148,8 @@ TEST(Eraser, FlyingArrowsDestroyKeysAndRestingArrows) {
     EXPECT_EQ(arrow.kind, 16);
     EXPECT_EQ(flying.x, 78);
     EXPECT_EQ(key.image.alpha(5, 5), 255);  // destroyed, not rubbed out
+    EXPECT_EQ(sounds.effect("break_key.wav").starts, 1);
+    EXPECT_EQ(sounds.effect("activate_arrow.wav").starts, 0);
 
     ObjectList terrainOnly;
     dot(terrainOnly, 3, 0, 0);

@@ -3,6 +3,9 @@
 #include <initializer_list>
 #include <string>
 
+#include "audio/FakeAudio.h"
+#include "audio/SfmlAudioBackend.h"
+#include "audio/SoundBank.h"
 #include "terrain/TerrainSettings.h"
 #include "world/LevelObject.h"
 
@@ -44,4 +47,18 @@ struct SettingsGuard {
     TerrainSettings saved = terrainSettings;
     SettingsGuard() { terrainSettings = TerrainSettings{}; }
     ~SettingsGuard() { terrainSettings = saved; }
+};
+
+// Lets a test see which effects were started, through the process-wide bank.
+struct FakeSounds {
+    FakeAudio audio;
+    FakeSounds() {
+        soundBank().useBackend(audio);
+        soundBank().loadSounds();
+    }
+    ~FakeSounds() {
+        SfmlAudioBackend device;
+        soundBank().useBackend(device);
+    }
+    FakeVoice& effect(const std::string& file) const { return audio.effect(file); }
 };
