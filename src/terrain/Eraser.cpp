@@ -67,8 +67,9 @@ void updateSound(const char* effect, int erased) {
 }  // namespace
 
 CollisionHit eraseAt(ObjectList& list, int x, int y, int radius, bool arrowMode) {
-    const int ring = terrainSettings.radius2;
-    const long long side = 2LL * (static_cast<long long>(radius) + ring);
+    // In 64 bits: no configured radius can overflow the square or the ring.
+    const long long outer = static_cast<long long>(radius) + terrainSettings.radius2;
+    const long long side = 2 * outer;
     const float cx = static_cast<float>(x + side / 2), cy = static_cast<float>(y + side / 2);
     const WorldBox square{static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + side),
                           static_cast<float>(y + side)};
@@ -86,7 +87,7 @@ CollisionHit eraseAt(ObjectList& list, int x, int y, int radius, bool arrowMode)
                 const int d = approxDistance(o.x + static_cast<float>(j) - cx, o.y + static_cast<float>(k) - cy);
                 if (d < radius)
                     eraseInside(o, uj, uk, arrowMode, result, counters);
-                else if (d < radius + ring)
+                else if (d < outer)
                     fadeRing(o, uj, uk, arrowMode);
             }
         }
