@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "TerrainTestSupport.h"
@@ -115,18 +116,12 @@ TEST(Eraser, TheBoomerangSetsRestingArrowsFlying) {
     LevelObject& down = placeFilled(list, 16, 60, 70, 4, 10);
     LevelObject& farAway = placeFilled(list, 15, 200, 70, 4, 10);
     EXPECT_FALSE(eraseAt(list, kCorner, kCorner, kRadius, false).hit);
-    EXPECT_EQ(right.kind, 17);
-    EXPECT_EQ(right.speedX, 4);
-    EXPECT_EQ(right.speedY, 1);  // the other speed keeps its value
-    EXPECT_EQ(left.speedX, -4);
-    EXPECT_EQ(up.speedY, -4);
-    EXPECT_EQ(down.speedY, 4);
-    EXPECT_EQ(left.kind, 17);
-    EXPECT_EQ(up.kind, 17);
-    EXPECT_EQ(down.kind, 17);
+    const auto state = [](const LevelObject& o) { return std::tuple(o.kind, o.speedX, o.speedY, o.x, o.imageChanged); };
+    EXPECT_EQ(state(right), std::tuple(17, 4.0f, 1.0f, 70.0f, false));  // the other speed keeps its value
+    EXPECT_EQ(state(left), std::tuple(17, -4.0f, 0.0f, 70.0f, false));
+    EXPECT_EQ(state(up), std::tuple(17, 0.0f, -4.0f, 90.0f, false));
+    EXPECT_EQ(state(down), std::tuple(17, 0.0f, 4.0f, 60.0f, false));
     EXPECT_EQ(farAway.kind, 15);
-    EXPECT_FALSE(right.imageChanged);
-    EXPECT_EQ(right.x, 70);
     EXPECT_EQ(sounds.effect("activate_arrow.wav").starts, 1);
 }
 
@@ -141,11 +136,8 @@ TEST(Eraser, FlyingArrowsDestroyKeysAndRestingArrows) {
     LevelObject& flying = placeFilled(list, 17, 78, 78, 10, 4);
     const CollisionHit result = eraseAt(list, kCorner, kCorner, kRadius, true);
     EXPECT_TRUE(result.hit);
-    EXPECT_EQ(key.x, -9999);
-    EXPECT_TRUE(key.imageChanged);
-    EXPECT_EQ(arrow.x, -8999);
-    EXPECT_TRUE(arrow.imageChanged);
-    EXPECT_EQ(arrow.kind, 16);
+    EXPECT_EQ(std::tuple(key.x, key.imageChanged), std::tuple(-9999.0f, true));
+    EXPECT_EQ(std::tuple(arrow.x, arrow.kind, arrow.imageChanged), std::tuple(-8999.0f, 16, true));
     EXPECT_EQ(flying.x, 78);
     EXPECT_EQ(key.image.alpha(5, 5), 255);  // destroyed, not rubbed out
     EXPECT_EQ(sounds.effect("break_key.wav").starts, 1);

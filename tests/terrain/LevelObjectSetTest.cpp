@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TerrainTestSupport.h"
 #include "TestSupport.h"
 #include "resources/ImageCache.h"
@@ -41,24 +43,19 @@ TEST(LevelObjectSet, RecordsBecomeObjectsInFileOrder) {
         ASSERT_EQ(kindsOf(set.mainList), (std::vector<int>{2, 4, 5, 6, 7, 10, 3})) << name;
         ASSERT_EQ(kindsOf(set.foregroundList), (std::vector<int>{1})) << name;
         const LevelObject& ground = *set.mainList[0];
-        EXPECT_EQ(ground.x, 500);
-        EXPECT_EQ(ground.y, 700);
-        EXPECT_EQ(ground.recordIndex, 0);
-        EXPECT_EQ(ground.width, 30);
-        EXPECT_EQ(ground.height, 20);
-        EXPECT_NE(&ground.image, ImageCache::get("rec_ground.png"));
+        EXPECT_EQ(std::tuple(ground.x, ground.y, ground.recordIndex, ground.width, ground.height),
+                  std::tuple(500.0f, 700.0f, 0, 30, 20));
+        EXPECT_NE(&ground.image, ImageCache::get("rec_ground.png"));  // its own copy to erase
         EXPECT_EQ(set.foregroundList[0]->recordIndex, 1);
         const float speeds[][2] = {{0, 0}, {0, 1.5f}, {0, -1.5f}, {2.5f, 0}, {-2.5f, 0}, {0, 7}, {0, 0}};
         for (size_t i = 0; i < set.mainList.size(); ++i) {
-            EXPECT_EQ(set.mainList[i]->speedX, speeds[i][0]) << i;
-            EXPECT_EQ(set.mainList[i]->speedY, speeds[i][1]) << i;
-            EXPECT_EQ(set.mainList[i]->baseSpeedX, speeds[i][0]) << i;
+            const LevelObject& o = *set.mainList[i];
+            EXPECT_EQ(std::tuple(o.speedX, o.speedY, o.baseSpeedX, o.baseSpeedY),
+                      std::tuple(speeds[i][0], speeds[i][1], speeds[i][0], speeds[i][1]))
+                << i;
         }
         const LevelObject& key = *set.mainList[5];
-        EXPECT_EQ(key.width, 35);
-        EXPECT_EQ(key.height, 6);
-        EXPECT_EQ(key.x, -9);
-        EXPECT_EQ(key.recordIndex, 6);
+        EXPECT_EQ(std::tuple(key.width, key.height, key.x, key.recordIndex), std::tuple(35, 6, -9.0f, 6));
     }
 }
 
