@@ -20,6 +20,8 @@ CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float 
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY);
 // The bit-level square root estimate that shapes collision and erase circles.
 float approxSqrt(float v);
+// approxSqrt(dx² + dy²) truncated to whole pixels: the distance of the circle and eraser rules.
+int approxDistance(float dx, float dy);
 
 bool objectOverlaps(const ObjectList& list, int index, int x, int y, int w, int h);
 int findOtherPlatform(const ObjectList& list, int x, int y, int w, int h, int excluded);

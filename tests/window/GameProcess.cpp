@@ -31,14 +31,16 @@ PrivateDisplay::PrivateDisplay() {
             int devnull = open("/dev/null", O_WRONLY);
             dup2(devnull, 1);
             dup2(devnull, 2);
-            execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            // -terminate: the server ends with its last client, so a client that keeps its
+            // connection until exit (the window library does) never sees it vanish.
+            execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-terminate",
                    static_cast<char*>(nullptr));
             _exit(127);
         }
         const auto start = std::chrono::steady_clock::now();
         while (secondsSince(start) < 10) {
             if (Display* d = XOpenDisplay(name_.c_str())) {
-                XCloseDisplay(d);
+                keepAlive_ = d;
                 ready_ = true;
                 break;
             }
@@ -53,9 +55,14 @@ PrivateDisplay::PrivateDisplay() {
 }
 
 PrivateDisplay::~PrivateDisplay() {
-    if (pid_ > 0) {
-        kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
+    if (keepAlive_) XCloseDisplay(static_cast<Display*>(keepAlive_));
+    if (pid_ <= 0) return;
+    // Ends by itself once no client is left; one still connected in this process keeps it
+    // until the process exits.
+    const auto start = std::chrono::steady_clock::now();
+    while (secondsSince(start) < 1) {
+        if (waitpid(pid_, nullptr, WNOHANG) == pid_) return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 

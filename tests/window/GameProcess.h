@@ -19,6 +19,7 @@ private:
     std::string name_;
     pid_t pid_ = -1;
     bool ready_ = false;
+    void* keepAlive_ = nullptr;  // our own connection, held while the display is in use
 };
 
 // The real game started in its own copy of the game folder and on its own display, as a

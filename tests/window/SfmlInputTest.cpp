@@ -8,10 +8,15 @@
 #include "platform/SfmlWindow.h"
 
 namespace {
-// Lets the X server deliver what xdotool sent, then takes the window's events.
-void pump(SfmlWindow& window) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(150));
-    window.processEvents();
+// Takes the window's events frame by frame until `done` holds (or a few seconds pass).
+template <class Condition>
+bool framesUntil(SfmlWindow& window, Condition done) {
+    for (int i = 0; i < 200; ++i) {
+        window.processEvents();
+        if (done()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
 }
 }  // namespace
 
@@ -26,29 +31,26 @@ TEST(SfmlWindowInput, QuickClicksAndTapsLastOneFrameAndFocusLossReleasesAll) {
     const std::string target = " --window " + std::to_string(id);
     x11::xdotool(display.name(), "windowfocus --sync" + target);
     x11::xdotool(display.name(), "mousemove --window " + std::to_string(id) + " 50 60");
-    pump(window);
+    ASSERT_TRUE(framesUntil(window, [&] { return window.mouseX() == 50 && window.mouseY() == 60; }));
 
-    // Press and release both arrive before the frame: the frame still sees the button held.
+    // Press and release both arrive before a frame: that frame still sees the button held.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
     x11::xdotool(display.name(), "click 1");
-    pump(window);
-    EXPECT_TRUE(window.isMouseButtonDown(MouseButton::Left));
-    EXPECT_EQ(window.mouseX(), 50);
-    EXPECT_EQ(window.mouseY(), 60);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(framesUntil(window, [&] { return window.isMouseButtonDown(MouseButton::Left); }));
     window.processEvents();
     EXPECT_FALSE(window.isMouseButtonDown(MouseButton::Left));
 
     x11::xdotool(display.name(), "key" + target + " w");
-    pump(window);
-    EXPECT_TRUE(window.isKeyDown(Key::W));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(framesUntil(window, [&] { return window.isKeyDown(Key::W); }));
     window.processEvents();
     EXPECT_FALSE(window.isKeyDown(Key::W));
 
     // A held key is dropped when the focus goes elsewhere.
     x11::xdotool(display.name(), "keydown" + target + " d");
-    pump(window);
-    EXPECT_TRUE(window.isKeyDown(Key::D));
+    ASSERT_TRUE(framesUntil(window, [&] { return window.isKeyDown(Key::D); }));
     x11::xdotool(display.name(), "windowfocus --sync " + std::to_string(x11::rootWindow(display.name())));
-    pump(window);
-    EXPECT_FALSE(window.isKeyDown(Key::D));
+    EXPECT_TRUE(framesUntil(window, [&] { return !window.isKeyDown(Key::D); }));
     x11::xdotool(display.name(), "keyup d");
 }

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <algorithm>
+
+#include "world/LevelObject.h"
+
+// A box [left, right) x [top, bottom) in world pixels, kept in floats so that no integer
+// corner can overflow on its way to the comparisons.
+struct WorldBox {
+    float left, top, right, bottom;
+
+    static WorldBox of(int x, int y, int w, int h) {
+        const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+        return {fx, fy, fx + static_cast<float>(w), fy + static_cast<float>(h)};
+    }
+};
+
+// The strict bounding-box test: touching edges do not overlap.
+inline bool overlaps(const LevelObject& o, const WorldBox& box) {
+    return o.x < box.right && o.x + static_cast<float>(o.width) > box.left && o.y < box.bottom &&
+           o.y + static_cast<float>(o.height) > box.top;
+}
+
+// Columns [j0, jEnd) and rows [k0, kEnd) of an object's picture that lie in a box.
+struct PixelRange {
+    int j0, jEnd, k0, kEnd;
+};
+
+namespace detail {
+inline int truncInto(float v, int limit) { return static_cast<int>(std::clamp(v, 0.0f, static_cast<float>(limit))); }
+
+// One axis of the clip: from the box's start (if the object starts before it) to the box's
+// end (if the object reaches past it), truncated toward zero.
+inline void clipAxis(float pos, int size, int pictureSize, float start, float end, int& first, int& stop) {
+    const int limit = std::max(0, std::min(size, pictureSize));
+    first = pos < start ? truncInto(start - pos, limit) : 0;
+    stop = pos + static_cast<float>(size) > end ? truncInto(end - pos, limit) : limit;
+}
+}  // namespace detail
+
+// The box clipped to an overlapping object. Also bounded by the picture itself, which can be
+// narrower than the object's box (a key's box is always 35 wide).
+inline PixelRange clipToObject(const LevelObject& o, const WorldBox& box) {
+    PixelRange r{};
+    detail::clipAxis(o.x, o.width, static_cast<int>(o.image.width()), box.left, box.right, r.j0, r.jEnd);
+    detail::clipAxis(o.y, o.height, static_cast<int>(o.image.height()), box.top, box.bottom, r.k0, r.kEnd);
+    return r;
+}
+
+inline bool isRestingArrow(int kind) { return kind >= 13 && kind <= 16; }

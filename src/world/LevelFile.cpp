@@ -1,0 +1,117 @@
+#include "world/LevelFile.h"
+
+#include <cctype>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "platform/Paths.h"
+
+namespace {
+
+// Maps stream positions, which only grow, to 1-based line numbers.
+class LineCounter {
+public:
+    explicit LineCounter(const std::string& text) : text_(text) {}
+    int lineAt(size_t pos) {
+        for (; scanned_ < pos && scanned_ < text_.size(); ++scanned_)
+            if (text_[scanned_] == '\n') ++line_;
+        return line_;
+    }
+
+private:
+    const std::string& text_;
+    size_t scanned_ = 0;
+    int line_ = 1;
+};
+
+std::string wordAt(const std::string& text, size_t pos) {
+    if (pos >= text.size()) return "end of file";
+    constexpr size_t kLongest = 40;
+    std::string word;
+    for (size_t i = pos; i < text.size() && i - pos < kLongest; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (std::isspace(c)) break;
+        if (std::isprint(c)) {
+            word += static_cast<char>(c);
+        } else {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            word += hex;
+        }
+    }
+    return word;
+}
+
+const char* expectedText(LevelField field) {
+    switch (field) {
+        case LevelField::X: return "an integer x";
+        case LevelField::Y: return "an integer y";
+        case LevelField::Picture: return "a picture name";
+        case LevelField::Kind: return "an integer kind";
+        case LevelField::None: break;
+    }
+    return "";
+}
+
+}  // namespace
+
+LevelFile LevelFile::read(const std::string& path) {
+    std::ifstream in(nativePath(path), std::ios::binary);
+    if (!in) {
+        LevelFile file;
+        file.stop.opened = false;
+        return file;
+    }
+    return parse(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+}
+
+LevelFile LevelFile::parse(const std::string& text) {
+    LevelFile file;
+    std::istringstream in(text);
+    LineCounter lines(text);
+    // Skipping the white space first (as each extraction would) tells where the field starts.
+    const auto fieldStart = [&in, &text] {
+        in >> std::ws;
+        return in.eof() ? text.size() : static_cast<size_t>(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
+    };
+    const auto stopAt = [&](LevelField field, size_t pos) {
+        if (field == LevelField::X && pos >= text.size()) return;  // the file ended between records
+        file.stop.field = field;
+        file.stop.line = lines.lineAt(pos);
+        file.stop.expected = expectedText(field);
+        file.stop.found = wordAt(text, pos);
+    };
+
+    while (!in.eof()) {
+        LevelRecord record;
+        record.index = static_cast<int>(file.records.size());
+        size_t pos = fieldStart();
+        record.line = lines.lineAt(pos);
+        if (!(in >> record.x)) {
+            stopAt(LevelField::X, pos);
+            break;
+        }
+        pos = fieldStart();
+        if (!(in >> record.y)) {
+            stopAt(LevelField::Y, pos);
+            break;
+        }
+        pos = fieldStart();
+        if (!(in >> record.picture)) {
+            stopAt(LevelField::Picture, pos);
+            break;
+        }
+        pos = fieldStart();
+        if (!(in >> record.kind)) {
+            record.kind = kUnreadableKind;
+            record.kindRead = false;
+            file.records.push_back(std::move(record));
+            stopAt(LevelField::Kind, pos);
+            break;
+        }
+        file.records.push_back(std::move(record));
+    }
+    return file;
+}

@@ -1,0 +1,87 @@
+#include "world/LevelObjectSet.h"
+
+#include <algorithm>
+
+#include "config/Config.h"
+#include "resources/ImageCache.h"
+#include "world/LevelFile.h"
+
+namespace {
+
+// Moves the pooled object of this record into `list`, put back to the record's place and kind.
+bool reuse(ObjectList& pool, ObjectList& list, const LevelRecord& record) {
+    const auto it = std::find_if(pool.begin(), pool.end(),
+                                 [&record](const auto& o) { return o->recordIndex == record.index; });
+    if (it == pool.end()) return false;
+    LevelObject& o = **it;
+    o.x = static_cast<float>(record.x);
+    o.y = static_cast<float>(record.y);
+    o.kind = record.kind;
+    list.push_back(std::move(*it));
+    pool.erase(it);
+    return true;
+}
+
+void setAside(ObjectList& list, ObjectList& pool, bool keepForReuse) {
+    for (auto& o : list)
+        if (keepForReuse && !o->imageChanged) pool.push_back(std::move(o));
+    list.clear();
+}
+
+}  // namespace
+
+LevelObjectSet::LevelObjectSet() {
+    const Config config;
+    platformSpeedX = static_cast<float>(config.real("Plattform", "SpeedX", "UNKNOWN"));
+    platformSpeedY = static_cast<float>(config.real("Plattform", "SpeedY", "UNKNOWN"));
+    openDoorImage.loadFromFile("door_animation.png");
+    closedDoorImage.loadFromFile("door_animation.png");
+    checkpointImage.loadFromFile("checkpoint_animation.png");
+    keyDestroyImage.loadFromFile("key_destroy.png");
+}
+
+void LevelObjectSet::load(const std::string& name) {
+    const bool sameLevel = name == loadedLevelName;
+    if (!sameLevel) loadedLevelName = name;
+    clear(sameLevel);
+    for (const LevelRecord& record : LevelFile::read(name).records) {
+        const bool foreground = record.kind == 1;
+        if (sameLevel && reuse(foreground ? foregroundPool : mainPool, foreground ? foregroundList : mainList, record))
+            continue;
+        addObject(record.kind, static_cast<float>(record.x), static_cast<float>(record.y),
+                  *ImageCache::get(record.picture), record.index);
+    }
+    // Objects whose records are gone (the file changed) are not kept past the load.
+    mainPool.clear();
+    foregroundPool.clear();
+}
+
+void LevelObjectSet::clear(bool keepForReuse) {
+    setAside(mainList, mainPool, keepForReuse);
+    setAside(foregroundList, foregroundPool, keepForReuse);
+}
+
+void LevelObjectSet::addObject(int kind, float x, float y, const Image& picture, int recordIndex) {
+    auto o = std::make_unique<LevelObject>();
+    o->x = x;
+    o->y = y;
+    o->kind = kind;
+    o->image = picture;
+    o->width = static_cast<int>(picture.width());
+    o->height = static_cast<int>(picture.height());
+    o->recordIndex = recordIndex;
+    switch (kind) {
+        case 4: o->speedY = platformSpeedY; break;
+        case 5: o->speedY = -platformSpeedY; break;
+        case 6: o->speedX = platformSpeedX; break;
+        case 7: o->speedX = -platformSpeedX; break;
+        case 10:
+            o->speedY = 7;
+            o->width = 35;
+            break;
+        default: break;
+    }
+    o->baseSpeedX = o->speedX;
+    o->baseSpeedY = o->speedY;
+    (kind == 1 ? foregroundList : mainList).push_back(std::move(o));
+}
