@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     writeConfig(out);
+    if (!writeSounds(out)) return 1;
     return 0;
 }
