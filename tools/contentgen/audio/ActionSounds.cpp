@@ -65,7 +65,7 @@ Signal rubbing(double seconds, const Rubbing& r) {
 Signal platformHum(double seconds) {
     const std::size_t loop = at(seconds);
     Signal out(loop);
-    const double partials[][2] = {{60.0, 0.5}, {120.0, 0.3}, {180.0, 0.15}, {300.0, 0.05}};
+    const double partials[][2] = {{60.0, 0.45}, {120.0, 0.35}, {180.0, 0.2}, {240.0, 0.12}, {300.0, 0.08}, {420.0, 0.05}};
     for (std::size_t i = 0; i < loop; ++i) {
         const double t = timeOf(i);
         const double wobble = 1.0 + 0.15 * std::sin(2.0 * std::numbers::pi * 2.0 * t);

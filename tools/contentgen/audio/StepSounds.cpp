@@ -26,7 +26,7 @@ void addGround(Signal& out, Ground ground, float strength) {
             const float tick = randomBetween(1700.0f, 2600.0f);
             const float echo = randomBetween(4000.0f, 6500.0f);
             const float echoAt = randomBetween(0.012f, 0.03f);
-            addInto(out, noiseHit(0.012, click, 2.0f), 0, 0.9f);
+            addInto(out, noiseHit(0.012 * strength, click, 2.0f), 0, 0.9f * strength);
             addInto(out, thump(tick, 0.025 * strength, 0.0), 0, 0.3f);
             addInto(out, noiseHit(0.008, echo, 2.5f), at(echoAt), 0.45f);
             break;
@@ -57,7 +57,7 @@ Signal jump(Ground ground) {
     Signal out(at(0.34));
     const float pitch = randomBetween(85.0f, 110.0f);
     const float rise = randomBetween(1300.0f, 1900.0f);
-    addInto(out, thump(pitch, 0.1, 0.8), 0, 0.6f);
+    addInto(out, thump(pitch, 0.1, 0.8), 0, ground == Ground::Ink ? 0.4f : 0.6f);
     addInto(out, whoosh(0.3, 350.0, rise, 0.9f, 0.3), 0, 0.35f);
     addGround(out, ground, 1.2f);
     return out;
@@ -69,7 +69,7 @@ Signal landing(Ground ground) {
     const float length = randomBetween(0.16f, 0.24f);
     const float dust = randomBetween(250.0f, 500.0f);
     const float settle = randomBetween(0.06f, 0.09f);
-    addInto(out, thump(pitch, length, 1.0), 0, 0.9f);
+    addInto(out, thump(pitch, length, 1.0), 0, ground == Ground::Ink ? 0.6f : 0.9f);
     addInto(out, noiseHit(0.12, dust, 0.7f), 0, 0.6f);
     addInto(out, noiseHit(0.05, 900.0, 0.8f), at(settle), 0.2f);
     addGround(out, ground, 1.6f);
