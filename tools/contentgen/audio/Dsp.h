@@ -58,8 +58,9 @@ private:
     float level_ = 1.0f;
     float step_;
 };
-// Attack, hold until `length`, then release; all linear-in-gain raised cosines, smooth enough
-// for pads.
+
+// Rise over `attack`, hold until `length`, fall over `release`, with raised-cosine ramps (no
+// corners to hear on a slow pad).
 float swellEnvelope(double t, double attack, double length, double release);
 // 0..1..0 over `length` seconds with its peak at `peakAt` (0..1 of the length).
 float humpEnvelope(double t, double length, double peakAt);
