@@ -95,15 +95,15 @@ Signal platformHum(double seconds) {
 std::vector<Effect> actionEffects() {
     std::vector<Effect> effects;
     for (int n = 1; n <= 5; ++n)
-        effects.push_back(makeEffect("swosch" + std::to_string(n) + ".wav", -8.0, 80, [n] {
+        effects.push_back(makeEffect("swosch" + std::to_string(n) + ".wav", -8.0, [n] {
             return swoosh(n == 5 ? 1.3 : 1.0);
         }));
-    effects.push_back(makeEffect("sudd_bly.wav", -14.0, 25, [] {
+    effects.push_back(makeEffect("sudd_bly.wav", -14.0, [] {
         return rubbing(2.0, Rubbing{9, 1100.0, 0.7f, 150.0, 0.5f});
     }));
-    effects.push_back(makeEffect("sudd_ink.wav", -14.0, 100, [] {
+    effects.push_back(makeEffect("sudd_ink.wav", -14.0, [] {
         return rubbing(2.0, Rubbing{12, 2600.0, 1.1f, 900.0, 0.3f});
     }));
-    effects.push_back(makeEffect("plattform.wav", -14.0, 100, [] { return platformHum(2.0); }));
+    effects.push_back(makeEffect("plattform.wav", -14.0, [] { return platformHum(2.0); }));
     return effects;
 }

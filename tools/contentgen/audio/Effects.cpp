@@ -3,8 +3,18 @@
 #include <algorithm>
 
 #include "Dsp.h"
+#include "audio/SoundFiles.h"
 
-Effect makeEffect(const std::string& file, double heardDb, double gain, const std::function<Signal()>& build) {
+namespace {
+double volumeFactorOf(const std::string& file) {
+    for (const SoundFile& f : effectFiles)
+        if (f.name == file) return f.factor;
+    return 100.0;
+}
+}  // namespace
+
+Effect makeEffect(const std::string& file, double heardDb, const std::function<Signal()>& build) {
+    const double gain = volumeFactorOf(file);
     seedFromName(file);
     Effect effect{file, build()};
     // The sounds rise from rest on their own; the short ramps only guard the file's edges.

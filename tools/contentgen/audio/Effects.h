@@ -13,9 +13,9 @@ struct Effect {
 };
 
 // Seeds the generator from the file name (so each sound is the same whatever is made before it),
-// builds the sound, brings its peak to where it sounds at `heardDb` once the game has applied its
-// `gain` (0..100) for the file, never above -1 dBFS, and eases its edges.
-Effect makeEffect(const std::string& file, double heardDb, double gain, const std::function<Signal()>& build);
+// builds the sound, brings its peak to where it sounds at `heardDb` once the game has applied the
+// file's volume factor, never above -1 dBFS, and eases its edges.
+Effect makeEffect(const std::string& file, double heardDb, const std::function<Signal()>& build);
 
 // Seconds to a sample offset, for placing layers.
 std::size_t at(double seconds);

@@ -3,9 +3,9 @@
 #include "Dsp.h"
 #include "Reverb.h"
 
-Track makeTrack(const std::string& file, bool loop, double rmsDb, const std::function<Stereo()>& build) {
+MusicTrack makeTrack(const std::string& file, bool loop, double rmsDb, const std::function<Stereo()>& build) {
     seedFromName(file);
-    Track track{file, build()};
+    MusicTrack track{file, build()};
     Reverb room(0.6f, 0.45f);
     room.apply(track.samples, 0.25f, loop);
     normalizeLoudness(track.samples, rmsDb, -1.0);

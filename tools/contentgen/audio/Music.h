@@ -7,7 +7,7 @@
 #include "Signal.h"
 
 // One music file of the game, stereo.
-struct Track {
+struct MusicTrack {
     std::string file;
     Stereo samples;
 };
@@ -18,7 +18,7 @@ constexpr double kMusicRmsDb = -20.0;
 // Seeds the generator from the file name, builds the track, seats it in a small room (a loop's
 // room rings on across its seam), brings it to `rmsDb` and eases its edges; an intro fades out
 // over its last moments.
-Track makeTrack(const std::string& file, bool loop, double rmsDb, const std::function<Stereo()>& build);
+MusicTrack makeTrack(const std::string& file, bool loop, double rmsDb, const std::function<Stereo()>& build);
 
-std::vector<Track> songTracks();  // title and level music, intros included
-std::vector<Track> windTracks();  // the two wind layers of the second level
+std::vector<MusicTrack> songTracks();  // title and level music, intros included
+std::vector<MusicTrack> windTracks();  // the two wind layers of the second level

@@ -96,15 +96,15 @@ Signal menuChime(double hz) {
 
 std::vector<Effect> objectEffects() {
     return {
-        makeEffect("activate_arrow.wav", -6.0, 50, activateArrow),
-        makeEffect("ringain_meny.wav", -12.0, 50, [] { return menuChime(880.0); }),
-        makeEffect("ringain_meny2.wav", -12.0, 50, [] { return menuChime(1174.7); }),
-        makeEffect("ringain_meny3.wav", -12.0, 50, [] { return menuChime(1480.0); }),
-        makeEffect("close_door.wav", -8.0, 20, closeDoor),
-        makeEffect("open_door.wav", -8.0, 20, openDoor),
-        makeEffect("break_key.wav", -6.0, 100, breakKey),
-        makeEffect("break_arrow.wav", -6.0, 100, breakArrow),
-        makeEffect("pickup_key.wav", -6.0, 100, pickupKey),
-        makeEffect("drop_key.wav", -6.0, 100, dropKey),
+        makeEffect("activate_arrow.wav", -6.0, activateArrow),
+        makeEffect("ringain_meny.wav", -12.0, [] { return menuChime(880.0); }),
+        makeEffect("ringain_meny2.wav", -12.0, [] { return menuChime(1174.7); }),
+        makeEffect("ringain_meny3.wav", -12.0, [] { return menuChime(1480.0); }),
+        makeEffect("close_door.wav", -8.0, closeDoor),
+        makeEffect("open_door.wav", -8.0, openDoor),
+        makeEffect("break_key.wav", -6.0, breakKey),
+        makeEffect("break_arrow.wav", -6.0, breakArrow),
+        makeEffect("pickup_key.wav", -6.0, pickupKey),
+        makeEffect("drop_key.wav", -6.0, dropKey),
     };
 }

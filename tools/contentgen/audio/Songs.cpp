@@ -139,7 +139,7 @@ Stereo level5Loop() {
 
 }  // namespace
 
-std::vector<Track> songTracks() {
+std::vector<MusicTrack> songTracks() {
     return {
         makeTrack("level_intro.ogg", false, kMusicRmsDb, levelIntro),
         makeTrack("level.ogg", true, kMusicRmsDb, levelLoop),

@@ -79,14 +79,9 @@ Signal landing(Ground ground) {
 struct Kind {
     Ground ground;
     const char* suffix;
-    double stepGain;
-    double jumpGain;
-    double landingGain;
 };
 
-// The game's gain for each file, so that every ground sounds equally loud in play.
-const Kind kKinds[] = {
-    {Ground::Plain, "", 80, 100, 80}, {Ground::Ink, "_ink", 100, 100, 100}, {Ground::Pencil, "_bly", 100, 50, 50}};
+const Kind kKinds[] = {{Ground::Plain, ""}, {Ground::Ink, "_ink"}, {Ground::Pencil, "_bly"}};
 
 }  // namespace
 
@@ -94,10 +89,10 @@ std::vector<Effect> stepEffects() {
     std::vector<Effect> effects;
     for (int n = 1; n <= 7; ++n)
         for (const Kind& k : kKinds)
-            effects.push_back(makeEffect("walk" + std::to_string(n) + k.suffix + ".wav", -10.0, k.stepGain,
-                                         [&] { return footstep(k.ground); }));
+            effects.push_back(
+                makeEffect("walk" + std::to_string(n) + k.suffix + ".wav", -10.0, [&] { return footstep(k.ground); }));
     const auto addJump = [&](const std::string& file, const Kind& k) {
-        effects.push_back(makeEffect(file, -8.0, k.jumpGain, [&] { return jump(k.ground); }));
+        effects.push_back(makeEffect(file, -8.0, [&] { return jump(k.ground); }));
     };
     addJump("hoppa.wav", kKinds[0]);
     addJump("hoppa_ink.wav", kKinds[1]);
@@ -106,7 +101,7 @@ std::vector<Effect> stepEffects() {
     addJump("hoppa_bly2.wav", kKinds[2]);
     for (const Kind& k : kKinds)
         for (const char* number : {"", "2", "3"})
-            effects.push_back(makeEffect(std::string("landa") + number + k.suffix + ".wav", -6.0, k.landingGain,
+            effects.push_back(makeEffect(std::string("landa") + number + k.suffix + ".wav", -6.0,
                                          [&] { return landing(k.ground); }));
     return effects;
 }

@@ -59,7 +59,7 @@ Stereo wind(const Air& air) {
 
 }  // namespace
 
-std::vector<Track> windTracks() {
+std::vector<MusicTrack> windTracks() {
     // A broad, low body of moving air, and a thin whistle that rises in the stronger gusts.
     const Air body{380.0, 0.7, 0.6f, {{3, 7, 11}, {0.1, 0.6, 0.3}}, {{5, 8, 13}, {0.7, 0.2, 0.5}}, 0.35, 1.0};
     const Air whistle{1150.0, 0.5, 7.0f, {{4, 9, 14}, {0.3, 0.9, 0.1}}, {{6, 10, 15}, {0.4, 0.05, 0.8}}, 0.05, 2.5};

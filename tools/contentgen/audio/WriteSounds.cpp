@@ -95,7 +95,7 @@ bool writeSounds(const std::filesystem::path& gameDir) {
     for (auto make : {stepEffects, actionEffects, objectEffects})
         for (const Effect& e : make()) files.push_back(pcmOf(soundDir / e.file, e.samples));
     for (auto make : {songTracks, windTracks})
-        for (const Track& t : make()) files.push_back(pcmOf(musicDir / t.file, t.samples));
+        for (const MusicTrack& t : make()) files.push_back(pcmOf(musicDir / t.file, t.samples));
 
     std::string list = "audio " + hash + "\n";
     for (const PcmFile& file : files) {

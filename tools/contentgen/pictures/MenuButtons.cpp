@@ -1,0 +1,127 @@
+#include <algorithm>
+#include <string>
+
+#include "pictures/Lettering.h"
+#include "pictures/PictureSet.h"
+#include "pictures/Strokes.h"
+
+// Menu buttons and their hover strips. Every hover strip has 6 frames, each as large as
+// the still picture plus twice the (negative) hover offset, so it sits centred on it:
+// a pencil loop drawn round the word a little further in every frame.
+namespace {
+
+using namespace strokes;
+
+constexpr int kHoverFrames = 6;
+
+struct Word {
+    const char* text;
+    float size;
+};
+
+// A word in ink; `tag` puts it on a paper label that reads over the dimmed screens.
+Canvas wordPicture(int w, int h, Word word, bool tag, std::uint32_t seed) {
+    Canvas c(w, h);
+    const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    if (tag) {
+        const Path label{{4, 6}, {fw - 5, 4}, {fw - 3, fh - 6}, {5, fh - 4}};
+        Mask paper(w, h);
+        paper.fill(label);
+        c.paint(paper, kPaper);
+        Path ring = label;
+        ring.push_back(label.front());
+        pencil(c, ring, 2.2f, kGraphite, seed);
+    } else {
+        // A dab of watercolour under the word.
+        const float half = handLettering().width(word.text, word.size) / 2 + 10;
+        wash(c, {{fw / 2 - half, fh * 0.62f}, {fw / 2 + half, fh * 0.55f}, {fw / 2 + half - 6, fh * 0.86f}, {fw / 2 - half + 4, fh * 0.9f}},
+             kOchreWash.withAlpha(0.5f), seed);
+    }
+    // Long words shrink to fit their label.
+    const float size = std::min(word.size, word.size * (fw - 26) / handLettering().width(word.text, word.size));
+    Mask letters(w, h);
+    handLettering().writeCentred(letters, word.text, {fw / 2, fh / 2}, size);
+    c.paint(letters, kInk);
+    return c;
+}
+
+Canvas hoverStrip(int w, int h, std::uint32_t seed) {
+    Canvas strip(w * kHoverFrames, h);
+    const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    Path loop;
+    for (int i = 0; i <= 70; ++i) {
+        const float a = -2.6f + 2 * kPi * 1.12f * i / 70;
+        const float r = 1 + 0.04f * i / 70;
+        loop.push_back({fw / 2 + (fw / 2 - 9) * r * std::cos(a), fh / 2 + (fh / 2 - 7) * r * std::sin(a)});
+    }
+    for (int k = 0; k < kHoverFrames; ++k) {
+        Canvas f(w, h);
+        const size_t shown = 2 + (loop.size() - 2) * (k + 1) / kHoverFrames;
+        const Path part(loop.begin(), loop.begin() + static_cast<long>(shown));
+        Mask glow(w, h);
+        glow.ellipse({fw / 2, fh / 2}, fw / 2 - 12, fh / 2 - 9);
+        f.paint(glow, {255, 226, 130, 0.07f * (k + 1)});
+        pencil(f, part, 2.6f, kGraphite, seed, true);
+        strip.draw(f, k * w, 0);
+    }
+    return strip;
+}
+
+struct Button {
+    const char* still;
+    int w, h;
+    Word word;
+    bool tag;
+};
+
+struct Hover {
+    const char* name;
+    int w, h;
+};
+
+}  // namespace
+
+void addMenuButtons(PictureSet& set) {
+    const Button buttons[] = {
+        {"b_play", 400, 60, {"Play", 56}, false},
+        {"b_options", 300, 80, {"Options", 54}, false},
+        {"b_quit", 370, 80, {"Quit", 54}, false},
+        {"yes", 100, 70, {"Yes", 40}, true},
+        {"no", 100, 70, {"No", 40}, true},
+        {"ingame_resume", 280, 60, {"Resume", 44}, false},
+        {"ingame_options", 280, 60, {"Options", 44}, false},
+        {"ingame_return", 460, 60, {"Leave the game", 44}, false},
+        {"ingame_mainmenu", 380, 60, {"To the main menu", 38}, true},
+        {"ingame_desktop", 280, 70, {"To the desktop", 34}, true},
+        {"back", 180, 60, {"Back", 40}, true},
+    };
+    std::uint32_t seed = 800;
+    for (const Button& b : buttons)
+        add(set, std::string("Content/Menu/") + b.still + ".png", wordPicture(b.w, b.h, b.word, b.tag, seed += 10));
+    const Hover hovers[] = {{"hover_play", 510, 80},        {"hover_options", 340, 80},  {"hover_small", 160, 70},
+                            {"hover_ingame_exit", 540, 120}, {"hover_mainmenu", 460, 100}, {"hover_desktop", 360, 90},
+                            {"hover_back", 240, 80}};
+    for (const Hover& h : hovers) add(set, std::string("Content/Menu/") + h.name + ".png", hoverStrip(h.w, h.h, seed += 10));
+
+    // The slider: a knob whose middle is 35 px right of its left edge and 33 px below its
+    // top, over a bar centred on that line.
+    Canvas dot(70, 66);
+    wash(dot, ellipsePath({35, 33}, 14, 14, 32), kScarfRed, 900);
+    Mask knob(70, 66);
+    knob.ellipse({35, 33}, 14, 14);
+    dot.paint(knob, kScarfRed.withAlpha(0.8f), Grain{5, 0.3f, 901});
+    Path rim = ellipsePath({35, 33}, 14, 14, 32);
+    rim.push_back(rim.front());
+    pencil(dot, rim, 2.6f, kGraphite, 902);
+    add(set, "Content/Menu/dot.png", dot);
+    const Path bar{{8, 12}, {392, 12}};
+    Canvas full(400, 24), empty(400, 24);
+    Mask filled(400, 24);
+    filled.stroke(bar, 7);
+    full.paint(filled, kGraphite.withAlpha(0.85f), Grain{3, 0.35f, 910});
+    pencil(empty, {{8, 5}, {392, 5}}, 1.6f, kGraphite, 911);
+    pencil(empty, {{8, 19}, {392, 19}}, 1.6f, kGraphite, 912);
+    pencil(empty, curve({392, 5}, {400, 12}, {392, 19}, 6), 1.6f, kGraphite, 913, false);
+    add(set, "Content/Menu/scroll_full.png", full);
+    add(set, "Content/Menu/scroll_empty.png", empty);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pictures/Canvas.h"
+
+// One picture of the game folder, named by its path relative to the folder.
+struct Picture {
+    std::string name;
+    Image image;
+};
+
+using PictureSet = std::vector<Picture>;
+
+inline void add(PictureSet& set, const std::string& name, const Canvas& canvas) { set.push_back({name, canvas.toImage()}); }
+
+// Each adds one family of pictures.
+void addTerrain(PictureSet& set);
+void addProps(PictureSet& set);
+void addLevelAnimations(PictureSet& set);
+void addHintBubbles(PictureSet& set);
+void addDecorations(PictureSet& set);
+void addCharacterSheets(PictureSet& set);
+void addMenuButtons(PictureSet& set);
+void addMenuBackgrounds(PictureSet& set);
+void addSplashCard(PictureSet& set);
