@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "CheckedLevel.h"
 #include "LevelCheckTestSupport.h"
@@ -52,8 +53,6 @@ TEST(LevelMap, TwoObjectsOnWhitePaper) {
     EXPECT_EQ(at(map, 115, 15), kPaper);  // the goal's picture is never shown
     EXPECT_EQ(at(map, 60, 5), kPaper);
     EXPECT_EQ(at(map, 0, -50), mapcolour::kStart);
-    EXPECT_EQ(at(map, 5, -50), kPaper);
-    EXPECT_EQ(map.image.pixel(0, 0), kPaper);
 }
 
 TEST(LevelMap, LayersInTheGamesOrderWithTheFirstFrames) {

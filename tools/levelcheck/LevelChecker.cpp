@@ -40,11 +40,12 @@ void checkStop(const LevelFileStop& stop, Findings& findings) {
     if (stop.clean()) return;
     const bool atEnd = stop.found == "end of file";
     std::string message = "expected " + stop.expected + ", found " + (atEnd ? stop.found : quoted(stop.found)) + "; ";
-    if (stop.field == LevelField::Kind)
-        message += atEnd ? "the game loads this record as decoration (kind 0)"
-                         : "the game loads this record as decoration (kind 0) and stops reading the level here";
-    else
+    if (stop.field == LevelField::Kind) {
+        message += "the game loads this record as decoration (kind " + std::to_string(LevelFile::kUnreadableKind) + ")";
+        if (!atEnd) message += " and stops reading the level here";
+    } else {
         message += atEnd ? "the game drops this unfinished record" : "the game stops reading the level here";
+    }
     findings.error(stop.line, std::move(message));
 }
 

@@ -107,7 +107,8 @@ struct Bounds {
 double chooseScale(double requested, double worldWidth, double worldHeight) {
     const double room = LevelMap::kLargestSide - 2 * LevelMap::kMargin;
     const double fit = std::min(1.0, (LevelMap::kFitWidth - 2 * LevelMap::kMargin) / worldWidth);
-    return std::min({requested > 0 ? requested : fit, room / worldWidth, room / worldHeight});
+    return std::min({requested > 0 ? requested : fit, room / worldWidth, room / worldHeight,
+                     std::sqrt(LevelMap::kLargestArea / (worldWidth * worldHeight))});
 }
 
 }  // namespace

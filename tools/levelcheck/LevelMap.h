@@ -18,12 +18,14 @@ constexpr Color kStart{215, 0, 40, 255};
 struct LevelMap {
     static constexpr double kFitWidth = 4096;  // the default map width
     static constexpr double kLargestSide = 16384;
+    static constexpr double kLargestArea = 8192.0 * 8192.0;  // pixels, a quarter of a gigabyte
     static constexpr int kMargin = 32;  // map pixels around the level, room for the labels
 
     Image image;
     MapView view;
 
     // `scale` 0 fits the map into kFitWidth pixels without enlarging; any scale is lowered
-    // when the map would be larger than kLargestSide on a side.
+    // when the map would be larger than kLargestSide on a side or hold more than about
+    // kLargestArea pixels.
     static LevelMap draw(const CheckedLevel& level, const PlayerStart& start, double scale);
 };
