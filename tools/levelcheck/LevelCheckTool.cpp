@@ -40,6 +40,17 @@ bool namesPng(const std::string& path) {
     return extension == ".png";
 }
 
+// Two levels whose maps would overwrite each other, as a message; empty when there are none.
+std::string mapClash(const Options& options) {
+    if (options.mapPath.empty()) return {};
+    std::map<std::string, std::string> owners;
+    for (const std::string& level : options.levels) {
+        const auto [it, added] = owners.emplace(mapPathFor(options.mapPath, level, options.levels.size() > 1), level);
+        if (!added) return it->second + " and " + level + " would both be drawn into " + it->first;
+    }
+    return {};
+}
+
 // Returns the summary line's tail, or reports the failure as an error.
 std::string writeMap(const CheckedLevel& level, const PlayerStart& start, const Options& options,
                      const std::string& path, std::vector<Diagnostic>& diagnostics) {
@@ -82,15 +93,9 @@ int runLevelCheck(int argc, const char* const* argv, std::ostream& out, std::ost
     }
 
     const bool several = options.levels.size() > 1;
-    std::map<std::string, std::string> mapOwners;
-    for (const std::string& level : options.levels) {
-        if (options.mapPath.empty()) break;
-        const auto [it, added] = mapOwners.emplace(mapPathFor(options.mapPath, level, several), level);
-        if (!added) {
-            err << "torve-levelcheck: " << it->second << " and " << level << " would both be drawn into " << it->first
-                << "\n";
-            return 2;
-        }
+    if (const std::string clash = mapClash(options); !clash.empty()) {
+        err << "torve-levelcheck: " << clash << "\n";
+        return 2;
     }
 
     const PlayerStart start = PlayerStart::fromConfig();
