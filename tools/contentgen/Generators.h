@@ -12,3 +12,6 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir);
 // One review page with every named picture of the folder on it.
 bool writeContactSheet(const std::filesystem::path& gameDir, const std::vector<std::string>& names,
                        const std::filesystem::path& out);
+// The sound effects (Content/Sound, WAV) and the music (Content/Music, Ogg Vorbis); false when
+// a file cannot be written.
+bool writeSounds(const std::filesystem::path& gameDir);

@@ -22,5 +22,6 @@ int main(int argc, char** argv) {
     const std::vector<std::string> pictures = writePictures(out);
     if (pictures.empty()) return 1;
     if (!sheet.empty() && !writeContactSheet(out, pictures, sheet)) return 1;
+    if (!writeSounds(out)) return 1;
     return 0;
 }

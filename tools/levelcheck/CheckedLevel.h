@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "world/LevelFile.h"
+#include "world/LevelObject.h"
+#include "world/LevelObjectSet.h"
+
+// A level file as the game reads it: its records with their lines and why reading stopped,
+// and the objects the game's loader builds from it.
+class CheckedLevel {
+public:
+    explicit CheckedLevel(std::string path);
+
+    const std::string& path() const { return path_; }
+    const LevelFile& file() const { return file_; }
+    const LevelObjectSet& objects() const { return objects_; }
+    // The flight level is played without the running character.
+    bool isFlightLevel() const;
+    // The line of the record an object was built from.
+    int lineOf(const LevelObject& object) const;
+
+private:
+    std::string path_;
+    LevelFile file_;
+    LevelObjectSet objects_;
+};
