@@ -60,16 +60,6 @@ protected:
 };
 }  // namespace
 
-TEST_F(BoomerangFlight, AThrowStartsBesideThePlayerTowardsThePointer) {
-    button(MouseButton::Left, true);
-    throwNow();
-    ASSERT_FALSE(boomerang->ready);
-    EXPECT_FLOAT_EQ(boomerang->x, 500 + 30 - 10);
-    EXPECT_FLOAT_EQ(boomerang->y, 400 - 10);
-    EXPECT_FLOAT_EQ(boomerang->dirX, 1);
-    EXPECT_FLOAT_EQ(boomerang->cooldownTimer, 0);
-}
-
 TEST_F(BoomerangFlight, APointerOnThePlayersCentreIsRefused) {
     pointAt(500, 400);
     const float timer = boomerang->cooldownTimer;
@@ -182,17 +172,6 @@ TEST_F(BoomerangFlight, ASecondThrowWaitsForTheCooldownEvenWhenBackEarly) {
         ++expected;
     }
     EXPECT_EQ(frames, expected);
-}
-
-TEST_F(BoomerangFlight, DrawnCentredWithTheGlowUnderneath) {
-    button(MouseButton::Left, true);
-    throwNow();
-    boomerang->draw(window);
-    ASSERT_EQ(window.drawn.size(), 2u);
-    EXPECT_EQ(window.drawn[0].image, &boomerang->glowImage);
-    EXPECT_EQ(window.drawn[1].image, &boomerang->image);
-    // Without pictures both are as big as nothing and sit half the box further in.
-    EXPECT_FLOAT_EQ(window.drawn[1].x, boomerang->x + 10);
 }
 
 TEST(BoomerangPictures, TheBoxDefaultsToThePictureSize) {

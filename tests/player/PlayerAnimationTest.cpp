@@ -50,19 +50,6 @@ TEST_F(PlayerAnimation, RunJumpFallLand) {
     EXPECT_FLOAT_EQ(bottom(), kFloorTop);
 }
 
-TEST_F(PlayerAnimation, RunningLeftIsMirroredAndWalkingOffAnEdgeFalls) {
-    addBlock(list, 3, 0, kFloorTop, 300, 50);
-    player->reset(100, static_cast<int>(kFloorTop - 90), true);
-    hold(Key::A);
-    frames(3);
-    EXPECT_EQ(player->animName, "RunningLeft");
-    EXPECT_TRUE(playerSprite().flipX);
-    while (player->x > -45) frame();
-    EXPECT_EQ(player->animName, "FallingLeft");
-    frames(4);
-    EXPECT_EQ(playerSprite().rect.top, 300);
-}
-
 TEST_F(PlayerAnimation, StandingThrowPlaysAtTwiceTheRate) {
     standOnFloor(100);
     frames(10);
@@ -83,17 +70,6 @@ TEST_F(PlayerAnimation, StandingThrowPlaysAtTwiceTheRate) {
     const std::vector<int> standSteps = stepFramesWhile("StandingRight", 20);
     ASSERT_GE(standSteps.size(), 3u);
     for (size_t i = 1; i < standSteps.size(); ++i) EXPECT_EQ(standSteps[i] - standSteps[i - 1], 3);
-}
-
-TEST_F(PlayerAnimation, ThrowTowardsTheLeftFacesLeft) {
-    standOnFloor(500);
-    frame();
-    window.scriptedInput().mouseX = 100;
-    holdButton(MouseButton::Left);
-    frames(4);
-    EXPECT_EQ(player->animName, "StandingLeftTossing");
-    EXPECT_TRUE(playerSprite().flipX);
-    EXPECT_EQ(playerSprite().rect.top, 800);
 }
 
 TEST_F(PlayerAnimation, AirThrowCutShortByTheCatchContinuesTheJumpStripAtFrameFour) {
@@ -135,17 +111,6 @@ TEST_F(PlayerAnimation, AirborneStripsCarryTheFrameOnAndOthersRestart) {
     player->animName = "JumpingRightRunning";
     drawForcingAStep();
     EXPECT_EQ(player->animation.shownFrame, 0);
-}
-
-TEST_F(PlayerAnimation, AirThrowStripHandsBackToTheJumpWithoutRestart) {
-    player->animName = "JumpingRightTossing";
-    while (player->animName == "JumpingRightTossing") drawForcingAStep();
-    EXPECT_EQ(player->animName, "JumpingRight");
-    EXPECT_EQ(player->animation.shownFrame, 3);
-    EXPECT_EQ(player->prevAnimName, "JumpingRight");
-    // The jump strip's last frame then turns into the fall.
-    drawForcingAStep();
-    EXPECT_EQ(player->animName, "FallingRight");
 }
 
 TEST_F(PlayerAnimation, CarryingAKeyShiftsRowsAndShortensTheStandingStrip) {

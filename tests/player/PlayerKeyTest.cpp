@@ -78,19 +78,3 @@ TEST_F(PlayerKeys, SpaceWithoutAKeyClosesAnOpenDoorAndHandsBackAUsedKey) {
     EXPECT_EQ(player->carriedKey, usedKey);
     EXPECT_EQ(player->pickupCounter, 0);
 }
-
-TEST_F(PlayerKeys, ResetEmptiesTheHandAndRearmsNothing) {
-    standOnFloor(100);
-    player->carriedKey = addBlock(list, 10, -9999, 0, 35, 20);
-    player->boomerang.ready = false;
-    player->boomerang.flightTime = 300;
-    player->vx = 3;
-    player->reset(40, 50, false);
-    EXPECT_EQ(player->carriedKey, -1);
-    EXPECT_EQ(player->actionArmed, 0);
-    EXPECT_TRUE(player->boomerang.ready);
-    EXPECT_FLOAT_EQ(player->boomerang.flightTime, 0);
-    EXPECT_EQ(player->animName, "FallingRight");
-    EXPECT_EQ(player->facing, 'A');
-    EXPECT_FLOAT_EQ(player->vx, 3);
-}

@@ -57,24 +57,6 @@ TEST_F(PlayerMovement, FullJumpRisesAbout142PixelsAndAShortOneIsCut) {
     EXPECT_NEAR(riseOfJump(1, startY), 58.78f, 0.3f);
 }
 
-TEST_F(PlayerMovement, ReleasingTheKeyZeroesTheRiseAtTheCut) {
-    standOnFloor(100);
-    frame();
-    hold(Key::W);
-    frame();
-    hold(Key::W, false);
-    std::vector<float> speeds;
-    for (int i = 0; i < 6; ++i) {
-        frame();
-        speeds.push_back(player->vy);
-    }
-    // -7.7, -7.37, -7.01 stay above the cut; -6.62 is cut to 0; then gravity again.
-    EXPECT_NEAR(speeds[0], -7.7f, 1e-4);
-    EXPECT_NEAR(speeds[2], -7.01f, 1e-4);
-    EXPECT_FLOAT_EQ(speeds[3], 0);
-    EXPECT_GT(speeds[4], 0);
-}
-
 TEST_F(PlayerMovement, HoldingJumpThroughALandingDoesNotJumpAgain) {
     standOnFloor(100);
     frame();
@@ -107,42 +89,25 @@ TEST_F(PlayerMovement, BothRunKeysRunRight) {
     EXPECT_EQ(player->animName, "RunningRight");
 }
 
-TEST_F(PlayerMovement, RunningStopsByFriction) {
+TEST_F(PlayerMovement, StepsBelowHillwalkAreClimbedHigherOnesStopThePlayerFlush) {
     standOnFloor(100);
-    hold(Key::D);
-    frames(10);
-    hold(Key::D, false);
-    const float x0 = player->x;
-    frames(10);
-    // 2.25 twice, 1.75 twice, 1.25 twice, then below twice the friction: stop.
-    EXPECT_FLOAT_EQ(player->x - x0, 10.5f);
-    EXPECT_FLOAT_EQ(player->vx, 0);
-    EXPECT_EQ(player->animName, "StandingRight");
-}
-
-TEST_F(PlayerMovement, AStepBelowHillwalkIsClimbed) {
-    standOnFloor(100);
-    addBlock(list, 3, 300, kFloorTop - 9, 300, 9);
+    const int step = addBlock(list, 3, 300, kFloorTop - 9, 300, 9);
     hold(Key::D);
     frames(50);
     EXPECT_GT(player->x, 300);
     EXPECT_FLOAT_EQ(bottom(), kFloorTop - 9);
-    EXPECT_EQ(player->animName, "RunningRight");
-}
 
-TEST_F(PlayerMovement, AHigherStepStopsThePlayerFlush) {
-    standOnFloor(100);
-    addBlock(list, 3, 300, kFloorTop - 10, 300, 10);
-    hold(Key::D);
-    frames(50);
-    EXPECT_FLOAT_EQ(player->x, 300 - player->width);
+    list.erase(list.begin() + step);
+    addBlock(list, 3, 600, kFloorTop - 10, 300, 10);
+    frames(70);
+    EXPECT_FLOAT_EQ(player->x, 600 - player->width);
     EXPECT_FLOAT_EQ(bottom(), kFloorTop);
 
-    // Leftwards the push-out puts the box one pixel right of the wall's last column.
+    // Leftwards the box ends one pixel right of the wall's last column.
     hold(Key::D, false);
     addBlock(list, 3, 150, kFloorTop - 100, 20, 100);
     hold(Key::A);
-    frames(50);
+    frames(100);
     EXPECT_FLOAT_EQ(player->x, 170);
 }
 
@@ -234,43 +199,23 @@ TEST_F(PlayerMovement, RidingAHorizontalPlatform) {
     }
 }
 
-TEST_F(PlayerMovement, GracePeriodAfterWalkingOffALedge) {
-    // Floor to x 300, then nothing for a long way down.
-    addBlock(list, 3, -1000, kFloorTop, 1300, 50);
-    player->reset(200, static_cast<int>(kFloorTop - 90), true);
-    hold(Key::D);
-    while (player->x < 300) frame();
-    frame();
-    hold(Key::W);
-    frame();
-    EXPECT_FLOAT_EQ(player->vy, -8);
-}
-
-TEST_F(PlayerMovement, NoJumpOnceTheGracePeriodIsOver) {
-    addBlock(list, 3, -1000, kFloorTop, 1300, 50);
-    player->reset(200, static_cast<int>(kFloorTop - 90), true);
-    hold(Key::D);
-    while (player->x < 300) frame();
-    frames(9);  // 0.15 s > 0.12 s
-    hold(Key::W);
-    frame();
-    EXPECT_GT(player->vy, 0);
-}
-
-TEST_F(PlayerMovement, NoGracePeriodAtASecondLedgeWithoutAJumpBetween) {
-    // Two ledges down a staircase, walked off without jumping.
+TEST_F(PlayerMovement, GracePeriodOnlyAtTheFirstLedgeAfterAJump) {
+    // A staircase down: ledges at x 300 and 600.
     addBlock(list, 3, -1000, kFloorTop, 1300, 50);
     addBlock(list, 3, 300, kFloorTop + 100, 300, 50);
-    player->reset(200, static_cast<int>(kFloorTop - 90), true);
-    hold(Key::D);
-    bool landedBetween = false;
-    while (player->x < 600) {
+    auto jumpAfterLedge = [this](float ledge, int wait) {
+        player->reset(200, static_cast<int>(kFloorTop - 90), true);
+        player->coyoteSet = false;
+        hold(Key::D);
+        while (player->x < ledge) frame();
+        frames(wait);
+        hold(Key::W);
         frame();
-        landedBetween = landedBetween || bottom() == kFloorTop + 100;
-    }
-    ASSERT_TRUE(landedBetween);
-    frame();
-    hold(Key::W);
-    frame();
-    EXPECT_GT(player->vy, 0);
+        hold(Key::W, false);
+        return player->vy == -8;
+    };
+    EXPECT_TRUE(jumpAfterLedge(300, 1));
+    EXPECT_FALSE(jumpAfterLedge(300, 9));  // 0.15 s is past the 0.12 s grace
+    // Walked off the first ledge and on over the second without a jump between.
+    EXPECT_FALSE(jumpAfterLedge(600, 1));
 }

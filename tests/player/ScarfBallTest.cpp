@@ -86,12 +86,3 @@ TEST_F(ScarfBallFlight, ItRubsOutPencilButNotInk) {
     ball.update(window, list);
     EXPECT_FALSE(list[ink]->imageChanged);
 }
-
-TEST_F(ScarfBallFlight, DrawnUnscaledAtItsCorner) {
-    window.recordDraws = true;
-    ball.draw(window);
-    ASSERT_EQ(window.drawn.size(), 1u);
-    EXPECT_FLOAT_EQ(window.drawn[0].x, 350);
-    EXPECT_FLOAT_EQ(window.drawn[0].y, 384);
-    EXPECT_EQ(window.drawn[0].image, &ball.image);
-}
