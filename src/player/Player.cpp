@@ -222,7 +222,8 @@ void Player::runAndJump(GameWindow& window, const CollisionHit& ground, int surf
 
 void Player::startThrow(GameWindow& window) {
     const sf::Vector2f mouse = window.mapPixelToCoords(window.mouseX(), window.mouseY());
-    if (boomerang.ready && boomerang.cooldownTimer > static_cast<float>(boomerang.cooldown)) {
+    // A pointer on the centre gives the throw no direction; the boomerang refuses it, so no toss either.
+    if (boomerang.ready && boomerang.cooldownTimer > static_cast<float>(boomerang.cooldown) && mouse != centre()) {
         if (isOneOf(animName, {"StandingLeft", "StandingRight"}))
             animName = x <= mouse.x ? "StandingRightTossing" : "StandingLeftTossing";
         else

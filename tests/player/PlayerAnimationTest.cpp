@@ -72,6 +72,16 @@ TEST_F(PlayerAnimation, StandingThrowPlaysAtTwiceTheRate) {
     for (size_t i = 1; i < standSteps.size(); ++i) EXPECT_EQ(standSteps[i] - standSteps[i - 1], 3);
 }
 
+TEST_F(PlayerAnimation, APointerOnThePlayersCentreNeitherThrowsNorTosses) {
+    standOnFloor(100);
+    window.scriptedInput().mouseX = 120;
+    window.scriptedInput().mouseY = static_cast<int>(kFloorTop - 45);
+    holdButton(MouseButton::Left);
+    frames(20);
+    EXPECT_TRUE(player->boomerang.ready);
+    EXPECT_EQ(player->animName, "StandingRight");
+}
+
 TEST_F(PlayerAnimation, AirThrowCutShortByTheCatchContinuesTheJumpStripAtFrameFour) {
     standOnFloor(100);
     frame();
