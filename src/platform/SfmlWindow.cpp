@@ -62,6 +62,12 @@ void SfmlWindow::recreate(bool fullscreen, unsigned frameLimit) {
 }
 
 void SfmlWindow::processEvents() {
+    for (int k = 0; k < static_cast<int>(Key::Count); ++k)
+        if (releaseNextFrame_.keys[k]) input_.keys[k] = false;
+    for (int b = 0; b < static_cast<int>(MouseButton::Count); ++b)
+        if (releaseNextFrame_.buttons[b]) input_.buttons[b] = false;
+    pressedThisFrame_ = InputState{};
+    releaseNextFrame_ = InputState{};
     sf::Event event;
     while (window_.pollEvent(event)) {
         Key key;
@@ -71,21 +77,36 @@ void SfmlWindow::processEvents() {
             case sf::Event::LostFocus:
                 focused_ = false;
                 input_.releaseAll();
+                pressedThisFrame_ = releaseNextFrame_ = InputState{};
                 break;
             case sf::Event::GainedFocus: focused_ = true; break;
             case sf::Event::KeyPressed:
-                if (focused_ && keyFor(event.key.code, key)) input_.setKey(key, true);
+                if (focused_ && keyFor(event.key.code, key)) {
+                    input_.setKey(key, true);
+                    pressedThisFrame_.setKey(key, true);
+                    releaseNextFrame_.setKey(key, false);
+                }
                 break;
             case sf::Event::KeyReleased:
-                if (keyFor(event.key.code, key)) input_.setKey(key, false);
+                if (keyFor(event.key.code, key)) {
+                    if (pressedThisFrame_.key(key)) releaseNextFrame_.setKey(key, true);
+                    else input_.setKey(key, false);
+                }
                 break;
             case sf::Event::MouseButtonPressed:
-                if (focused_ && buttonFor(event.mouseButton.button, button)) input_.setButton(button, true);
+                if (focused_ && buttonFor(event.mouseButton.button, button)) {
+                    input_.setButton(button, true);
+                    pressedThisFrame_.setButton(button, true);
+                    releaseNextFrame_.setButton(button, false);
+                }
                 input_.mouseX = event.mouseButton.x;
                 input_.mouseY = event.mouseButton.y;
                 break;
             case sf::Event::MouseButtonReleased:
-                if (buttonFor(event.mouseButton.button, button)) input_.setButton(button, false);
+                if (buttonFor(event.mouseButton.button, button)) {
+                    if (pressedThisFrame_.button(button)) releaseNextFrame_.setButton(button, true);
+                    else input_.setButton(button, false);
+                }
                 input_.mouseX = event.mouseButton.x;
                 input_.mouseY = event.mouseButton.y;
                 break;

@@ -57,6 +57,9 @@ private:
 
     sf::RenderWindow window_;
     InputState input_;
+    // A press and its release within one frame still show as held for that frame; the
+    // release is applied at the next frame's events.
+    InputState pressedThisFrame_, releaseNextFrame_;
     bool focused_ = false;
     sf::Clock frameClock_;
     float frameSeconds_ = 1.f / 60.f;
