@@ -7,7 +7,7 @@
 // Tuning close to the shipped game, so the numbers the tests measure are the game's feel.
 inline constexpr const char* kPlayerConfig =
     "[Player]\n"
-    "MaxGravity=12\nGravity=0.3\nFriktion=0.5\nJumpPower=8\nRunSpeed=2.75\n"
+    "MaxGravity=12\nGravity=0.3\nFriktion=0.5\nJumpPower=9\nRunSpeed=2.75\n"
     "SizeX=40\nSizeY=90\nHillwalk=10\nAnimationFPS=24\n"
     "SizeXSprite=200\nSizeYSprite=100\nJumpDelay=0.12\n"
     "[Boomerang]\n"

@@ -42,19 +42,19 @@ TEST_F(PlayerMovement, StandingStillKeepsTheFeetOnTheGround) {
     EXPECT_FLOAT_EQ(player->x, 100);
 }
 
-TEST_F(PlayerMovement, FullJumpRisesAbout142PixelsAndAShortOneIsCut) {
+TEST_F(PlayerMovement, FullJumpRisesAbout175PixelsAndAShortOneIsCut) {
     standOnFloor(100);
     frame();  // arms the jump
     const float startY = player->y;
     hold(Key::W);
-    EXPECT_NEAR(riseOfJump(1000, startY), 142.4f, 0.3f);
+    EXPECT_NEAR(riseOfJump(1000, startY), 174.6f, 0.3f);
     ASSERT_FLOAT_EQ(bottom(), kFloorTop);
 
     hold(Key::W, false);
     frame();
     // Released at once: the rise stops when the speed has decayed past 85 % of the jump power.
     hold(Key::W);
-    EXPECT_NEAR(riseOfJump(1, startY), 58.78f, 0.3f);
+    EXPECT_NEAR(riseOfJump(1, startY), 66.78f, 0.3f);
 }
 
 TEST_F(PlayerMovement, HoldingJumpThroughALandingDoesNotJumpAgain) {
@@ -65,7 +65,7 @@ TEST_F(PlayerMovement, HoldingJumpThroughALandingDoesNotJumpAgain) {
     float lastVy = 0;
     for (int i = 0; i < 120; ++i) {
         frame();
-        if (player->vy < -7.9f && lastVy >= 0) ++jumps;
+        if (player->vy < -8.9f && lastVy >= 0) ++jumps;
         lastVy = player->vy;
     }
     EXPECT_EQ(jumps, 1);
@@ -75,7 +75,7 @@ TEST_F(PlayerMovement, HoldingJumpThroughALandingDoesNotJumpAgain) {
     frame();
     hold(Key::W);
     frame();
-    EXPECT_FLOAT_EQ(player->vy, -8);
+    EXPECT_FLOAT_EQ(player->vy, -9);
 }
 
 TEST_F(PlayerMovement, BothRunKeysRunRight) {
@@ -151,12 +151,12 @@ TEST_F(PlayerMovement, JumpingIntoACeilingCornerSlidesAroundIt) {
     frame();
     hold(Key::W);
     frame();
-    EXPECT_FLOAT_EQ(player->x, 303);
+    EXPECT_FLOAT_EQ(player->x, 304);
     EXPECT_EQ(player->animName, "JumpingRightRunning");
     frames(10);
     // Past the corner the rise goes on above the overhang's underside.
     EXPECT_LT(player->y, kFloorTop - 90 - 4);
-    EXPECT_FLOAT_EQ(player->x, 303);
+    EXPECT_FLOAT_EQ(player->x, 304);
 }
 
 TEST_F(PlayerMovement, CeilingSlidingStopsAfterFiftyPixels) {
@@ -176,12 +176,12 @@ TEST_F(PlayerMovement, CeilingSlidingStopsAfterFiftyPixels) {
 
     frame();
     hold(Key::W);
-    // 8, then 7.7, 7.37 and 7.01 twice each: the seventh slide takes the count to 50.
+    // 9, then 8.7, 8.37 and 8.01 twice each; the last one starts at 49 and ends past the cap.
     frames(4);
-    EXPECT_NEAR(player->x - 100, 52.16f, 1e-3);
-    EXPECT_EQ(player->ceilingSlide, 50);
+    EXPECT_NEAR(player->x - 100, 59.16f, 1e-3);
+    EXPECT_EQ(player->ceilingSlide, 57);
     frames(10);
-    EXPECT_NEAR(player->x - 100, 52.16f, 1e-3);
+    EXPECT_NEAR(player->x - 100, 59.16f, 1e-3);
     // Once it moves down again the allowance is back.
     EXPECT_EQ(player->ceilingSlide, 0);
 }
@@ -212,7 +212,7 @@ TEST_F(PlayerMovement, GracePeriodOnlyAtTheFirstLedgeAfterAJump) {
         hold(Key::W);
         frame();
         hold(Key::W, false);
-        return player->vy == -8;
+        return player->vy == -9;
     };
     EXPECT_TRUE(jumpAfterLedge(300, 1));
     EXPECT_FALSE(jumpAfterLedge(300, 9));  // 0.15 s is past the 0.12 s grace
