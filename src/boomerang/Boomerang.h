@@ -11,6 +11,9 @@
 class Boomerang {
 public:
     Boomerang();
+    // The sprites point at the boomerang's own images.
+    Boomerang(const Boomerang&) = delete;
+    Boomerang& operator=(const Boomerang&) = delete;
 
     void throwAt(GameWindow& window, sf::Vector2f centre);
     void updateFlight(GameWindow& window, sf::Vector2f centre, ObjectList& list);
@@ -29,4 +32,9 @@ public:
     int eraseRadius = 50;
     Image image, glowImage;
     Sprite sprite, glowSprite;
+
+private:
+    // Off the level while in hand, so a stale box touches nothing.
+    void putAway();
+    void startReturn() { flightTime = static_cast<float>(returnTime) + 1; }
 };

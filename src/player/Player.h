@@ -5,19 +5,26 @@
 #include "boomerang/Boomerang.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
+#include "platform/TimeSource.h"
 #include "resources/SpriteAnimation.h"
+#include "terrain/Collision.h"
 #include "world/LevelObject.h"
 
 // The character: a box that runs, jumps, climbs drawn slopes and throws the boomerang.
 class Player {
 public:
     Player();
+    // The sheet sprites point at the player's own images.
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
 
     void reset(int x, int y, bool standing);
     void gravityStep(ObjectList& list);
     void update(GameWindow& window, ObjectList& list);
     void moveAndResolve(ObjectList& list, float dx, float dy);
     void draw(GameWindow& window);
+    // Centre of the collision box: where the boomerang starts and returns to.
+    sf::Vector2f centre() const;
 
     double maxGravity = 0, gravity = 0, friction = 0, jumpPower = 0, runSpeed = 0;
     int hillwalk = 0;
@@ -48,4 +55,15 @@ public:
     int rowOffset = 0;
 
     Boomerang boomerang;
+
+private:
+    // queryBox over the player's box placed at (px, py), truncated.
+    CollisionHit probe(const ObjectList& list, float px, float py, float dirX, float dirY) const;
+    void keyAndDoorAction(GameWindow& window, ObjectList& list);
+    void pickUpKey(ObjectList& list);
+    void runAndJump(GameWindow& window, const CollisionHit& ground, int surface);
+    void startThrow(GameWindow& window);
+    void slideAlongCeiling(const ObjectList& list, float& dx, float dy);
+    void stepDownOrUp(const ObjectList& list, float dx, float dy);
+    void endOneShotAnimations();
 };

@@ -8,6 +8,9 @@
 class ScarfBall {
 public:
     ScarfBall();
+    // The sprite points at the ball's own image.
+    ScarfBall(const ScarfBall&) = delete;
+    ScarfBall& operator=(const ScarfBall&) = delete;
     void update(GameWindow& window, ObjectList& list);
     void draw(GameWindow& window);
 

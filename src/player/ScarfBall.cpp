@@ -1,0 +1,25 @@
+#include "player/ScarfBall.h"
+
+#include "terrain/Eraser.h"
+#include "world/WorldVars.h"
+
+ScarfBall::ScarfBall() {
+    image.loadFromFile("scarfball.png");
+    sprite.setImage(&image);
+}
+
+void ScarfBall::update(GameWindow& window, ObjectList& list) {
+    const float camX = worldVars.flightCameraX;
+    if (window.isKeyDown(Key::W) && y > -384) y -= stepY;
+    if (window.isKeyDown(Key::S) && y < 1082) y += stepY;
+    if (window.isKeyDown(Key::D) && x < camX + 512 - 100) x += stepX;
+    if (window.isKeyDown(Key::A) && x > camX - 512) x -= stepX;
+    // The wind.
+    x += 5;
+    eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false);
+}
+
+void ScarfBall::draw(GameWindow& window) {
+    sprite.setPosition(x, y);
+    window.draw(sprite);
+}

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "TestSupport.h"
+#include "boomerang/Boomerang.h"
+#include "platform/HeadlessWindow.h"
+#include "player/LevelBuilder.h"
+
+namespace {
+// The boomerang thrown from a player standing still at (500, 400); the view shows world = window pixels.
+class BoomerangFlight : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TimeSource::useSimulated(true);
+        dir.write("config.ini", kPlayerConfig);
+        boomerang = std::make_unique<Boomerang>();
+        window.recordDraws = true;
+        pointAt(700, 400);
+    }
+    void TearDown() override { TimeSource::useSimulated(false); }
+
+    void pointAt(int x, int y) {
+        window.scriptedInput().mouseX = x;
+        window.scriptedInput().mouseY = y;
+    }
+    void button(MouseButton b, bool down) { window.scriptedInput().setButton(b, down); }
+    void throwNow() { boomerang->throwAt(window, centre); }
+    void fly() {
+        boomerang->updateFlight(window, centre, list);
+        TimeSource::advanceFrame();
+    }
+    float centreX() const { return boomerang->x + boomerang->width * 0.5f; }
+    // Frames of flight time (accumulated as the boomerang does) until it exceeds `ms`.
+    int framesToExceed(float ms) const {
+        const float frameMs = window.frameSeconds() * 1000;
+        float t = 0;
+        int n = 0;
+        while (t <= ms) {
+            t += frameMs;
+            ++n;
+        }
+        return n;
+    }
+    // Flies until caught (at most `limit` frames); returns the frame count or -1.
+    int flyUntilCaught(int limit) {
+        for (int i = 1; i <= limit; ++i) {
+            fly();
+            if (boomerang->ready) return i;
+        }
+        return -1;
+    }
+
+    TempDir dir;
+    HeadlessWindow window;
+    ObjectList list;
+    std::unique_ptr<Boomerang> boomerang;
+    sf::Vector2f centre{500, 400};
+};
+}  // namespace
+
+TEST_F(BoomerangFlight, APointerOnThePlayersCentreIsRefused) {
+    pointAt(500, 400);
+    const float timer = boomerang->cooldownTimer;
+    throwNow();
+    EXPECT_TRUE(boomerang->ready);
+    EXPECT_FLOAT_EQ(boomerang->cooldownTimer, timer);
+}
+
+TEST_F(BoomerangFlight, HeldItFliesOutForTheReturnTimeThenComesBack) {
+    button(MouseButton::Left, true);
+    throwNow();
+    const int turn = framesToExceed(450);
+    for (int i = 1; i < turn; ++i) {
+        fly();
+        ASSERT_FLOAT_EQ(boomerang->x, 520 + 12 * i) << i;
+    }
+    fly();
+    EXPECT_FLOAT_EQ(boomerang->dirX, -1);
+    EXPECT_LT(boomerang->x, 520 + 12 * (turn - 1));
+    // Caught once its centre is within the spawn length of the player's.
+    EXPECT_GT(flyUntilCaught(100), 0);
+}
+
+TEST_F(BoomerangFlight, ReleasingTheButtonSendsItBackAfterAHundredMilliseconds) {
+    button(MouseButton::Left, true);
+    throwNow();
+    button(MouseButton::Left, false);
+    // The release is noticed on the first frame that starts with more than 100 ms flown.
+    const int turn = framesToExceed(100) + 1;
+    float farthest = 0;
+    int farthestFrame = 0;
+    for (int i = 1; i <= turn + 3; ++i) {
+        fly();
+        if (centreX() > farthest) {
+            farthest = centreX();
+            farthestFrame = i;
+        }
+    }
+    EXPECT_EQ(farthestFrame, turn - 1);
+    EXPECT_GT(flyUntilCaught(60), 0);
+}
+
+TEST_F(BoomerangFlight, InkBouncesItBackAtOnce) {
+    const int wall = addBlock(list, 3, 700, 300, 20, 200);
+    button(MouseButton::Left, true);
+    throwNow();
+    float farthest = 0;
+    for (int i = 0; i < 20; ++i) {
+        fly();
+        farthest = std::max(farthest, boomerang->x + boomerang->width);
+    }
+    EXPECT_LE(farthest, 700 + 10);
+    EXPECT_GT(boomerang->flightTime, 450);
+    // Ink survives the boomerang.
+    EXPECT_EQ(list[wall]->image.alpha(0, 100), 255);
+    EXPECT_FALSE(list[wall]->imageChanged);
+    EXPECT_GT(flyUntilCaught(60), 0);
+}
+
+TEST_F(BoomerangFlight, PencilIsTunnelledThrough) {
+    const int wall = addBlock(list, 2, 650, 200, 20, 400);
+    button(MouseButton::Left, true);
+    throwNow();
+    float farthest = 0;
+    for (int i = 0; i < 20; ++i) {
+        fly();
+        farthest = std::max(farthest, boomerang->x);
+    }
+    EXPECT_GT(farthest, 700);
+    const Image& pencil = list[wall]->image;
+    EXPECT_EQ(pencil.alpha(10, 200), 0);    // on the flight line
+    EXPECT_EQ(pencil.alpha(10, 0), 255);    // far above it
+    EXPECT_EQ(pencil.alpha(10, 399), 255);  // far below it
+}
+
+TEST_F(BoomerangFlight, RightClickRecallsItAtOnce) {
+    button(MouseButton::Left, true);
+    throwNow();
+    for (int i = 0; i < 3; ++i) fly();
+    button(MouseButton::Right, true);
+    fly();
+    EXPECT_TRUE(boomerang->ready);
+    window.clear();
+    boomerang->draw(window);
+    EXPECT_TRUE(window.drawn.empty());
+}
+
+TEST_F(BoomerangFlight, ASecondThrowWaitsForTheCooldownEvenWhenBackEarly) {
+    button(MouseButton::Left, true);
+    throwNow();
+    fly();
+    button(MouseButton::Right, true);
+    fly();
+    button(MouseButton::Right, false);
+    ASSERT_TRUE(boomerang->ready);
+
+    int frames = 2;
+    while (boomerang->ready && frames < 100) {
+        throwNow();
+        if (boomerang->ready) {
+            fly();
+            ++frames;
+        }
+    }
+    const float frameMs = window.frameSeconds() * 1000;
+    float t = 0;
+    int expected = 0;
+    while (t < 500) {
+        t += frameMs;
+        ++expected;
+    }
+    EXPECT_EQ(frames, expected);
+}
+
+TEST(BoomerangPictures, TheBoxDefaultsToThePictureSize) {
+    TempDir dir;
+    Image picture;
+    picture.create(24, 16, Color{255, 0, 0, 255});
+    picture.saveToFile("boomerang.png");
+    dir.write("config.ini", "[Boomerang]\nSpeed=9\n");
+    const Boomerang boomerang;
+    EXPECT_FLOAT_EQ(boomerang.width, 24);
+    EXPECT_FLOAT_EQ(boomerang.height, 16);
+    EXPECT_DOUBLE_EQ(boomerang.speed, 9);
+    EXPECT_FLOAT_EQ(boomerang.spawnLength, 10);
+    EXPECT_EQ(boomerang.returnTime, 300);
+    EXPECT_EQ(boomerang.cooldown, 500);
+    EXPECT_EQ(boomerang.eraseRadius, 50);
+    EXPECT_TRUE(boomerang.image.smooth());
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "TestSupport.h"
+#include "platform/HeadlessWindow.h"
+#include "player/LevelBuilder.h"
+#include "player/Player.h"
+#include "player/PlayerVars.h"
+
+// A player on a hand-built level, driven frame by frame as the world drives it.
+class PlayerFixture : public ::testing::Test {
+protected:
+    static constexpr float kFloorTop = 500;
+
+    void SetUp() override {
+        TimeSource::useSimulated(true);
+        dir.write("config.ini", kPlayerConfig);
+        player = std::make_unique<Player>();
+        playerVars = {};
+        window.recordDraws = true;
+    }
+    void TearDown() override { TimeSource::useSimulated(false); }
+
+    // A wide ink floor and the player standing on it at x.
+    void standOnFloor(float x) {
+        addBlock(list, 3, -1000, kFloorTop, 4000, 50);
+        player->reset(static_cast<int>(x), static_cast<int>(kFloorTop - player->height), true);
+    }
+    void frame() {
+        player->gravityStep(list);
+        player->update(window, list);
+        window.clear();
+        player->draw(window);
+        TimeSource::advanceFrame();
+    }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i) frame();
+    }
+    void hold(Key k, bool down = true) { window.scriptedInput().setKey(k, down); }
+    void holdButton(MouseButton b, bool down = true) { window.scriptedInput().setButton(b, down); }
+    float bottom() const { return player->y + player->height; }
+
+    TempDir dir;
+    HeadlessWindow window;
+    ObjectList list;
+    std::unique_ptr<Player> player;
+};
