@@ -1,8 +1,9 @@
+MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc)
 export ALSOFT_DRIVERS ?= null
 
-.PHONY: all bootstrap build run test bench test-sanitize clean
+.PHONY: all bootstrap build run test bench test-sanitize fuzz clean
 
 all: build
 
@@ -30,3 +31,8 @@ test-sanitize: bootstrap
 
 clean:
 	rm -rf $(BUILD) build-sanitize
+
+# Builds the libFuzzer harnesses with clang and the sanitizers into build-fuzz/.
+fuzz: bootstrap
+	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 -DTORVE_SANITIZE=ON -DTORVE_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/*Fuzzer.cpp))

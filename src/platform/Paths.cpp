@@ -152,7 +152,12 @@ bool writeProfileString(const std::string& section, const std::string& key, cons
         size_t eq = t.find_first_of("=:");
         if (eq == std::string::npos) continue;
         if (equalsNoCase(trim(t.substr(0, eq)), key)) {
-            lines[i] = entry;
+            // The replaced line keeps its own ending, so a rewrite never changes other bytes.
+            const std::string& old = lines[i];
+            const size_t ending = old.size() >= 2 && old.compare(old.size() - 2, 2, "\r\n") == 0 ? 2
+                                  : !old.empty() && old.back() == '\n'                              ? 1
+                                                                                                   : 0;
+            lines[i] = key + "=" + value + old.substr(old.size() - ending);
             std::string out;
             for (auto& l : lines) out += l;
             return writeFileAtomically(path, out);

@@ -26,7 +26,7 @@ void writeConfig(const std::filesystem::path& gameDir) {
            "MaxGravity=12\n"
            "Gravity=0.3\n"
            "Friktion=0.5\n"
-           "JumpPower=8\n"
+           "JumpPower=9\n"
            "RunSpeed=2.75\n"
            "SizeX=40\n"
            "SizeY=90\n"

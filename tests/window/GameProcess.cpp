@@ -1,0 +1,185 @@
+#include "GameProcess.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <thread>
+
+namespace {
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+}  // namespace
+
+PrivateDisplay::PrivateDisplay() {
+    for (int n = 150; n < 400 && pid_ < 0; ++n) {
+        const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
+        if (std::filesystem::exists(lock) || std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n))) continue;
+        name_ = ":" + std::to_string(n);
+        pid_ = fork();
+        if (pid_ == 0) {
+            int devnull = open("/dev/null", O_WRONLY);
+            dup2(devnull, 1);
+            dup2(devnull, 2);
+            execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        const auto start = std::chrono::steady_clock::now();
+        while (secondsSince(start) < 10) {
+            if (Display* d = XOpenDisplay(name_.c_str())) {
+                XCloseDisplay(d);
+                ready_ = true;
+                break;
+            }
+            int raw;
+            if (waitpid(pid_, &raw, WNOHANG) == pid_) {  // lost the race for this number
+                pid_ = -1;
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+}
+
+PrivateDisplay::~PrivateDisplay() {
+    if (pid_ > 0) {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+    }
+}
+
+GameProcess::GameProcess() {
+    std::random_device rd;
+    folder_ = std::filesystem::temp_directory_path() / ("torve-game-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::copy(TORVE_GAME_DIR, folder_, std::filesystem::copy_options::recursive);
+    std::filesystem::remove(folder_ / ".stamp");
+}
+
+GameProcess::~GameProcess() {
+    if (pid_ > 0 && !status_) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(folder_, ec);
+}
+
+bool GameProcess::start() {
+    const std::string exe = (folder_ / "torve").string();
+    const std::string errPath = (folder_ / "stderr.txt").string();
+    pid_ = fork();
+    if (pid_ < 0) return false;
+    if (pid_ == 0) {
+        if (chdir(folder_.c_str()) != 0) _exit(127);
+        int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (err >= 0) {
+            dup2(err, 2);
+            dup2(err, 1);
+        }
+        setenv("ALSOFT_DRIVERS", "null", 1);
+        setenv("DISPLAY", display_.name().c_str(), 1);
+        execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return true;
+}
+
+std::optional<int> GameProcess::waitForExit(double seconds) {
+    if (status_) return status_;
+    const auto start = std::chrono::steady_clock::now();
+    do {
+        int raw = 0;
+        if (waitpid(pid_, &raw, WNOHANG) == pid_) {
+            status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+            return status_;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    } while (secondsSince(start) < seconds);
+    return std::nullopt;
+}
+
+bool GameProcess::running() { return !waitForExit(0).has_value(); }
+
+std::string GameProcess::standardError() const {
+    std::ifstream in(folder_ / "stderr.txt");
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+namespace x11 {
+namespace {
+struct DisplayHandle {
+    explicit DisplayHandle(const std::string& name) : display(XOpenDisplay(name.c_str())) {}
+    Display* display;
+    ~DisplayHandle() {
+        if (display) XCloseDisplay(display);
+    }
+};
+
+unsigned long search(Display* d, Window w, const std::string& title) {
+    char* name = nullptr;
+    if (XFetchName(d, w, &name) && name) {
+        const bool match = title == name;
+        XFree(name);
+        if (match) return w;
+    }
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    unsigned long found = 0;
+    if (XQueryTree(d, w, &root, &parent, &children, &count)) {
+        for (unsigned i = 0; i < count && !found; ++i) found = search(d, children[i], title);
+        if (children) XFree(children);
+    }
+    return found;
+}
+}  // namespace
+
+unsigned long findWindow(const std::string& display, const std::string& title, double seconds) {
+    DisplayHandle h(display);
+    if (!h.display) return 0;
+    const auto start = std::chrono::steady_clock::now();
+    do {
+        if (unsigned long w = search(h.display, DefaultRootWindow(h.display), title)) return w;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } while (secondsSince(start) < seconds);
+    return 0;
+}
+
+std::optional<Geometry> geometry(const std::string& display, unsigned long window) {
+    DisplayHandle h(display);
+    XWindowAttributes a;
+    if (!h.display || !XGetWindowAttributes(h.display, window, &a)) return std::nullopt;
+    return Geometry{a.x, a.y, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height)};
+}
+
+void requestClose(const std::string& display, unsigned long window) {
+    DisplayHandle h(display);
+    if (!h.display) return;
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(h.display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(h.display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(h.display, window, False, NoEventMask, &event);
+    XFlush(h.display);
+}
+
+int xdotool(const std::string& display, const std::string& arguments) {
+    const int raw = std::system(("DISPLAY=" + display + " xdotool " + arguments + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+}  // namespace x11

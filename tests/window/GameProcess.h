@@ -1,0 +1,61 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// An Xvfb server of the test's own, so tests never see each other's windows.
+class PrivateDisplay {
+public:
+    PrivateDisplay();
+    ~PrivateDisplay();
+    bool ready() const { return ready_; }
+    const std::string& name() const { return name_; }
+
+private:
+    std::string name_;
+    pid_t pid_ = -1;
+    bool ready_ = false;
+};
+
+// The real game started in its own copy of the game folder and on its own display, as a
+// player would start it.
+class GameProcess {
+public:
+    // Copies the built game folder into a fresh temporary folder.
+    GameProcess();
+    ~GameProcess();
+
+    const std::filesystem::path& folder() const { return folder_; }
+    bool start();
+    // Exit status once the process has ended within `seconds`; nothing while it runs on.
+    std::optional<int> waitForExit(double seconds);
+    bool running();
+    std::string standardError() const;
+    const std::string& display() const { return display_.name(); }
+    bool displayReady() const { return display_.ready(); }
+
+private:
+    PrivateDisplay display_;
+    std::filesystem::path folder_;
+    pid_t pid_ = -1;
+    std::optional<int> status_;
+};
+
+// Talks to an X server.
+namespace x11 {
+struct Geometry {
+    int x = 0, y = 0;
+    unsigned width = 0, height = 0;
+};
+// The id of the first window titled exactly `title` on `display`, or 0 after `seconds`.
+unsigned long findWindow(const std::string& display, const std::string& title, double seconds);
+std::optional<Geometry> geometry(const std::string& display, unsigned long window);
+// Asks the window to close, as the close box does.
+void requestClose(const std::string& display, unsigned long window);
+// Runs xdotool on `display` with the arguments; returns its exit status.
+int xdotool(const std::string& display, const std::string& arguments);
+}  // namespace x11
