@@ -123,6 +123,21 @@ TEST(GameScreens, LeaveQuestionGoesBackToThePauseMenuTheMainMenuOrTheDesktop) {
     EXPECT_FALSE(h.window.isOpen());
 }
 
+TEST(GameScreens, PlayAfterLeavingResumesAtTheSavedCheckpointNotWhereTheWorldWasFrozen) {
+    GameHarness h;
+    h.skipSplash();
+    h.click(h.game->playButton);
+    const float resumedY = h.game->world.player.y;
+    h.frames(20);  // nothing to stand on: the player falls
+    ASSERT_NE(h.game->world.player.y, resumedY);
+    h.pause();
+    h.click(h.game->returnButton);
+    h.click(h.game->mainMenuButton);
+    ASSERT_EQ(h.game->state, MainMenu);
+    h.click(h.game->playButton);
+    EXPECT_EQ(h.game->world.player.y, resumedY);
+}
+
 TEST(GameScreens, WorldAskingForTheMenuIsClearedAndEscapeInTheSameFrameWins) {
     for (const bool escape : {false, true}) {
         GameHarness h;
