@@ -168,13 +168,3 @@ TEST(GameScreens, OptionsReturnToTheScreenTheyWereOpenedFrom) {
     h.click(h.game->backButton);
     EXPECT_EQ(h.game->state, PauseMenu);
 }
-
-TEST(GameScreens, MainMenuButtonsWorkUnderACameraViewLeftOnTheWindow) {
-    GameHarness h;
-    h.skipSplash();
-    // The main menu sets its own view before polling, so a view left by play is harmless.
-    h.pressOn(h.game->optionsButton);
-    h.window.setView(sf::View(sf::FloatRect(5000, 2000, 1024, 768)));
-    h.releaseInUpdateOnly();
-    EXPECT_EQ(h.game->state, Options);
-}

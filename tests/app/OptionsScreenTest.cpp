@@ -52,12 +52,6 @@ TEST_F(OptionsScreen, SlidersStartFromTheConfigurationEvenOutOfRange) {
     EXPECT_EQ(written(), kConfig);
 }
 
-TEST(OptionsScreenDefaults, VolumesAreFull) {
-    GameHarness fresh;
-    EXPECT_FLOAT_EQ(fresh.game->musicSlider.value, 1.0f);
-    EXPECT_FLOAT_EQ(fresh.game->soundSlider.value, 1.0f);
-}
-
 TEST_F(OptionsScreen, AFinishedDragWritesItsVolumeOnceKeepingEveryOtherLine) {
     MenuScroll& music = h.game->musicSlider;
     h.pressOn(music);
@@ -78,13 +72,6 @@ TEST_F(OptionsScreen, AFinishedDragWritesItsVolumeOnceKeepingEveryOtherLine) {
     EXPECT_EQ(written(), expected);
     h.frames(3);
     EXPECT_EQ(written(), expected);
-}
-
-TEST_F(OptionsScreen, AFullKnobIsWrittenAsOne) {
-    h.pressOn(h.game->musicSlider);
-    moveTo(h, 1023);
-    release(h);
-    EXPECT_EQ(written(), withLine(kConfig, "Music_Volume=0.5", "Music_Volume=1"));
 }
 
 TEST_F(OptionsScreen, DisplayModeSwitchRecreatesTheWindowAndRestoresTheMenuView) {

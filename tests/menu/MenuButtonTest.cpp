@@ -127,15 +127,6 @@ TEST_F(MenuButtonTest, ButtonWithoutHoverPictureStillClicksAndShowsNoStrip) {
     EXPECT_EQ(window.drawn.size(), 1u);
 }
 
-TEST_F(MenuButtonTest, MissingPictureLeavesAClickableBoxCentredOnItsCorner) {
-    MenuButton button("no_such_button.png", "", 100, 200, 60, 30, 0, 0, 6, false, true);
-    EXPECT_FLOAT_EQ(button.hitX, 70);
-    EXPECT_FLOAT_EQ(button.hitY, 185);
-    frame(button, 70, 185, true);
-    frame(button, 70, 185, false);
-    EXPECT_TRUE(button.clicked);
-}
-
 TEST_F(MenuButtonTest, KeepsItsPlaceInTheWindowWhateverTheView) {
     MenuButton button = makeButton();
     window.setView(sf::View(sf::FloatRect(3000, -400, 1024, 768)));
