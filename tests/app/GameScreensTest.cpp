@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "GameHarness.h"
+
+TEST(GameSplash, EscapeOrMouseOnTheFirstFrameSkipsItAtOnce) {
+    for (const bool useEscape : {true, false}) {
+        GameHarness h;
+        if (useEscape) h.holdEscape(true);
+        else h.input().setButton(MouseButton::Left, true);
+        h.frame();
+        EXPECT_EQ(h.game->state, MainMenu);
+        EXPECT_EQ(h.game->previousState, SplashCard);
+        EXPECT_FALSE(h.drew(h.game->splashImage));
+        EXPECT_FALSE(h.drew(h.game->veilImage));
+        EXPECT_TRUE(h.drew(h.game->menuBackgroundImage));
+    }
+}
+
+TEST(GameSplash, CardFadesInHoldsAndFadesOutThenTheMenuTakesOverAfterFiveSeconds) {
+    GameHarness h;
+    Sprite& card = h.game->splashCard;
+    Sprite& veil = h.game->whiteVeil;
+    EXPECT_EQ(card.color.a, 0);
+    h.frames(60);  // frames 25..59 are past 0.4 s
+    EXPECT_EQ(card.color.a, 105);
+    h.frames(49);
+    EXPECT_EQ(card.color.a, 252);
+    h.frame();  // 85 steps of 3
+    EXPECT_EQ(card.color.a, 255);
+    h.frames(90);  // frames 181..199 are past 3.0 s
+    EXPECT_EQ(card.color.a, 198);
+    EXPECT_EQ(veil.color.a, 255);
+    h.frames(40);  // frames 211..239 are past 3.5 s
+    EXPECT_EQ(veil.color.a, 168);
+    EXPECT_TRUE(h.drew(h.game->veilImage));
+    EXPECT_TRUE(h.drew(h.game->splashImage));
+    h.frames(61);  // up to frame 300, exactly 5.0 s
+    EXPECT_EQ(h.game->state, SplashCard);
+    EXPECT_EQ(card.color.a, 0);
+    EXPECT_EQ(veil.color.a, 0);
+    h.frame();
+    EXPECT_EQ(h.game->state, MainMenu);
+}
+
+TEST(GameSplash, FadeAlphaClampsAndResetsTheColourToWhite) {
+    Sprite sprite;
+    sprite.color = Color{10, 20, 30, 250};
+    fadeAlpha(sprite, 10);
+    EXPECT_EQ(sprite.color, (Color{255, 255, 255, 255}));
+    fadeAlpha(sprite, -253);
+    EXPECT_EQ(sprite.color.a, 2);
+    fadeAlpha(sprite, -3);
+    EXPECT_EQ(sprite.color.a, 0);
+    fadeAlpha(sprite, 100.9f);
+    EXPECT_EQ(sprite.color.a, 100);
+}
+
+TEST(GameScreens, QuitQuestionReturnsOnNoAndClosesOnYes) {
+    GameHarness h;
+    h.skipSplash();
+    h.click(h.game->quitButton);
+    EXPECT_EQ(h.game->state, QuitConfirm);
+    EXPECT_FALSE(h.game->quitButton.clicked);
+    EXPECT_TRUE(h.drew(h.game->dimImage));
+    h.click(h.game->quitNoButton);
+    EXPECT_EQ(h.game->state, MainMenu);
+    EXPECT_FALSE(h.game->quitNoButton.clicked);
+    EXPECT_FALSE(h.game->quitNoButton.hoverActive);
+    h.click(h.game->quitButton);
+    h.click(h.game->quitYesButton);
+    EXPECT_FALSE(h.window.isOpen());
+}
+
+TEST(GameScreens, PlayResumesThroughTheWorldAndEscapeOpensThePauseMenu) {
+    GameHarness h;
+    h.skipSplash();
+    h.click(h.game->playButton);
+    EXPECT_EQ(h.game->state, Playing);
+    EXPECT_EQ(h.game->previousState, MainMenu);
+    h.frames(3);
+    EXPECT_EQ(h.game->state, Playing);
+    h.holdEscape(true);
+    h.frame();
+    EXPECT_EQ(h.game->state, PauseMenu);
+    // The pause menu does not react to Escape; the world stands still behind it.
+    const float x = h.game->world.player.x, y = h.game->world.player.y;
+    h.frames(30);
+    EXPECT_EQ(h.game->state, PauseMenu);
+    EXPECT_EQ(h.game->world.player.x, x);
+    EXPECT_EQ(h.game->world.player.y, y);
+    EXPECT_TRUE(h.drew(h.game->ingameBackgroundImage));
+    // Escape still held when resume is clicked reopens the menu on the next frame.
+    h.click(h.game->resumeButton);
+    EXPECT_EQ(h.game->state, Playing);
+    h.frame();
+    EXPECT_EQ(h.game->state, PauseMenu);
+    EXPECT_EQ(h.game->previousState, Playing);
+    h.holdEscape(false);
+    h.click(h.game->resumeButton);
+    EXPECT_EQ(h.game->state, Playing);
+    h.frame();
+    EXPECT_EQ(h.game->state, Playing);
+}
+
+TEST(GameScreens, LeaveQuestionGoesBackToThePauseMenuTheMainMenuOrTheDesktop) {
+    GameHarness h;
+    h.skipSplash();
+    h.click(h.game->playButton);
+    h.pause();
+    h.click(h.game->returnButton);
+    EXPECT_EQ(h.game->state, ExitConfirm);
+    EXPECT_TRUE(h.drew(h.game->dimImage));
+    h.click(h.game->backButton);
+    EXPECT_EQ(h.game->state, PauseMenu);
+    h.click(h.game->returnButton);
+    h.click(h.game->mainMenuButton);
+    EXPECT_EQ(h.game->state, MainMenu);
+    h.click(h.game->playButton);
+    EXPECT_EQ(h.game->state, Playing);
+    h.pause();
+    h.click(h.game->returnButton);
+    h.click(h.game->desktopButton);
+    EXPECT_FALSE(h.window.isOpen());
+}
+
+TEST(GameScreens, PlayAfterLeavingResumesAtTheSavedCheckpointNotWhereTheWorldWasFrozen) {
+    GameHarness h;
+    h.skipSplash();
+    h.click(h.game->playButton);
+    const float resumedY = h.game->world.player.y;
+    h.frames(20);  // nothing to stand on: the player falls
+    ASSERT_NE(h.game->world.player.y, resumedY);
+    h.pause();
+    h.click(h.game->returnButton);
+    h.click(h.game->mainMenuButton);
+    ASSERT_EQ(h.game->state, MainMenu);
+    h.click(h.game->playButton);
+    EXPECT_EQ(h.game->world.player.y, resumedY);
+}
+
+TEST(GameScreens, WorldAskingForTheMenuIsClearedAndEscapeInTheSameFrameWins) {
+    for (const bool escape : {false, true}) {
+        GameHarness h;
+        h.skipSplash();
+        h.click(h.game->playButton);
+        h.game->world.returnToMenu = true;
+        h.holdEscape(escape);
+        h.frame();
+        EXPECT_FALSE(h.game->world.returnToMenu);
+        EXPECT_EQ(h.game->state, escape ? PauseMenu : MainMenu);
+        EXPECT_EQ(h.game->previousState, escape ? MainMenu : Playing);
+    }
+}
+
+TEST(GameScreens, OptionsReturnToTheScreenTheyWereOpenedFrom) {
+    GameHarness h;
+    h.skipSplash();
+    h.click(h.game->optionsButton);
+    EXPECT_EQ(h.game->state, Options);
+    EXPECT_TRUE(h.drew(*h.game->optionsBackground.image));
+    h.click(h.game->backButton);
+    EXPECT_EQ(h.game->state, MainMenu);
+
+    h.click(h.game->playButton);
+    h.pause();
+    h.click(h.game->pauseOptionsButton);
+    EXPECT_EQ(h.game->state, Options);
+    h.click(h.game->backButton);
+    EXPECT_EQ(h.game->state, PauseMenu);
+}

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "GameHarness.h"
+
+namespace {
+const char* kConfig =
+    "; tuning\n"
+    "[Resolution]\n"
+    "x=1280\n"
+    "y=720\n"
+    "Fullscreen=0\n"
+    "\n"
+    "[Sound]\n"
+    "Music_Volume=0.5\n"
+    "Sound_Volume=2\n"
+    "\n"
+    "[Debug]\n"
+    "PlayerX=500\n";
+
+std::string withLine(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
+void moveTo(GameHarness& h, int x) {
+    h.input().mouseX = x;
+    h.frame();
+}
+
+void release(GameHarness& h) {
+    h.input().setButton(MouseButton::Left, false);
+    h.frame();
+}
+
+struct OptionsScreen : ::testing::Test {
+    OptionsScreen() {
+        h.dir.write("options/config.ini", kConfig);
+        h.skipSplash();
+        h.click(h.game->optionsButton);
+    }
+    std::string written() const { return h.dir.read("options/config.ini"); }
+
+    GameHarness h{kConfig};
+};
+}  // namespace
+
+TEST_F(OptionsScreen, SlidersStartFromTheConfigurationEvenOutOfRange) {
+    ASSERT_EQ(h.game->state, Options);
+    EXPECT_FLOAT_EQ(h.game->musicSlider.value, 0.5f);
+    EXPECT_FLOAT_EQ(h.game->soundSlider.value, 2.0f);
+    // The knob stands beyond the end of its track until dragged.
+    EXPECT_FLOAT_EQ(h.game->soundSlider.x, 380 + 660);
+    EXPECT_EQ(written(), kConfig);
+}
+
+TEST_F(OptionsScreen, AFinishedDragWritesItsVolumeOnceKeepingEveryOtherLine) {
+    MenuScroll& music = h.game->musicSlider;
+    h.pressOn(music);
+    moveTo(h, 0);
+    EXPECT_FLOAT_EQ(music.value, 0);
+    EXPECT_EQ(written(), kConfig);  // nothing written while dragging
+    release(h);
+    EXPECT_EQ(written(), withLine(kConfig, "Music_Volume=0.5", "Music_Volume=0"));
+
+    // Two thirds of the track is written in default stream formatting.
+    MenuScroll& sound = h.game->soundSlider;
+    h.pressOn(sound);
+    moveTo(h, static_cast<int>(380 + 220 + sound.grabOffset));
+    release(h);
+    EXPECT_FLOAT_EQ(h.game->soundSlider.value, 220.f / 330.f);
+    const std::string expected =
+        withLine(withLine(kConfig, "Music_Volume=0.5", "Music_Volume=0"), "Sound_Volume=2", "Sound_Volume=0.666667");
+    EXPECT_EQ(written(), expected);
+    h.frames(3);
+    EXPECT_EQ(written(), expected);
+}
+
+TEST_F(OptionsScreen, DisplayModeSwitchRecreatesTheWindowAndRestoresTheMenuView) {
+    h.click(h.game->fullscreenYesButton);
+    EXPECT_EQ(h.window.recreateCount, 1);
+    EXPECT_TRUE(h.window.fullscreen);
+    EXPECT_EQ(written(), withLine(kConfig, "Fullscreen=0", "Fullscreen=1"));
+    EXPECT_EQ(h.game->state, Options);
+
+    h.pressOn(h.game->fullscreenNoButton);
+    h.window.setView(sf::View(sf::FloatRect(4000, 4000, 1024, 768)));
+    h.releaseInUpdateOnly();
+    EXPECT_EQ(h.window.recreateCount, 2);
+    EXPECT_FALSE(h.window.fullscreen);
+    EXPECT_EQ(h.window.view().getCenter(), sf::Vector2f(512, 384));
+    EXPECT_EQ(written(), kConfig);
+}
+
+TEST_F(OptionsScreen, FromThePauseMenuTheSwitchReappliesTheCameraAndBackReturnsThere) {
+    h.click(h.game->backButton);
+    h.click(h.game->playButton);
+    h.pause();
+    h.click(h.game->pauseOptionsButton);
+    ASSERT_EQ(h.game->state, Options);
+
+    h.pressOn(h.game->fullscreenNoButton);
+    h.releaseInUpdateOnly();
+    EXPECT_EQ(h.window.recreateCount, 1);
+    EXPECT_EQ(h.window.view().getCenter(), h.game->world.view.getCenter());
+    h.game->draw(h.window);
+    h.window.setView(sf::View(sf::FloatRect(0, 0, 1024, 768)));
+    TimeSource::advanceFrame();
+
+    h.click(h.game->backButton);
+    EXPECT_EQ(h.game->state, PauseMenu);
+}
