@@ -8,4 +8,9 @@
 class SfmlStreamVoice : public SfmlSourceVoice<sf::Music> {
 public:
     void load(const std::string& path) override;
+    // A track that could not be opened stays silent without the library complaining every frame.
+    void play() override;
+
+private:
+    bool opened_ = false;
 };

@@ -124,7 +124,7 @@ TEST(GameScreens, LeaveQuestionGoesBackToThePauseMenuTheMainMenuOrTheDesktop) {
 }
 
 TEST(GameScreens, PlayAfterLeavingResumesAtTheSavedCheckpointNotWhereTheWorldWasFrozen) {
-    GameHarness h;
+    GameHarness h("[Player]\nGravity=0.3\nMaxGravity=12\nSizeX=40\nSizeY=90\n");
     h.skipSplash();
     h.click(h.game->playButton);
     const float resumedY = h.game->world.player.y;

@@ -5,10 +5,47 @@
 #include "platform/Random.h"
 #include "platform/TimeSource.h"
 
-nlohmann::json simState(const Game& game, long frame, bool) {
+namespace {
+int solidPixels(const Image& image) {
+    int count = 0;
+    const std::uint8_t* p = image.pixels();
+    const size_t n = static_cast<size_t>(image.width()) * image.height();
+    for (size_t i = 0; i < n; ++i) count += p[i * 4 + 3] > 0;
+    return count;
+}
+}  // namespace
+
+nlohmann::json simState(const Game& game, long frame, bool withObjects) {
+    const World& world = game.world;
+    const Player& player = world.player;
     nlohmann::json state;
     state["frame"] = frame;
     state["state"] = game.state;
+    state["level"] = world.currentLevelName;
+    state["checkpoint"] = {world.checkpointX, world.checkpointY};
+    state["highestLevel"] = world.highestLevel;
+    state["player"] = {{"x", player.x},
+                       {"y", player.y},
+                       {"vx", player.vx},
+                       {"vy", player.vy},
+                       {"anim", player.animName},
+                       {"facing", std::string(1, player.facing)},
+                       {"carriedKey", player.carriedKey}};
+    state["boomerang"] = {{"ready", player.boomerang.ready}, {"x", player.boomerang.x}, {"y", player.boomerang.y}};
+    state["ball"] = {{"x", world.scarfBall.x}, {"y", world.scarfBall.y}};
+    state["returnToMenu"] = world.returnToMenu;
+    if (withObjects) {
+        nlohmann::json objects = nlohmann::json::array();
+        for (const auto& o : world.objects.mainList)
+            objects.push_back({{"kind", o->kind},
+                               {"x", o->x},
+                               {"y", o->y},
+                               {"w", o->width},
+                               {"h", o->height},
+                               {"changed", o->imageChanged},
+                               {"solid", solidPixels(o->image)}});
+        state["objects"] = objects;
+    }
     return state;
 }
 
@@ -17,6 +54,11 @@ void runSimulation(const SimOptions& options, std::ostream& out) {
     HeadlessWindow window;
     Game game;
     seedRandom(options.seed);
+    if (!options.level.empty()) {
+        game.previousState = game.state;
+        game.state = Playing;
+        game.world.changeLevel(options.level);
+    }
     const long frames = options.frames >= 0 ? options.frames : options.script.totalFrames();
     long frame = 0;
     for (; frame < frames && window.isOpen(); ++frame) {
