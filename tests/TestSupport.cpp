@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <random>
 #include <sstream>
 
@@ -27,4 +30,23 @@ std::string TempDir::read(const std::string& name) const {
     std::ostringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+CommandResult runCommand(const std::string& command) {
+    CommandResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+    const int raw = pclose(pipe);
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return result;
+}
+
+GameFolderCopy::GameFolderCopy() {
+    for (const auto& entry : std::filesystem::directory_iterator(TORVE_GAME_DIR)) {
+        if (entry.path().filename() == "save.save") continue;
+        std::filesystem::copy(entry.path(), path() / entry.path().filename(), std::filesystem::copy_options::recursive);
+    }
 }

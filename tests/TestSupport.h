@@ -17,3 +17,16 @@ private:
     std::filesystem::path path_;
     std::filesystem::path previous_;
 };
+
+// Runs a shell command; returns its exit status and what it printed on standard output.
+struct CommandResult {
+    int status = -1;
+    std::string out;
+};
+CommandResult runCommand(const std::string& command);
+
+// A fresh copy of the built game folder as the working directory.
+class GameFolderCopy : public TempDir {
+public:
+    GameFolderCopy();
+};

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "TestSupport.h"
+
+namespace {
+struct Replay {
+    const char* level;
+    const char* script;
+    const char* next;  // the level that must be playing at the end; empty: back at the main menu
+};
+
+class LevelReplay : public ::testing::TestWithParam<Replay> {};
+
+nlohmann::json lastState(const std::string& out) {
+    const size_t end = out.find_last_not_of('\n');
+    const size_t start = out.rfind('\n', end);
+    return nlohmann::json::parse(out.substr(start == std::string::npos ? 0 : start + 1, end + 1));
+}
+}  // namespace
+
+// Each shipped level is played through by its recorded input, in a fresh game folder.
+TEST_P(LevelReplay, FinishesTheLevel) {
+    const Replay& replay = GetParam();
+    const auto script = std::filesystem::path(TORVE_SOURCE_DIR) / "tests" / "replays" / replay.script;
+    ASSERT_TRUE(std::filesystem::exists(script)) << script;
+    GameFolderCopy dir;
+    ASSERT_TRUE(std::filesystem::exists(dir.path() / replay.level));
+    const CommandResult r = runCommand(std::string("ALSOFT_DRIVERS=null ") + TORVE_SIM_EXE + " --level " +
+                                       replay.level + " --input " + script.string() + " 2>/dev/null");
+    ASSERT_EQ(r.status, 0);
+    const nlohmann::json state = lastState(r.out);
+    if (*replay.next) {
+        EXPECT_EQ(state["level"], replay.next) << state.dump();
+        EXPECT_EQ(state["state"], 3);
+    } else {
+        EXPECT_EQ(state["state"], 1) << state.dump();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedLevels, LevelReplay,
+                         ::testing::Values(Replay{"Level.txt", "Level1.script", "Level2.txt"},
+                                           Replay{"Level2.txt", "Level2.script", "Level3.txt"},
+                                           Replay{"Level3.txt", "Level3.script", "Level4.txt"},
+                                           Replay{"Level4.txt", "Level4.script", "Level5.txt"},
+                                           Replay{"Level5.txt", "Level5.script", ""}),
+                         [](const auto& info) { return std::string(info.param.script).substr(0, 6); });
