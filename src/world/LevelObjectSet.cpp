@@ -44,12 +44,18 @@ void LevelObjectSet::load(const std::string& name) {
     const bool sameLevel = name == loadedLevelName;
     if (!sameLevel) loadedLevelName = name;
     clear(sameLevel);
+    const Image noPicture;
+    std::uint64_t pixels = 0;
     for (const LevelRecord& record : LevelFile::read(name).records) {
+        // Past the budget no more pictures are even read, so the cache cannot grow either.
+        const Image* picture = pixels < kPixelBudget ? ImageCache::get(record.picture) : &noPicture;
+        pixels += static_cast<std::uint64_t>(picture->width()) * picture->height();
+        if (pixels > kPixelBudget) picture = &noPicture;
         const bool foreground = record.kind == 1;
-        if (sameLevel && reuse(foreground ? foregroundPool : mainPool, foreground ? foregroundList : mainList, record))
+        if (sameLevel && picture != &noPicture &&
+            reuse(foreground ? foregroundPool : mainPool, foreground ? foregroundList : mainList, record))
             continue;
-        addObject(record.kind, static_cast<float>(record.x), static_cast<float>(record.y),
-                  *ImageCache::get(record.picture), record.index);
+        addObject(record.kind, static_cast<float>(record.x), static_cast<float>(record.y), *picture, record.index);
     }
     // Objects whose records are gone (the file changed) are not kept past the load.
     mainPool.clear();
