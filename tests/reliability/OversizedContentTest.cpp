@@ -1,9 +1,11 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
 #include <fstream>
 
 #include "TestSupport.h"
+#include "levelcheck/LevelCheckTestSupport.h"
 #include "platform/Image.h"
 #include "resources/ImageCache.h"
 #include "world/LevelFile.h"
@@ -11,6 +13,9 @@
 
 // Files far larger than any real level or picture stay within bounds: they are refused or
 // cut short, and the game's memory stays small.
+using ::testing::Contains;
+using ::testing::HasSubstr;
+
 namespace {
 long peakRssKiB() {
     rusage usage{};
@@ -55,6 +60,11 @@ TEST(OversizedContent, HugePicturesAreRefusedBeforeTheyAreDecoded) {
             EXPECT_EQ(o->height, 0);
         }
     EXPECT_LT(peakRssKiB() - before, 64 * 1024) << "a huge picture was decoded";
+
+    // The level check tells the author why.
+    const ToolRun check = runTool({"Level.txt"});
+    EXPECT_THAT(check.diagnostics(), Contains(HasSubstr("error: picture 'huge.png' is 20000x20000 pixels; the game "
+                                                        "refuses pictures of more than 67108864 pixels")));
 
     // The largest picture allowed still loads.
     Image wide;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
+#include <sstream>
 #include "ReliabilitySupport.h"
 #include "SoakScript.h"
 
@@ -31,7 +33,7 @@ SoakRun playScript(const TempDir& dir, const std::string& sim, const std::string
     SoakRun result;
     const std::string length = frames < 0 ? "" : " --frames " + std::to_string(frames);
     result.run = runMeasured(sim + " --level " + level + " --input soak.script" + length + " --seed " +
-                             std::to_string(seed) + " 2>soak.err");
+                             std::to_string(seed) + " --every 20 2>soak.err");
     result.errors = dir.read("soak.err");
     return result;
 }
@@ -44,6 +46,7 @@ TEST(Soak, RandomPlayOnEveryLevelRunsToTheEndWithoutAReport) {
     GameFolderCopy dir;
     const MenuPoints menu = MenuPoints::ofGameHere();
     const std::string sim = simIn(dir.path());
+    std::set<int> screens;
     for (size_t i = 0; i < levels.size(); ++i) {
         const unsigned seed = 1000 + static_cast<unsigned>(i);
         SCOPED_TRACE(levels[i] + ", seed " + std::to_string(seed));
@@ -51,8 +54,12 @@ TEST(Soak, RandomPlayOnEveryLevelRunsToTheEndWithoutAReport) {
         EXPECT_EQ(soak.run.status, 0) << soak.errors.substr(0, 4000);
         EXPECT_EQ(sanitizerReport(soak.errors), "");
         EXPECT_EQ(lastState(soak.run.out)["frame"], frames) << "the game closed early";
+        std::istringstream lines(soak.run.out);
+        for (std::string line; std::getline(lines, line);) screens.insert(nlohmann::json::parse(line)["state"].get<int>());
         std::filesystem::remove("save.save");
     }
+    // The input went through the menus, the options and the leave question, not only play.
+    for (int screen : {1, 3, 4, 5, 6}) EXPECT_TRUE(screens.count(screen)) << "never on screen " << screen;
 }
 
 // Restarting rebuilds the erased objects from the cached pictures and drops the old copies:
