@@ -19,14 +19,19 @@
 #include "world/World.h"
 
 namespace {
-// One scratch folder per process for readers that only take files.
+// One scratch folder per process for readers that only take files, removed at exit.
 std::string scratch(const std::string& name) {
-    static const std::filesystem::path dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("torve-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return (dir / name).string();
+    static const struct Folder {
+        Folder() : path(std::filesystem::temp_directory_path() / ("torve-fuzz-" + std::to_string(getpid()))) {
+            std::filesystem::create_directories(path);
+        }
+        ~Folder() {
+            std::error_code ec;
+            std::filesystem::remove_all(path, ec);
+        }
+        std::filesystem::path path;
+    } folder;
+    return (folder.path / name).string();
 }
 
 // The scratch folder as the working directory while a reader that opens relative names runs.

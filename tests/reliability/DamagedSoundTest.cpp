@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <SFML/Audio/OutputSoundFile.hpp>
 
-#include "TestSupport.h"
+#include "ReliabilitySupport.h"
 #include "audio/SfmlAudioBackend.h"
 
 // Sound files a player can replace: a header may claim any size, and the decoder sizes its
 // buffers from it before reading a sample.
 namespace {
-long peakRssKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 void put(std::string& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
 }

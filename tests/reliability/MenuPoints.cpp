@@ -20,11 +20,15 @@ ScreenPoint knobAt(MenuScroll& slider, float value, GameWindow& window) {
 }
 }  // namespace
 
-MenuPoints MenuPoints::ofGameHere() {
+std::optional<MenuPoints> MenuPoints::ofGameHere() {
     TimeSource::useSimulated(true);
     MenuPoints points;
+    bool cacheMatchesFolder = false;
     {
         Game game;
+        Image onDisk;
+        onDisk.loadFromFile("Content\\Menu\\b_play.png");
+        cacheMatchesFolder = game.playButton.sprite.image->width() == onDisk.width();
         HeadlessWindow window;
         points.musicKnobZeroX = knobAt(game.musicSlider, 0, window).x;
         points.soundKnobZeroX = knobAt(game.soundSlider, 0, window).x;
@@ -42,5 +46,6 @@ MenuPoints MenuPoints::ofGameHere() {
         points.closing = {game.quitYesButton.hitRect, game.desktopButton.hitRect};
     }
     TimeSource::useSimulated(false);
+    if (!cacheMatchesFolder) return std::nullopt;
     return points;
 }

@@ -11,8 +11,9 @@ TEST(MissingContent, TheGameReachesTheMenuAndPlaysAnEmptyLevel) {
     TempDir dir;
     std::filesystem::create_directories("bare");
     std::filesystem::current_path("bare");
-    const MenuPoints menu = MenuPoints::ofGameHere();
-    const std::string script = optionsThenPlayScript(menu) + randomPlayScript(3, 900, menu);
+    const auto menu = MenuPoints::ofGameHere();
+    if (!menu) GTEST_SKIP() << kMenuPointsNeedOwnProcess;
+    const std::string script = optionsThenPlayScript(*menu) + randomPlayScript(3, 900, *menu);
     dir.write("play.script", script);
     const std::string sim = simIn(dir.path() / "bare");
     const MeasuredRun run = runMeasured(sim + " --input ../play.script --every 10 2>../errors.txt");

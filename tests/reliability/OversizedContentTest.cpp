@@ -1,10 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <fstream>
 
-#include "TestSupport.h"
+#include "ReliabilitySupport.h"
 #include "levelcheck/LevelCheckTestSupport.h"
 #include "platform/Image.h"
 #include "resources/ImageCache.h"
@@ -17,12 +16,6 @@ using ::testing::Contains;
 using ::testing::HasSubstr;
 
 namespace {
-long peakRssKiB() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
 std::string bytes(std::initializer_list<int> values) {
     std::string out;
     for (int v : values) out += static_cast<char>(v);

@@ -31,6 +31,12 @@ MeasuredRun runMeasured(const std::string& command) {
     return run;
 }
 
+long peakRssKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 std::string simIn(const std::filesystem::path& folder) {
     std::filesystem::copy_file(TORVE_SIM_EXE, folder / "torve-sim", std::filesystem::copy_options::overwrite_existing);
     return "cd '" + folder.string() + "' && ALSOFT_DRIVERS=null ./torve-sim";

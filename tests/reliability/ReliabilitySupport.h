@@ -14,6 +14,10 @@ struct MeasuredRun {
 };
 MeasuredRun runMeasured(const std::string& command);
 
+// The peak resident memory of this process so far. Each test runs in a process of its own
+// under ctest, so a rise during a test is the test's own.
+long peakRssKiB();
+
 // Copies torve-sim into `folder`, so the options it writes beside itself land there, as in
 // an installed game. Returns the shell command that starts the copy in that folder (with the
 // null sound driver); arguments may follow.

@@ -25,10 +25,11 @@ protected:
         dir.write("game/Level.txt", "0 0 ground.png 3\n470 -150 checkpoint.png 18\n");
         dir.write("game/save.save", kSave);
         std::filesystem::current_path(game);
-        const MenuPoints menu = MenuPoints::ofGameHere();
+        const auto menu = MenuPoints::ofGameHere();
         std::filesystem::current_path(dir.path());
+        if (!menu) GTEST_SKIP() << kMenuPointsNeedOwnProcess;
         // Ten seconds on the checkpoint: it writes once five seconds have passed.
-        dir.write("play.script", optionsThenPlayScript(menu) + "600\n");
+        dir.write("play.script", optionsThenPlayScript(*menu) + "600\n");
         sim = simIn(game) + " --input '" + (dir.path() / "play.script").string() + "' 2>'" +
               (dir.path() / "errors.txt").string() + "'";
     }
