@@ -18,7 +18,7 @@ void killWhileWriting(const std::string& name, const std::function<bool(int)>& w
     TempDir dir;
     dir.write(name, versions[0]);
     std::mt19937 random(7);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
     int sawNew = 0;
     for (int round = 0; round < 150; ++round) {
         const pid_t child = fork();
