@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "GameSession.h"
+
+namespace {
+std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+}  // namespace
+
+using Play = PlayedGame;
+
+TEST_F(Play, ClickSkipsTheSplashAndPlayStartsTheFirstLevel) {
+    ASSERT_TRUE(session.start());
+    ASSERT_TRUE(session.skipSplashByClick()) << "the splash card did not give way to the main menu at a click";
+    EXPECT_FALSE(std::filesystem::exists(session.folder() / "save.save")) << "saved before anything was played";
+
+    session.click(buttons::play);
+    Image level;
+    ASSERT_TRUE(session.waitForShot("level", [&](const Image& s) { return session.showsLevel(s); }, 5, &level));
+    EXPECT_EQ(fileText(session.folder() / "save.save"), "500 -300 Level.txt 1");
+}
+
+TEST_F(Play, HeldKeysRunAndJump) {
+    ASSERT_TRUE(session.start());
+    ASSERT_TRUE(session.skipSplashByClick());
+    session.click(buttons::play);
+    Image standing;
+    ASSERT_TRUE(session.waitForStillLevel(&standing));
+
+    // The camera follows the player, so a run to the right moves the scene to the left.
+    session.hold("d", 1.0);
+    Image ran;
+    ASSERT_TRUE(session.waitForStillLevel(&ran));
+    const int run = screen::horizontalShift(standing, ran, 400);
+    EXPECT_GT(run, 60) << "held d moved the scene by " << run << " pixels";
+
+    // A jump lifts the camera with the player: the scene drops, then comes back.
+    session.keyDown("w");
+    int highest = 0;
+    const auto start = std::chrono::steady_clock::now();
+    while (secondsSince(start) < 1.2) {
+        if (secondsSince(start) > 0.3) session.keyUp("w");
+        const Image now = x11::capture(session.display(), session.window());
+        if (now.width() == ran.width()) highest = std::max(highest, screen::verticalShift(ran, now, 300));
+    }
+    session.keyUp("w");
+    EXPECT_GT(highest, 40) << "w lifted the player by " << highest << " pixels";
+    Image landed;
+    ASSERT_TRUE(session.waitForStillLevel(&landed));
+    EXPECT_EQ(screen::verticalShift(ran, landed, 300), 0) << "the player did not come down where it took off";
+}
+
+TEST_F(Play, KeysMeantForAnotherWindowDoNotMoveThePlayer) {
+    ASSERT_TRUE(session.start());
+    ASSERT_TRUE(session.skipSplashByClick());
+    session.click(buttons::play);
+    Image standing;
+    ASSERT_TRUE(session.waitForStillLevel(&standing));
+    x11::OtherWindow other(session.display(), 1100, 900, 100, 100);
+    ASSERT_NE(other.id(), 0u);
+
+    x11::xdotool(session.display(), "windowfocus --sync " + std::to_string(other.id()));
+    session.hold("d", 1.0);
+    session.focus();
+    Image after;
+    ASSERT_TRUE(session.waitForStillLevel(&after));
+    EXPECT_EQ(screen::horizontalShift(standing, after, 400), 0) << "d held over another window moved the player";
+
+    // A key let go while the focus is elsewhere must not keep the player running.
+    session.keyDown("d");
+    waitSeconds(0.4);
+    x11::xdotool(session.display(), "windowfocus --sync " + std::to_string(other.id()));
+    session.keyUp("d");
+    session.focus();
+    Image stopped;
+    ASSERT_TRUE(session.waitForStillLevel(&stopped));
+    EXPECT_GT(screen::horizontalShift(standing, stopped, 400), 30) << "d held in the game did not move the player";
+    waitSeconds(0.5);
+    const Image later = session.shot("later");
+    EXPECT_EQ(screen::horizontalShift(stopped, later, 400), 0) << "the player ran on after d was let go elsewhere";
+}
+
+TEST_F(Play, WithoutItsContentFolderTheGameStillReachesALevel) {
+    std::filesystem::remove_all(session.folder() / "Content");
+    ASSERT_TRUE(session.start());
+    // The card lies beside the program, not in the content folder.
+    ASSERT_TRUE(session.waitForShot("splash-card", [](const Image& s) {
+        return screen::nonWhiteFraction(s, screen::Region{300, 250, 400, 250}) > 0.2;
+    }, 10));
+    session.pointAt(512, 384);
+    session.pressLeft();
+    ASSERT_TRUE(session.waitForShot("menu-without-pictures", [](const Image& s) {
+        return screen::nonWhiteFraction(s, screen::whole(s)) < 0.01;
+    }, 3));
+
+    // Without its picture a button still answers around the point where the picture would start.
+    session.click(buttons::play);
+    const auto start = std::chrono::steady_clock::now();
+    while (fileText(session.folder() / "save.save").empty() && secondsSince(start) < 5) waitSeconds(0.05);
+    EXPECT_EQ(fileText(session.folder() / "save.save"), "500 -300 Level.txt 1");
+    waitSeconds(1);
+    session.shot("level-without-pictures");
+    ASSERT_TRUE(session.process().running());
+    x11::requestClose(session.display(), session.window());
+    int status = -1;
+    ASSERT_TRUE(session.waitForExitStatus(status));
+    EXPECT_EQ(status, 0);
+}
