@@ -185,7 +185,9 @@ bool GameSession::waitForStillLevel(Image* still) {
     while (secondsSince(start) < 10) {
         waitSeconds(0.25);
         Image after = x11::capture(display(), window_);
+        // Scenery in sight: a blank screen would stand still for a player who fell out of the level.
         const bool settled = after.width() > 0 && before.width() == after.width() && showsLevel(after) &&
+                             screen::nonWhiteFraction(after, screen::whole(after)) > 0.05 &&
                              screen::horizontalShift(before, after, 64) == 0 &&
                              screen::verticalShift(before, after, 64) == 0 &&
                              screen::changedFraction(before, after, screen::whole(after)) < 0.02;

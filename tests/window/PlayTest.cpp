@@ -80,7 +80,7 @@ TEST_F(Play, KeysMeantForAnotherWindowDoNotMoveThePlayer) {
     session.keyUp("d");
     session.focus();
     Image stopped;
-    ASSERT_TRUE(session.waitForStillLevel(&stopped));
+    ASSERT_TRUE(session.waitForStillLevel(&stopped)) << "the player ran on after d was let go elsewhere";
     EXPECT_GT(screen::horizontalShift(standing, stopped, 400), 30) << "d held in the game did not move the player";
     waitSeconds(0.5);
     const Image later = session.shot("later");
