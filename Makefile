@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 export ALSOFT_DRIVERS ?= null
 
-.PHONY: all bootstrap build run test bench test-sanitize fuzz clean
+.PHONY: all bootstrap build run test bench screenshots test-sanitize fuzz clean
 
 all: build
 
@@ -23,6 +23,10 @@ test: build
 
 bench: build
 	@$(BUILD)/torve-bench
+
+# Plays the game on a private Xvfb and writes docs/screenshots/.
+screenshots: build
+	@scripts/screenshots $(BUILD)
 
 test-sanitize: bootstrap
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTORVE_SANITIZE=ON >/dev/null

@@ -91,9 +91,10 @@ public:
     // What a failed step leaves behind: the latest screenshot and the game's error output.
     std::string evidence() const;
 
-private:
     // A picture of the game folder, read once.
     const Image& picture(const std::string& name) const;
+
+private:
     void keep(const Image& image, const std::string& step);
     void keepOnScreen();
 
