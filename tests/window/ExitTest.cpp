@@ -1,27 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "GameSession.h"
 
 using Leaving = PlayedGame;
 
+namespace {
+void expectEndsWithZero(GameSession& session, const char* after) {
+    const auto status = session.process().waitForExit(10);
+    ASSERT_TRUE(status) << "still running after " << after;
+    EXPECT_EQ(*status, 0);
+}
+}  // namespace
+
 TEST_F(Leaving, DesktopButtonOfTheLeaveQuestion) {
-    ASSERT_TRUE(session.start());
-    ASSERT_TRUE(session.skipSplashByClick());
-    session.click(buttons::play);
-    ASSERT_TRUE(session.waitForStillLevel(nullptr));
+    ASSERT_TRUE(session.startPlaying());
     session.hold("Escape", 0.2);
     ASSERT_TRUE(session.waitForShot("pause-menu", [&](const Image& s) { return session.shows(s, screens::pauseMenu); }, 3));
     session.click(buttons::leave);
-    Image question;
-    ASSERT_TRUE(session.waitForShot("leave-question", [&](const Image& s) { return session.dimmed(s); },
-                                    3, &question));
+    ASSERT_TRUE(session.waitForShot("leave-question", [&](const Image& s) { return session.dimmed(s); }, 3));
     session.click(buttons::desktop);
-    int status = -1;
-    ASSERT_TRUE(session.waitForExitStatus(status)) << "still running after the desktop button";
-    EXPECT_EQ(status, 0);
+    expectEndsWithZero(session, "the desktop button");
 }
 
 TEST_F(Leaving, YesToTheQuitQuestion) {
@@ -30,18 +28,11 @@ TEST_F(Leaving, YesToTheQuitQuestion) {
     session.click(buttons::quit);
     ASSERT_TRUE(session.waitForShot("quit-question", [&](const Image& s) { return session.dimmed(s); }, 3));
     session.click(buttons::quitYes);
-    int status = -1;
-    ASSERT_TRUE(session.waitForExitStatus(status)) << "still running after yes";
-    EXPECT_EQ(status, 0);
+    expectEndsWithZero(session, "yes");
 }
 
 TEST_F(Leaving, CloseBoxWhilePlaying) {
-    ASSERT_TRUE(session.start());
-    ASSERT_TRUE(session.skipSplashByClick());
-    session.click(buttons::play);
-    ASSERT_TRUE(session.waitForStillLevel(nullptr));
+    ASSERT_TRUE(session.startPlaying());
     x11::requestClose(session.display(), session.window());
-    int status = -1;
-    ASSERT_TRUE(session.waitForExitStatus(status)) << "still running after the close request";
-    EXPECT_EQ(status, 0);
+    expectEndsWithZero(session, "the close request");
 }

@@ -202,10 +202,10 @@ bool GameSession::waitForStillLevel(Image* still) {
     return false;
 }
 
-bool GameSession::waitForExitStatus(int& status, double seconds) {
-    const auto result = game_.waitForExit(seconds);
-    if (result) status = *result;
-    return result.has_value();
+bool GameSession::startPlaying(Image* standing) {
+    if (!start() || !skipSplashByClick()) return false;
+    click(buttons::play);
+    return waitForStillLevel(standing);
 }
 
 std::string GameSession::evidence() const {

@@ -86,7 +86,8 @@ public:
     bool skipSplashByClick();
     // Waits until the camera (and so the player) has stood still for a moment.
     bool waitForStillLevel(Image* still);
-    bool waitForExitStatus(int& status, double seconds = 10);
+    // Starts the game, clicks the splash away, presses play and waits for the player to land.
+    bool startPlaying(Image* standing = nullptr);
 
     // What a failed step leaves behind: the latest screenshot and the game's error output.
     std::string evidence() const;
