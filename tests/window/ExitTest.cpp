@@ -15,7 +15,7 @@ void expectEndsWithZero(GameSession& session, const char* after) {
 TEST_F(Leaving, DesktopButtonOfTheLeaveQuestion) {
     ASSERT_TRUE(session.startPlaying());
     session.hold("Escape", 0.2);
-    ASSERT_TRUE(session.waitForShot("pause-menu", [&](const Image& s) { return session.shows(s, screens::pauseMenu); }, 3));
+    ASSERT_TRUE(session.waitForMenu("pause-menu", screens::pauseMenu));
     session.click(buttons::leave);
     ASSERT_TRUE(session.waitForShot("leave-question", [&](const Image& s) { return session.dimmed(s); }, 3));
     session.click(buttons::desktop);

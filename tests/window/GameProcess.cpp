@@ -228,8 +228,8 @@ Image capture(const std::string& display, unsigned long window) {
     for (int y = 0; y < raw->height; ++y)
         for (int x = 0; x < raw->width; ++x) {
             const unsigned long p = XGetPixel(raw, x, y);
-            shot.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y),
-                          Color{channel(p, raw->red_mask), channel(p, raw->green_mask), channel(p, raw->blue_mask), 255});
+            const Color c{channel(p, raw->red_mask), channel(p, raw->green_mask), channel(p, raw->blue_mask), 255};
+            shot.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y), c);
         }
     XDestroyImage(raw);
     return shot;

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iostream>
-#include <map>
 
 namespace {
 std::string currentTestName() {
@@ -18,11 +17,10 @@ screen::Region leftStrip(const Image& shot, double fromTop, double toTop) {
     return screen::Region{0, static_cast<int>(h * fromTop), static_cast<int>(shot.width() * 100 / 1024),
                           static_cast<int>(h * (toTop - fromTop))};
 }
-
-
 }  // namespace
 
-GameSession::GameSession() : shots_(std::filesystem::path(TORVE_GAME_DIR).parent_path() / "window-shots" / currentTestName()) {
+GameSession::GameSession()
+    : shots_(std::filesystem::path(TORVE_GAME_DIR).parent_path() / "window-shots" / currentTestName()) {
     std::error_code ec;
     std::filesystem::remove_all(shots_, ec);
     std::filesystem::create_directories(shots_);
@@ -157,6 +155,10 @@ const char* GameSession::menuShown(const Image& shot) const {
     return shown;
 }
 
+bool GameSession::waitForMenu(const std::string& step, const char* background, double seconds) {
+    return waitForShot(step, [&](const Image& s) { return shows(s, background); }, seconds);
+}
+
 bool GameSession::shows(const Image& shot, const char* background) const { return menuShown(shot) == background; }
 
 bool GameSession::showsSplash(const Image& shot) const {
@@ -175,8 +177,7 @@ bool GameSession::skipSplashByClick() {
     const auto seen = std::chrono::steady_clock::now();
     pointAt(512, 384);
     pressLeft();
-    return waitForShot("main-menu", [&](const Image& s) { return shows(s, screens::mainMenu); }, 3) &&
-           secondsSince(seen) < 3.5;
+    return waitForMenu("main-menu", screens::mainMenu) && secondsSince(seen) < 3.5;
 }
 
 bool GameSession::waitForStillLevel(Image* still) {

@@ -71,6 +71,8 @@ public:
     // Takes screenshots until one satisfies `accept` or `seconds` pass; the last one is kept.
     bool waitForShot(const std::string& step, const std::function<bool(const Image&)>& accept, double seconds,
                      Image* last = nullptr);
+    // Waits for the menu with this background.
+    bool waitForMenu(const std::string& step, const char* background, double seconds = 3);
     // The menu shown, named by its background picture (from the game folder); none for
     // anything else.
     const char* menuShown(const Image& shot) const;

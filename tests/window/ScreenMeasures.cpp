@@ -68,7 +68,9 @@ int bestShift(const Image& before, const Image& after, int reach, bool horizonta
 }
 }  // namespace
 
-Region whole(const Image& shot) { return Region{0, 0, static_cast<int>(shot.width()), static_cast<int>(shot.height())}; }
+Region whole(const Image& shot) {
+    return Region{0, 0, static_cast<int>(shot.width()), static_cast<int>(shot.height())};
+}
 
 double changedFraction(const Image& a, const Image& b, Region region, int tolerance) {
     region = clipped(a, clipped(b, region));
@@ -99,9 +101,11 @@ double matchingFraction(const Image& shot, const Image& picture, Region region, 
             // Sampled at the pixel's centre, as the window stretches a picture.
             const Color p = picture.pixel((2 * x + 1) * picture.width() / (2 * shot.width()),
                                           (2 * y + 1) * picture.height() / (2 * shot.height()));
-            const auto overWhite = [&](int c) { return static_cast<std::uint8_t>((c * p.a + 255 * (255 - p.a)) / 255); };
-            if (channelDistance(shot.pixel(x, y), Color{overWhite(p.r), overWhite(p.g), overWhite(p.b), 255}) <= tolerance)
-                ++matching;
+            const auto overWhite = [&](int c) {
+                return static_cast<std::uint8_t>((c * p.a + 255 * (255 - p.a)) / 255);
+            };
+            const Color expected{overWhite(p.r), overWhite(p.g), overWhite(p.b), 255};
+            if (channelDistance(shot.pixel(x, y), expected) <= tolerance) ++matching;
         }
     return static_cast<double>(matching) / (static_cast<double>(region.width) * region.height);
 }

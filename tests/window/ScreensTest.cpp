@@ -26,19 +26,16 @@ TEST_F(Screens, PauseMenuOptionsDisplayModesVolumeAndBack) {
     ASSERT_TRUE(fillsWindow(session, 1024, 768));
 
     session.hold("Escape", 0.2);
-    const auto showing = [&](const char* background) {
-        return [&session = session, background](const Image& s) { return session.shows(s, background); };
-    };
-    ASSERT_TRUE(session.waitForShot("pause-menu", showing(screens::pauseMenu), 3));
+    ASSERT_TRUE(session.waitForMenu("pause-menu", screens::pauseMenu));
     session.click(buttons::pauseOptions);
-    ASSERT_TRUE(session.waitForShot("options", showing(screens::options), 3));
+    ASSERT_TRUE(session.waitForMenu("options", screens::options));
 
     session.click(buttons::fullscreenNo);
     ASSERT_TRUE(session.awaitNewWindow()) << "the window was not created anew";
     EXPECT_TRUE(session.process().running());
     EXPECT_TRUE(fillsWindow(session, 1024, 768));
     EXPECT_EQ(option(session, "Resolution", "Fullscreen"), "0");
-    ASSERT_TRUE(session.waitForShot("windowed", showing(screens::options), 3));
+    ASSERT_TRUE(session.waitForMenu("windowed", screens::options));
 
     session.click(buttons::fullscreenYes);
     ASSERT_TRUE(session.awaitNewWindow());
@@ -46,14 +43,14 @@ TEST_F(Screens, PauseMenuOptionsDisplayModesVolumeAndBack) {
     ASSERT_TRUE(full);
     EXPECT_GT(full->width, 1024u) << "full screen should cover the whole 1280 x 1024 display";
     EXPECT_EQ(option(session, "Resolution", "Fullscreen"), "1");
-    ASSERT_TRUE(session.waitForShot("full-screen", showing(screens::options), 3));
+    ASSERT_TRUE(session.waitForMenu("full-screen", screens::options));
 
     // Back to a window, which keeps the size it had.
     session.click(buttons::fullscreenNo);
     ASSERT_TRUE(session.awaitNewWindow());
     EXPECT_TRUE(fillsWindow(session, full->width, full->height));
     EXPECT_EQ(option(session, "Resolution", "Fullscreen"), "0");
-    ASSERT_TRUE(session.waitForShot("windowed-again", showing(screens::options), 3));
+    ASSERT_TRUE(session.waitForMenu("windowed-again", screens::options));
 
     // The knob's left edge stands at 380 + 330 x volume; it is 70 wide and 66 high.
     session.pointAt(380 + 330 * 0.5f + 35, 210 + 33);
@@ -67,7 +64,7 @@ TEST_F(Screens, PauseMenuOptionsDisplayModesVolumeAndBack) {
     EXPECT_EQ(option(session, "Sound", "Music_Volume"), "0");
 
     session.click(buttons::back);
-    ASSERT_TRUE(session.waitForShot("back-to-pause-menu", showing(screens::pauseMenu), 3));
+    ASSERT_TRUE(session.waitForMenu("back-to-pause-menu", screens::pauseMenu));
     session.click(buttons::resume);
     ASSERT_TRUE(session.waitForShot("resumed", [&](const Image& s) { return session.showsLevel(s); }, 3));
     EXPECT_TRUE(session.process().running());
@@ -80,7 +77,8 @@ TEST_F(Screens, ASmallerWindowShowsTheWholeMenu) {
     const Image large = session.shot("1024x768");
 
     x11::xdotool(session.display(), "windowsize " + std::to_string(session.window()) + " 800 600");
-    ASSERT_TRUE(session.waitForShot("resized", [](const Image& s) { return s.width() == 800 && s.height() == 600; }, 3));
+    ASSERT_TRUE(
+        session.waitForShot("resized", [](const Image& s) { return s.width() == 800 && s.height() == 600; }, 3));
     waitSeconds(0.3);  // until the game has drawn into the new size
     const Image small = session.shot("800x600");
     // Coarse cells: scaling blurs strokes differently, but a cut-off menu changes whole cells.
@@ -90,5 +88,5 @@ TEST_F(Screens, ASmallerWindowShowsTheWholeMenu) {
 
     // The buttons react where they are drawn.
     session.click(buttons::options);
-    EXPECT_TRUE(session.waitForShot("options", [&](const Image& s) { return session.shows(s, screens::options); }, 3));
+    EXPECT_TRUE(session.waitForMenu("options", screens::options));
 }

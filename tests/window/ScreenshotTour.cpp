@@ -54,7 +54,7 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
         ASSERT_GT(splash.width(), 0u);
         keep(splash, "splash");
 
-        ASSERT_TRUE(session.waitForShot("main-menu", [&](const Image& s) { return session.shows(s, screens::mainMenu); }, 5));
+        ASSERT_TRUE(session.waitForMenu("main-menu", screens::mainMenu, 5));
         hover(session, buttons::play);
         keep(session.shot("main-menu"), "main-menu");
         session.click(buttons::options);
@@ -77,8 +77,9 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
         const std::string name = "Level" + std::to_string(n) + ".txt";
         if (!std::filesystem::exists(shippedGame / name)) continue;
         GameSession session;
-        std::ofstream(session.folder() / "save.save") << config.text("Debug", "PlayerX", "500") << ' '
-                                                      << config.text("Debug", "PlayerY", "-300") << ' ' << name << ' ' << n;
+        std::ofstream(session.folder() / "save.save")
+            << config.text("Debug", "PlayerX", "500") << ' ' << config.text("Debug", "PlayerY", "-300") << ' ' << name
+            << ' ' << n;
         ASSERT_TRUE(session.start());
         ASSERT_TRUE(session.skipSplashByClick());
         session.click(buttons::play);
