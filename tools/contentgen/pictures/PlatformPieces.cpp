@@ -47,7 +47,7 @@ Canvas pencilPeg(int h, std::uint32_t seed) {
     const int w = 18;
     Canvas c(w, h);
     const float fh = static_cast<float>(h);
-    const Path outline{{4, 6}, {9, 2}, {14, 6}, {14, fh - 3}, {4, fh - 3}};
+    const Path outline{{3, 6}, {9, 2}, {15, 6}, {15, fh - 3}, {3, fh - 3}};
     Mask body(w, h);
     body.fill(outline);
     c.paint(body, {150, 150, 160, 0.75f}, Grain{5, 0.3f, seed});
