@@ -24,15 +24,6 @@ GameSession::GameSession()
     std::error_code ec;
     std::filesystem::remove_all(shots_, ec);
     std::filesystem::create_directories(shots_);
-    // Until the shipped levels are in the game folder: ground under the start point and
-    // scenery along the way, so that a moving camera shows.
-    if (!std::filesystem::exists(folder() / "Level.txt"))
-        std::ofstream(folder() / "Level.txt") << "200 -220 Content/Level/bg_tree.png 0\n"
-                                                 "700 -150 Content/Level/bg_cloud_large.png 0\n"
-                                                 "1100 270 Content/Level/bg_bush.png 0\n"
-                                                 "1500 270 Content/Level/bg_flower.png 0\n"
-                                                 "0 400 Content/Level/ink_ground_1600.png 3\n"
-                                                 "1600 400 Content/Level/ink_ground_1600.png 3\n";
 }
 
 bool GameSession::start() {

@@ -82,6 +82,20 @@ double changedFraction(const Image& a, const Image& b, Region region, int tolera
     return static_cast<double>(changed) / (static_cast<double>(region.width) * region.height);
 }
 
+int changedRowSpan(const Image& a, const Image& b, Region region, int tolerance, int minimum) {
+    region = clipped(a, clipped(b, region));
+    int first = -1, last = -1;
+    for (int y = region.top; y < region.top + region.height; ++y) {
+        int changed = 0;
+        for (int x = region.left; x < region.left + region.width; ++x)
+            if (channelDistance(a.pixel(x, y), b.pixel(x, y)) > tolerance) ++changed;
+        if (changed < minimum) continue;
+        if (first < 0) first = y;
+        last = y;
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
 double nonWhiteFraction(const Image& shot, Region region) {
     region = clipped(shot, region);
     if (region.width == 0 || region.height == 0) return 0;

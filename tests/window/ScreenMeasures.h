@@ -12,6 +12,9 @@ Region whole(const Image& shot);
 
 // Share of the region's pixels whose colour differs by more than `tolerance` in a channel.
 double changedFraction(const Image& a, const Image& b, Region region, int tolerance = 40);
+// How many rows lie from the first to the last row of the region in which at least
+// `minimum` pixels differ by more than `tolerance`; 0 when none do.
+int changedRowSpan(const Image& a, const Image& b, Region region, int tolerance = 40, int minimum = 3);
 // Share of the region's pixels that are not near white.
 double nonWhiteFraction(const Image& shot, Region region);
 // Share of the region's pixels (in the shot) that show `picture`, laid over white and
