@@ -83,7 +83,8 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
         ASSERT_TRUE(session.start());
         ASSERT_TRUE(session.skipSplashByClick());
         session.click(buttons::play);
-        waitSeconds(3);
+        // The flight carries the ball on by itself; a few seconds in, its scenery shows.
+        waitSeconds(n == 5 ? 8 : 3);
         keep(session.shot("level"), "level" + std::to_string(n));
     }
 }
