@@ -17,12 +17,6 @@ void keep(const Image& shot, const std::string& name) {
     std::cout << "screenshots: " << path.string() << std::endl;
 }
 
-void pressEscape(GameSession& session) {
-    session.keyDown("Escape");
-    waitSeconds(0.1);
-    session.keyUp("Escape");
-}
-
 void hover(GameSession& session, const ButtonSpot& button) {
     const auto [x, y] = session.centreOf(button);
     session.pointAt(x, y);
@@ -63,11 +57,9 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
         session.click(buttons::back);
         session.click(buttons::play);
         Image level;
-        if (std::filesystem::exists(shippedGame / "Level.txt")) {
-            ASSERT_TRUE(session.waitForStillLevel(&level));
-            keep(level, "level1");
-        }
-        pressEscape(session);
+        ASSERT_TRUE(session.waitForStillLevel(&level));
+        keep(level, "level1");
+        session.hold("Escape", 0.1);
         hover(session, buttons::resume);
         keep(session.shot("pause-menu"), "pause-menu");
     }
@@ -75,7 +67,6 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
     const Config config((shippedGame / "config.ini").string());
     for (int n = 2; n <= 5; ++n) {
         const std::string name = "Level" + std::to_string(n) + ".txt";
-        if (!std::filesystem::exists(shippedGame / name)) continue;
         GameSession session;
         std::ofstream(session.folder() / "save.save")
             << config.text("Debug", "PlayerX", "500") << ' ' << config.text("Debug", "PlayerY", "-300") << ' ' << name
