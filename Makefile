@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 export ALSOFT_DRIVERS ?= null
 
-.PHONY: all bootstrap build run test bench build-sanitize test-sanitize soak fuzz clean
+.PHONY: all bootstrap build run test bench screenshots build-sanitize test-sanitize soak fuzz clean
 
 all: build
 
@@ -23,6 +23,10 @@ test: build
 
 bench: build
 	@$(BUILD)/torve-bench
+
+# Plays the game on a private Xvfb and writes docs/screenshots/.
+screenshots: build
+	@scripts/screenshots $(BUILD)
 
 # AddressSanitizer and UndefinedBehaviorSanitizer over the library, the tools and the tests,
 # optimised so the replays and the soak run in reasonable time, with the float-to-int check
