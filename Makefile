@@ -32,9 +32,7 @@ screenshots: build
 # optimised so the replays and the soak run in reasonable time, with the float-to-int check
 # that gcc leaves out of "undefined". Undefined behaviour stops the process, so a report can
 # never pass unnoticed.
-SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1 \
-	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/reliability/lsan.supp:print_suppressions=0
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 build-sanitize: bootstrap
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-fsanitize=float-cast-overflow \
