@@ -1,10 +1,13 @@
 #include "terrain/Collision.h"
 
+#include <algorithm>
 #include <bit>
 #include <climits>
 #include <cstdint>
 
 #include "audio/SoundBank.h"
+#include "terrain/BitRow.h"
+#include "terrain/DiscChords.h"
 #include "terrain/ObjectBox.h"
 #include "terrain/TerrainSettings.h"
 
@@ -29,8 +32,166 @@ bool skippedByCircle(int kind) {
     return kind == 0 || kind == 2 || kind == 10 || kind == 12 || kind == 17 || kind == 18 || kind == 19;
 }
 
-// Alpha 1..9 is invisible but solid; 10..100 is visible but not (the eraser's faded rim).
-bool solidForBox(std::uint8_t a) { return a > 100 || (a >= 1 && a <= 9); }
+enum class Toward { Nowhere, Down, Up, Right, Left };
+
+// dirY decides before dirX.
+Toward towardOf(float dirX, float dirY) {
+    if (dirY > 0) return Toward::Down;
+    if (dirY < 0) return Toward::Up;
+    if (dirX > 0) return Toward::Right;
+    if (dirX < 0) return Toward::Left;
+    return Toward::Nowhere;
+}
+
+// What one object contributes: the pixel that ends up recorded from it and how many times it
+// replaced the record.
+struct Found {
+    int j = -1, k = -1, count = 0;
+};
+
+// Every column of the clipped range counts in every row (the box rule).
+struct WholeRows {
+    int j0, jEnd;
+    void at(int, int& lo, int& hi) const {
+        lo = j0;
+        hi = jEnd;
+    }
+};
+
+// The scans below reproduce, from whole rows of bits, the record that the pixel-by-pixel rule
+// (columns outer, rows inner, a strictly better pixel replaces) leaves and how often it replaced.
+
+// Moving down the highest pixel wins. Going down the rows, a row's leftmost pixel replaced the
+// record exactly when no earlier column had a pixel in a row above it; the first one found is
+// the one that ends up recorded.
+template <class Rows>
+Found scanDown(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+    Found f;
+    int limit = r.jEnd;
+    for (int k = r.k0; k < r.kEnd && limit > r.j0; ++k) {
+        int lo, hi;
+        rows.at(k, lo, hi);
+        const int j = bitrow::firstSet(mask.row(plane, k), lo, std::min(hi, limit));
+        if (j < 0) continue;
+        if (f.count == 0) {
+            f.j = j;
+            f.k = k;
+        }
+        ++f.count;
+        limit = j;
+    }
+    return f;
+}
+
+// Moving up every pixel lower than all before it replaces, several in one column. Going up the
+// rows, a row's leftmost pixel did so exactly when no earlier column had one in a row below.
+template <class Rows>
+Found scanUp(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+    Found f;
+    int limit = r.jEnd;
+    for (int k = r.kEnd - 1; k >= r.k0; --k) {
+        int lo, hi;
+        rows.at(k, lo, hi);
+        const int j = bitrow::firstSet(mask.row(plane, k), lo, std::min(hi, limit));
+        if (j < 0) continue;
+        if (f.count == 0) {
+            f.j = j;
+            f.k = k;
+        }
+        ++f.count;
+        limit = j + 1;
+    }
+    return f;
+}
+
+// Moving right the first pixel read is never beaten: the leftmost column, its top pixel.
+template <class Rows>
+Found scanRight(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+    Found f;
+    int limit = r.jEnd;
+    for (int k = r.k0; k < r.kEnd && limit > r.j0; ++k) {
+        int lo, hi;
+        rows.at(k, lo, hi);
+        const int j = bitrow::firstSet(mask.row(plane, k), lo, std::min(hi, limit));
+        if (j < 0) continue;
+        f = Found{j, k, 1};
+        limit = j;
+    }
+    return f;
+}
+
+// Moving left every column with a pixel replaces once, with its top pixel; the rightmost such
+// column ends up recorded.
+template <class Rows>
+Found scanLeft(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+    Found f;
+    constexpr int kBlock = 64;  // words of columns gathered at a time
+    const int firstWord = r.j0 / 64, lastWord = (r.jEnd - 1) / 64;
+    for (int block = firstWord; block <= lastWord; block += kBlock) {
+        std::uint64_t columns[kBlock] = {};
+        const int blockEnd = std::min(lastWord + 1, block + kBlock);
+        for (int k = r.k0; k < r.kEnd; ++k) {
+            int lo, hi;
+            rows.at(k, lo, hi);
+            lo = std::max(lo, block * 64);
+            hi = std::min(hi, blockEnd * 64);
+            if (lo >= hi) continue;
+            const std::uint64_t* row = mask.row(plane, k);
+            for (int i = lo / 64; i <= (hi - 1) / 64; ++i) columns[i - block] |= row[i] & bitrow::spanOfWord(i, lo, hi);
+        }
+        for (int i = block; i < blockEnd; ++i) {
+            const std::uint64_t w = columns[i - block];
+            if (!w) continue;
+            f.count += std::popcount(w);
+            f.j = i * 64 + 63 - std::countl_zero(w);
+        }
+    }
+    if (f.count == 0) return f;
+    for (int k = r.k0; k < r.kEnd; ++k) {
+        int lo, hi;
+        rows.at(k, lo, hi);
+        if (f.j >= lo && f.j < hi && bitrow::test(mask.row(plane, k), f.j)) {
+            f.k = k;
+            break;
+        }
+    }
+    return f;
+}
+
+// Narrows the object's range to the pixels that could beat the record so far.
+bool narrowToBetter(PixelRange& r, Toward toward, const CollisionHit& hit, long long ox, long long oy) {
+    if (hit.count == 0) return true;
+    const auto bound = [](long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); };
+    switch (toward) {
+        case Toward::Down: r.kEnd = std::min(r.kEnd, bound(hit.hitY - oy)); break;
+        case Toward::Up: r.k0 = std::max(r.k0, bound(hit.hitY - oy + 1)); break;
+        case Toward::Right: r.jEnd = std::min(r.jEnd, bound(hit.hitX - ox)); break;
+        case Toward::Left: r.j0 = std::max(r.j0, bound(hit.hitX - ox + 1)); break;
+        case Toward::Nowhere: break;
+    }
+    return r.j0 < r.jEnd && r.k0 < r.kEnd;
+}
+
+template <class Rows>
+Found scanMask(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Toward toward, Rows rows) {
+    switch (toward) {
+        case Toward::Down: return scanDown(mask, plane, r, rows);
+        case Toward::Up: return scanUp(mask, plane, r, rows);
+        case Toward::Right: return scanRight(mask, plane, r, rows);
+        case Toward::Left: return scanLeft(mask, plane, r, rows);
+        case Toward::Nowhere: break;
+    }
+    return Found{};
+}
+
+void record(CollisionHit& hit, const LevelObject& o, size_t index, int px, int py) {
+    hit.hitX = px;
+    hit.hitY = py;
+    hit.index = static_cast<int>(index);
+    hit.kind = o.kind;
+    hit.speedX = o.speedX;
+    hit.speedY = o.speedY;
+}
 
 // Drops the rows at either end of the range that hold no counting pixel: they cannot change
 // the record, and reading them row by row is far cheaper than walking them column by column.
@@ -51,52 +212,82 @@ bool trimEmptyRows(const LevelObject& o, PixelRange& r, const Counts& counts) {
     return true;
 }
 
-// Records the first counting pixel in the direction of motion; pixels are compared at their
-// truncated world positions, and a tie keeps the pixel found first. Columns run outer and rows
-// inner, so moving down or sideways the rest of a column can only tie or lose once one pixel
-// counted, and columns or rows that cannot win are not read.
+// The rule read pixel by pixel, for objects at fractional or far-out positions, where two
+// columns can share a truncated world position. Pixels are compared at their truncated world
+// positions and a tie keeps the pixel found first; columns or rows that cannot win are not read.
 template <class Counts>
-CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, float dirX, float dirY, bool (*skips)(int),
-                  Counts counts) {
-    CollisionHit hit;
-    const bool down = dirY > 0, up = dirY < 0;
-    const bool toRight = !down && !up && dirX > 0, toLeft = !down && !up && dirX < 0;
-    if (!down && !up && !toRight && !toLeft) return hit;
+void scanPixels(CollisionHit& hit, const LevelObject& o, size_t index, PixelRange r, Toward toward, Counts counts) {
+    if (!trimEmptyRows(o, r, counts)) return;
+    const std::uint8_t* alpha = o.image.pixels() + 3;
+    const size_t stride = static_cast<size_t>(o.image.width()) * 4;
+    for (int j = r.j0; j < r.jEnd; ++j) {
+        const float fx = o.x + static_cast<float>(j);
+        const int px = static_cast<int>(fx);
+        if (hit.count > 0) {
+            if (toward == Toward::Right && !(px < hit.hitX)) break;
+            if (toward == Toward::Left && !(px > hit.hitX)) continue;
+        }
+        for (int k = r.k0; k < r.kEnd; ++k) {
+            const float fy = o.y + static_cast<float>(k);
+            const int py = static_cast<int>(fy);
+            if (hit.count > 0) {
+                if (toward == Toward::Down && !(py < hit.hitY)) break;
+                if (toward == Toward::Up && !(py > hit.hitY)) continue;
+            }
+            if (!counts(fx, fy, alpha[static_cast<size_t>(k) * stride + static_cast<size_t>(j) * 4])) continue;
+            record(hit, o, index, px, py);
+            ++hit.count;
+            if (toward != Toward::Up) break;
+        }
+    }
+}
 
+// What makes a pixel count for the box rule.
+struct BoxRule {
+    static constexpr SolidityMask::Plane plane = SolidityMask::BoxSolid;
+    static bool skips(int kind) { return skippedByBox(kind); }
+    WholeRows rows(const PixelRange& r, long long, long long) const { return {r.j0, r.jEnd}; }
+    bool counts(float, float, std::uint8_t a) const { return SolidityMask::solidForBox(a); }
+};
+
+// What makes a pixel count for the circle rule.
+struct CircleRule {
+    long long cx, cy;
+    int radius;
+    static constexpr SolidityMask::Plane plane = SolidityMask::AnyAlpha;
+    static bool skips(int kind) { return skippedByCircle(kind); }
+    DiscChords rows(const PixelRange& r, long long ox, long long oy) const {
+        return DiscChords(cx - ox, cy - oy, radius, r.j0, r.jEnd);
+    }
+    bool counts(float fx, float fy, std::uint8_t a) const {
+        return a != 0 && approxDistance(fx - static_cast<float>(cx), fy - static_cast<float>(cy)) < radius;
+    }
+};
+
+template <class Rule>
+CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, const Rule& rule) {
+    CollisionHit hit;
+    const Toward toward = towardOf(dirX, dirY);
+    if (toward == Toward::Nowhere) return hit;
+    const WorldBox box = WorldBox::of(x, y, w, h);
+    const bool exactBox = exactInt(x) && exactInt(y) && exactInt(w) && exactInt(h);
     for (size_t i = 0; i < list.size(); ++i) {
         const LevelObject& o = *list[i];
-        if (skips(o.kind) || !overlaps(o, box)) continue;
+        if (Rule::skips(o.kind) || !overlaps(o, box)) continue;
         // An object never collides with itself when it queries its own box.
         if (o.x == box.left && o.y == box.top && o.width == w && o.height == h) continue;
         PixelRange r = clipToObject(o, box);
-        if (!trimEmptyRows(o, r, counts)) continue;
-        const std::uint8_t* alpha = o.image.pixels() + 3;
-        const size_t stride = static_cast<size_t>(o.image.width()) * 4;
-        for (int j = r.j0; j < r.jEnd; ++j) {
-            const float fx = o.x + static_cast<float>(j);
-            const int px = static_cast<int>(fx);
-            if (hit.count > 0) {
-                if (toRight && !(px < hit.hitX)) break;
-                if (toLeft && !(px > hit.hitX)) continue;
-            }
-            for (int k = r.k0; k < r.kEnd; ++k) {
-                const float fy = o.y + static_cast<float>(k);
-                const int py = static_cast<int>(fy);
-                if (hit.count > 0) {
-                    if (down && !(py < hit.hitY)) break;
-                    if (up && !(py > hit.hitY)) continue;
-                }
-                if (!counts(fx, fy, alpha[static_cast<size_t>(k) * stride + static_cast<size_t>(j) * 4])) continue;
-                hit.hitX = px;
-                hit.hitY = py;
-                hit.index = static_cast<int>(i);
-                hit.kind = o.kind;
-                hit.speedX = o.speedX;
-                hit.speedY = o.speedY;
-                ++hit.count;
-                if (!up) break;
-            }
+        if (!exactBox || !exactlyPlaced(o)) {
+            scanPixels(hit, o, i, r, toward, [&rule](float fx, float fy, std::uint8_t a) { return rule.counts(fx, fy, a); });
+            continue;
         }
+        const auto ox = static_cast<long long>(o.x), oy = static_cast<long long>(o.y);
+        if (!narrowToBetter(r, toward, hit, ox, oy)) continue;
+        o.solidity.sync(o.image);
+        const Found f = scanMask(o.solidity, Rule::plane, r, toward, rule.rows(r, ox, oy));
+        if (f.count == 0) continue;
+        record(hit, o, i, static_cast<int>(ox + f.j), static_cast<int>(oy + f.k));
+        hit.count += f.count;
     }
     hit.hit = hit.count > 0;
     return hit;
@@ -105,17 +296,12 @@ CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, flo
 }  // namespace
 
 CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY) {
-    return scan(WorldBox::of(x, y, w, h), w, h, list, dirX, dirY, skippedByBox,
-                [](float, float, std::uint8_t a) { return solidForBox(a); });
+    return scan(x, y, w, h, list, dirX, dirY, BoxRule{});
 }
 
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY) {
-    const float cx = static_cast<float>(static_cast<long long>(x) + w / 2);
-    const float cy = static_cast<float>(static_cast<long long>(y) + h / 2);
-    return scan(WorldBox::of(x, y, w, h), w, h, list, dirX, dirY, skippedByCircle,
-                [cx, cy, radius](float fx, float fy, std::uint8_t a) {
-                    return a != 0 && approxDistance(fx - cx, fy - cy) < radius;
-                });
+    const CircleRule rule{static_cast<long long>(x) + w / 2, static_cast<long long>(y) + h / 2, radius};
+    return scan(x, y, w, h, list, dirX, dirY, rule);
 }
 
 bool objectOverlaps(const ObjectList& list, int index, int x, int y, int w, int h) {

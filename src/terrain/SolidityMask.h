@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/Image.h"
+
+// One bit a pixel of a level object's picture, rows of 64-bit words, in two planes: pixels
+// solid for the box rule and pixels with any alpha at all (the circle and eraser rule). The
+// queries read 64 pixels at a time from it instead of one alpha byte.
+//
+// It is a cache of the picture and is stamped with the picture's identity and revision.
+// Writes made through `write` keep it in step; a picture changed any other way (reloaded,
+// reassigned, a pixel set directly) no longer matches the stamp, and `sync` rebuilds the
+// mask before it is read again. It can therefore lag behind, but never answer for pixels
+// the picture no longer has.
+class SolidityMask {
+public:
+    enum Plane { BoxSolid = 0, AnyAlpha = 1 };
+
+    // Alpha 1..9 is invisible but solid; 10..100 is visible but not (the eraser's faded rim).
+    static bool solidForBox(std::uint8_t a) { return a > 100 || (a >= 1 && a <= 9); }
+
+    // Rebuilds the mask unless it already describes the picture as it is now.
+    void sync(const Image& image);
+    // Sets a pixel of `image` and, if the mask was in step with it, keeps it so.
+    void write(Image& image, unsigned x, unsigned y, Color c);
+
+    // Row `y` of a plane: bit x of word x / 64. Only after `sync`.
+    const std::uint64_t* row(Plane plane, int y) const {
+        return &bits_[(static_cast<size_t>(y) * 2 + plane) * static_cast<size_t>(wordsPerRow_)];
+    }
+
+private:
+    bool matches(const Image& image) const {
+        return built_ && image.id() == imageId_ && image.revision() == revision_;
+    }
+    void setBit(Plane plane, unsigned x, unsigned y, bool on);
+
+    bool built_ = false;
+    std::uint64_t imageId_ = 0, revision_ = 0;
+    int wordsPerRow_ = 0;
+    std::vector<std::uint64_t> bits_;
+};
