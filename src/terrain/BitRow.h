@@ -3,8 +3,12 @@
 #include <bit>
 #include <cstdint>
 
-// Helpers for rows of a SolidityMask: bit x of a row is word x / 64, bit x % 64.
+#include "terrain/SolidityMask.h"
+
+// Helpers for rows of a SolidityMask: bit x % 64 of word x / 64 is pixel x.
 namespace bitrow {
+
+using Row = SolidityMask::Row;
 
 // The bits of word `i` that lie in columns [lo, hi).
 inline std::uint64_t spanOfWord(int i, int lo, int hi) {
@@ -16,16 +20,17 @@ inline std::uint64_t spanOfWord(int i, int lo, int hi) {
 }
 
 // The first set column in [lo, hi), or -1.
-inline int firstSet(const std::uint64_t* row, int lo, int hi) {
+inline int firstSet(const Row& row, int lo, int hi) {
     if (lo >= hi) return -1;
+    int i = lo / 64;
     const int last = (hi - 1) / 64;
-    for (int i = lo / 64; i <= last; ++i) {
-        const std::uint64_t w = row[i] & spanOfWord(i, lo, hi);
+    std::uint64_t w = row[i] & (~std::uint64_t{0} << (lo % 64));
+    for (; i < last; w = row[++i])
         if (w) return i * 64 + std::countr_zero(w);
-    }
-    return -1;
+    w &= ~std::uint64_t{0} >> (63 - (hi - 1) % 64);
+    return w ? i * 64 + std::countr_zero(w) : -1;
 }
 
-inline bool test(const std::uint64_t* row, int x) { return (row[x / 64] >> (x % 64)) & 1; }
+inline bool test(const Row& row, int x) { return (row[x / 64] >> (x % 64)) & 1; }
 
 }  // namespace bitrow

@@ -4,6 +4,7 @@
 #include <bit>
 #include <climits>
 #include <cstdint>
+#include <initializer_list>
 
 #include "audio/SoundBank.h"
 #include "terrain/BitRow.h"
@@ -23,14 +24,21 @@ int approxDistance(float dx, float dy) {
 
 namespace {
 
-bool skippedByBox(int kind) {
-    return kind == 0 || kind == 10 || kind == 12 || kind == 17 || kind == 18 || kind == 19 || kind == 20;
+// Kinds as bit sets, so a test is a shift rather than a chain of comparisons.
+constexpr bool inKindSet(std::uint32_t set, int kind) {
+    return static_cast<unsigned>(kind) < 32 && ((set >> static_cast<unsigned>(kind)) & 1);
 }
 
-// Camera triggers stop the boomerang; pencil never does, so it is skipped outright.
-bool skippedByCircle(int kind) {
-    return kind == 0 || kind == 2 || kind == 10 || kind == 12 || kind == 17 || kind == 18 || kind == 19;
+constexpr std::uint32_t kindSet(std::initializer_list<int> kinds) {
+    std::uint32_t set = 0;
+    for (int k : kinds) set |= std::uint32_t{1} << k;
+    return set;
 }
+
+bool skippedByBox(int kind) { return inKindSet(kindSet({0, 10, 12, 17, 18, 19, 20}), kind); }
+
+// Camera triggers stop the boomerang; pencil never does, so it is skipped outright.
+bool skippedByCircle(int kind) { return inKindSet(kindSet({0, 2, 10, 12, 17, 18, 19}), kind); }
 
 enum class Toward { Nowhere, Down, Up, Right, Left };
 
@@ -136,7 +144,7 @@ Found scanLeft(const SolidityMask& mask, SolidityMask::Plane plane, const PixelR
             lo = std::max(lo, block * 64);
             hi = std::min(hi, blockEnd * 64);
             if (lo >= hi) continue;
-            const std::uint64_t* row = mask.row(plane, k);
+            const SolidityMask::Row row = mask.row(plane, k);
             for (int i = lo / 64; i <= (hi - 1) / 64; ++i) columns[i - block] |= row[i] & bitrow::spanOfWord(i, lo, hi);
         }
         for (int i = block; i < blockEnd; ++i) {
@@ -264,6 +272,20 @@ struct CircleRule {
     }
 };
 
+// Over a long level the walk along the list costs more than the pixels: every object is a
+// heap block of its own. Most objects of a level lie to one side or the other of a box, so the
+// horizontal test comes first and rejects them in a few instructions.
+template <class Rule>
+size_t nextOverlapping(const ObjectList& list, size_t i, const WorldBox& box) {
+    const size_t n = list.size();
+    for (; i < n; ++i) {
+        const LevelObject& o = *list[i];
+        if (!(o.x < box.right) || !(o.x + static_cast<float>(o.width) > box.left)) continue;
+        if (!Rule::skips(o.kind) && overlaps(o, box)) break;
+    }
+    return i;
+}
+
 template <class Rule>
 CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, const Rule& rule) {
     CollisionHit hit;
@@ -271,9 +293,8 @@ CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX
     if (toward == Toward::Nowhere) return hit;
     const WorldBox box = WorldBox::of(x, y, w, h);
     const bool exactBox = exactInt(x) && exactInt(y) && exactInt(w) && exactInt(h);
-    for (size_t i = 0; i < list.size(); ++i) {
+    for (size_t i = nextOverlapping<Rule>(list, 0, box); i < list.size(); i = nextOverlapping<Rule>(list, i + 1, box)) {
         const LevelObject& o = *list[i];
-        if (Rule::skips(o.kind) || !overlaps(o, box)) continue;
         // An object never collides with itself when it queries its own box.
         if (o.x == box.left && o.y == box.top && o.width == w && o.height == h) continue;
         PixelRange r = clipToObject(o, box);

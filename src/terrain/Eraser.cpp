@@ -71,7 +71,7 @@ void rubOut(LevelObject& o, const PixelRange& r, long long cx, long long cy, int
     for (int k = r.k0; k < r.kEnd; ++k) {
         int lo = r.j0, hi = r.jEnd;
         if (exact) ring.at(k, lo, hi);
-        const std::uint64_t* row = mask.row(SolidityMask::AnyAlpha, k);
+        const SolidityMask::Row row = mask.row(SolidityMask::AnyAlpha, k);
         for (int i = lo / 64; lo < hi && i <= (hi - 1) / 64; ++i) {
             // A copy: writing a pixel clears its bit in the row.
             for (std::uint64_t bits = row[i] & bitrow::spanOfWord(i, lo, hi); bits; bits &= bits - 1) {

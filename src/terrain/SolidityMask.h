@@ -5,9 +5,10 @@
 
 #include "platform/Image.h"
 
-// One bit a pixel of a level object's picture, rows of 64-bit words, in two planes: pixels
-// solid for the box rule and pixels with any alpha at all (the circle and eraser rule). The
-// queries read 64 pixels at a time from it instead of one alpha byte.
+// One bit a pixel of a level object's picture in two planes: pixels solid for the box rule and
+// pixels with any alpha at all (the circle and eraser rule). The queries read 64 pixels at a
+// time from it instead of one alpha byte. A plane is kept in strips 64 pixels wide, each strip
+// one 64-bit word per row, top to bottom: the rows of a box lie next to each other in memory.
 //
 // It is a cache of the picture and is stamped with the picture's identity and revision.
 // Writes made through `write` keep it in step; a picture changed any other way (reloaded,
@@ -26,9 +27,15 @@ public:
     // Sets a pixel of `image` and, if the mask was in step with it, keeps it so.
     void write(Image& image, unsigned x, unsigned y, Color c);
 
-    // Row `y` of a plane: bit x of word x / 64. Only after `sync`.
-    const std::uint64_t* row(Plane plane, int y) const {
-        return &bits_[(static_cast<size_t>(y) * 2 + plane) * static_cast<size_t>(wordsPerRow_)];
+    // One row of a plane: bit x % 64 of word x / 64 is pixel x.
+    struct Row {
+        const std::uint64_t* first;
+        size_t stride;
+        std::uint64_t operator[](int i) const { return first[static_cast<size_t>(i) * stride]; }
+    };
+    // Row `y` of a plane. Only after `sync`.
+    Row row(Plane plane, int y) const {
+        return Row{&bits_[static_cast<size_t>(plane) * planeSize() + static_cast<size_t>(y)], height_};
     }
 
 private:
@@ -36,9 +43,11 @@ private:
         return built_ && image.id() == imageId_ && image.revision() == revision_;
     }
     void setBit(Plane plane, unsigned x, unsigned y, bool on);
+    size_t planeSize() const { return static_cast<size_t>(wordsPerRow_) * height_; }
 
     bool built_ = false;
     std::uint64_t imageId_ = 0, revision_ = 0;
     int wordsPerRow_ = 0;
+    size_t height_ = 0;
     std::vector<std::uint64_t> bits_;
 };

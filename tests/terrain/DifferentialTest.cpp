@@ -273,3 +273,13 @@ TEST(TerrainDifferential, APictureChangedBehindTheMaskIsReadAsItIsNow) {
     EXPECT_EQ(queryBox(0, 0, 50, 50, list, 0, 1).hitX, 0);
     EXPECT_EQ(queryCircle(0, 0, 50, 50, 30, list, -1, 0).hitX, 49);
 }
+
+TEST(TerrainDifferential, EveryAlphaValueAtEveryPlaceInAWord) {
+    ObjectList list;
+    LevelObject& o = placeFilled(list, 3, 0, 0, 300, 2, Color{0, 0, 0, 0});
+    for (unsigned a = 0; a < 256; ++a) o.image.setPixel(a + 7, 1, Color{9, 9, 9, static_cast<std::uint8_t>(a)});
+    for (int a = 0; a < 256; ++a) {
+        const Query q{a + 7, 0, 1, 2, 5, 0, 1};
+        expectSameAnswers(list, q, " alpha " + std::to_string(a));
+    }
+}
