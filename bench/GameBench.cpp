@@ -100,18 +100,23 @@ Timings measureFrames(const BenchLevel& level) {
     return summarise(ms);
 }
 
-Timings measureWarmChanges(const BenchLevel& level, int restarts) {
+WarmChanges measureWarmChanges(const BenchLevel& level, int restarts) {
     HeadlessWindow window;
     Game game;
     startPlaying(game, level.name);
-    std::vector<double> ms;
+    std::vector<double> whole, objects;
     for (int i = 0; i < restarts; ++i) {
         rubOutSomePencil(game.world.objects.mainList, i);
-        const auto start = Clock::now();
+        auto start = Clock::now();
         game.world.changeLevel(level.name);
-        ms.push_back(msSince(start));
+        whole.push_back(msSince(start));
+        // The same again without the save file: only the objects.
+        rubOutSomePencil(game.world.objects.mainList, i);
+        start = Clock::now();
+        game.world.objects.load(level.name);
+        objects.push_back(msSince(start));
     }
-    return summarise(ms);
+    return {summarise(whole), summarise(objects)};
 }
 
 int childStartup() {
@@ -195,7 +200,8 @@ int childUpload() {
         return std::pair(window.uploadedBytes() - before, ms);
     };
     frame();
-    std::vector<double> passMs, wholeMs;
+    std::vector<double> passMs, wholeMs, idleMs;
+    for (int i = 0; i < 10; ++i) idleMs.push_back(frame().second);
     std::uint64_t passBytes = 0, wholeBytes = 0;
     for (int i = 0; i < 40; ++i) {
         eraseAt(list, 100 + 12 * i, 300 + 3 * i, 50, false);
@@ -211,9 +217,9 @@ int childUpload() {
         wholeBytes += bytes;
         wholeMs.push_back(ms);
     }
-    std::printf("%llu %.4f %llu %.4f\n", static_cast<unsigned long long>(passBytes / passMs.size()),
+    std::printf("%llu %.4f %llu %.4f %.4f\n", static_cast<unsigned long long>(passBytes / passMs.size()),
                 summarise(passMs).median, static_cast<unsigned long long>(wholeBytes / wholeMs.size()),
-                summarise(wholeMs).median);
+                summarise(wholeMs).median, summarise(idleMs).median);
     std::fflush(stdout);
     _exit(0);
 }

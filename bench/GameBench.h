@@ -14,8 +14,12 @@ Timings summarise(std::vector<double> ms);
 
 // Every frame (update and draw in a HeadlessWindow) while the level plays by its script.
 Timings measureFrames(const BenchLevel& level);
-// Restarting the level (reuse of untouched objects) after the boomerang rubbed out terrain.
-Timings measureWarmChanges(const BenchLevel& level, int restarts);
+// Restarting the level (reuse of untouched objects) after the boomerang rubbed out terrain:
+// the whole change (save file included) and the reload of the objects alone.
+struct WarmChanges {
+    Timings whole, objects;
+};
+WarmChanges measureWarmChanges(const BenchLevel& level, int restarts);
 
 // Child modes, run in a fresh process by the parent; each prints its figures on one line.
 // Start-up: window (the real one when there is a display), Game, first frame; prints "ready".
@@ -25,5 +29,5 @@ int childColdChange(const std::string& level);
 // 100 restarts with erasing in between: resident kilobytes after restarts 1, 10, 100 and the peak.
 int childRestarts(const BenchLevel& level, int restarts);
 // The texture upload after eraser passes against a whole re-upload, in the real window:
-// bytes and median milliseconds of each.
+// bytes and median milliseconds of each, then the milliseconds of drawing it unchanged.
 int childUpload();
