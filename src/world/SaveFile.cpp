@@ -49,7 +49,7 @@ bool World::loadSave() {
     if (!usable) {
         applySaveDefaults();
         worldVars.flightLevel = false;
-        player.reset(checkpointX, checkpointY, false);
+        respawnFalling();
         return false;
     }
     // Each field that is missing or unreadable keeps its default, so a damaged file

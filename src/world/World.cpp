@@ -86,8 +86,14 @@ void World::continueLevel() { changeLevel(currentLevelName); }
 void World::resetToStart() {
     checkpointX = static_cast<int>(worldVars.startX);
     checkpointY = static_cast<int>(worldVars.startY);
-    player.reset(checkpointX, checkpointY, false);
+    respawnFalling();
     worldVars.flightLevel = false;
+}
+
+void World::respawnFalling() {
+    player.reset(checkpointX, checkpointY, false);
+    player.vx = 0;
+    player.vy = 0;
 }
 
 void World::draw(GameWindow& window) {

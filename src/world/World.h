@@ -41,6 +41,8 @@ public:
     bool returnToMenu = false;
 
 private:
+    // Back at the checkpoint in the falling state with no speed left over.
+    void respawnFalling();
     void updateObjects();
     // The respawn point is the level start: the player falls in rather than standing.
     bool checkpointIsStart() const;

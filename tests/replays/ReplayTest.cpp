@@ -11,6 +11,8 @@ struct Replay {
     const char* next;  // the level that must be playing at the end; empty: back at the main menu
 };
 
+void PrintTo(const Replay& replay, std::ostream* out) { *out << replay.level; }
+
 class LevelReplay : public ::testing::TestWithParam<Replay> {};
 
 nlohmann::json lastState(const std::string& out) {

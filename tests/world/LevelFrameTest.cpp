@@ -44,3 +44,16 @@ TEST_F(LevelFrame, NextLevelNamesFollowTheNumberInTheName) {
     EXPECT_EQ(next("Bonus.txt"), "(none)");
     EXPECT_EQ(w.currentLevelName, "Bonus.txt");
 }
+
+TEST_F(LevelFrame, StartingAnotherLevelDropsTheSpeedLeftFromTheLastOne) {
+    config();
+    World& world = play("");
+    world.player.vx = 5;
+    world.player.vy = 12;
+    world.player.carriedKey = 3;
+    world.changeLevel("Level2.txt");
+    EXPECT_EQ(world.player.vx, 0);
+    EXPECT_EQ(world.player.vy, 0);
+    EXPECT_EQ(world.player.carriedKey, -1);
+    EXPECT_EQ(world.player.animName, "FallingRight");
+}

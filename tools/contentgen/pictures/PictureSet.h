@@ -25,3 +25,5 @@ void addCharacterSheets(PictureSet& set);
 void addMenuButtons(PictureSet& set);
 void addMenuBackgrounds(PictureSet& set);
 void addSplashCard(PictureSet& set);
+void addFlightScenery(PictureSet& set);
+void addPlatformPieces(PictureSet& set);

@@ -131,11 +131,13 @@ Canvas arrow(Vec2 dir) {
     return c;
 }
 
-// A plank: ink outline over an opaque painted board, so all of it is solid.
+// A plank: ink outline over an opaque painted board, so all of it is solid. The deck is the
+// picture's top row: a rider's feet rest exactly on the platform's box and do not overlap it,
+// or the platform would take its rider for an obstacle and stop.
 Canvas plank(int w, int h, Paint colour, std::uint32_t seed, bool lift) {
     Canvas c(w, h);
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);
-    const Path outline{{3, 4}, {fw - 3, 3}, {fw - 2, fh - 5}, {fw - 6, fh - 3}, {5, fh - 3}, {2, fh - 6}};
+    const Path outline{{0, 0}, {fw, 0}, {fw - 2, fh - 5}, {fw - 6, fh - 3}, {5, fh - 3}, {2, fh - 6}};
     Mask board(w, h);
     board.fill(outline);
     c.paint(board, kPaper);

@@ -20,6 +20,8 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir) {
     addMenuButtons(set);
     addMenuBackgrounds(set);
     addSplashCard(set);
+    addFlightScenery(set);
+    addPlatformPieces(set);
 
     std::vector<std::string> names;
     for (const Picture& p : set) {
