@@ -12,16 +12,6 @@
 #include "terrain/ObjectBox.h"
 #include "terrain/TerrainSettings.h"
 
-float approxSqrt(float v) {
-    const std::int32_t bits = std::bit_cast<std::int32_t>(v);
-    return std::bit_cast<float>((bits >> 1) + 0x1FC00000);
-}
-
-int approxDistance(float dx, float dy) {
-    const float d = approxSqrt(dx * dx + dy * dy);
-    return d < 2.0e9f ? static_cast<int>(d) : INT_MAX;
-}
-
 namespace {
 
 // Kinds as bit sets, so a test is a shift rather than a chain of comparisons.

@@ -57,38 +57,50 @@ void touchObject(LevelObject& o, const PixelRange& r, float cx, float cy, int ra
     }
 }
 
+// The ring's fade; a pixel already at the rim's alpha is left as it is.
+void fade(SolidityMask::Writer& writer, Color c, unsigned x, unsigned y) {
+    const int faded = static_cast<int>(c.a / 1.5);
+    const auto a = static_cast<std::uint8_t>(faded < 10 ? 10 : faded);
+    if (a == c.a) return;
+    c.a = a;
+    writer.set(x, y, c);
+}
+
 // Terrain this pass rubs out. Each pixel's fate depends only on itself, so only pixels with
-// any alpha are visited, and in an exactly placed object only the chord of the ring in each
-// row. The ring leaves a rim of alpha 10: visible, not solid, and never faded further.
+// any alpha are visited. In an exactly placed object each row splits into the chord of the
+// circle (rubbed out) and the rest of the chord of the ring (faded) with no distance taken per
+// pixel. The ring leaves a rim of alpha 10: visible, not solid, and never faded further.
 void rubOut(LevelObject& o, const PixelRange& r, long long cx, long long cy, int radius, long long outer,
             Counters& counters) {
-    SolidityMask& mask = o.solidity;
-    mask.sync(o.image);
+    o.solidity.sync(o.image);
+    SolidityMask::Writer writer(o.solidity, o.image);
     const auto ox = static_cast<long long>(o.x), oy = static_cast<long long>(o.y);
     const bool exact = exactlyPlaced(o) && exactInt(cx) && exactInt(cy);
-    DiscChords ring(cx - ox, cy - oy, outer, r.j0, r.jEnd);
+    DiscChords ring(cx - ox, cy - oy, outer, r.j0, r.jEnd), circle(cx - ox, cy - oy, radius, r.j0, r.jEnd);
     const float fcx = static_cast<float>(cx), fcy = static_cast<float>(cy);
+    int& erased = o.kind == 2 ? counters.pencil : counters.ink;
     for (int k = r.k0; k < r.kEnd; ++k) {
-        int lo = r.j0, hi = r.jEnd;
-        if (exact) ring.at(k, lo, hi);
-        const SolidityMask::Row row = mask.row(SolidityMask::AnyAlpha, k);
+        int lo = r.j0, hi = r.jEnd, innerLo = 0, innerHi = 0;
+        if (exact) {
+            ring.at(k, lo, hi);
+            circle.at(k, innerLo, innerHi);
+        }
+        const SolidityMask::Row row = o.solidity.row(SolidityMask::AnyAlpha, k);
         for (int i = lo / 64; lo < hi && i <= (hi - 1) / 64; ++i) {
             // A copy: writing a pixel clears its bit in the row.
-            for (std::uint64_t bits = row[i] & bitrow::spanOfWord(i, lo, hi); bits; bits &= bits - 1) {
-                const int j = i * 64 + std::countr_zero(bits);
+            const std::uint64_t bits = row[i] & bitrow::spanOfWord(i, lo, hi);
+            for (std::uint64_t left = bits; left; left &= left - 1) {
+                const int j = i * 64 + std::countr_zero(left);
                 const auto uj = static_cast<unsigned>(j), uk = static_cast<unsigned>(k);
-                const int d = approxDistance(o.x + static_cast<float>(j) - fcx, o.y + static_cast<float>(k) - fcy);
-                if (d < radius) {
-                    mask.write(o.image, uj, uk, Color{0, 0, 0, 0});
-                    ++(o.kind == 2 ? counters.pencil : counters.ink);
-                } else if (d < outer) {
-                    Color c = o.image.pixel(uj, uk);
-                    const int faded = static_cast<int>(c.a / 1.5);
-                    const auto a = static_cast<std::uint8_t>(faded < 10 ? 10 : faded);
-                    if (a != c.a) {
-                        c.a = a;
-                        mask.write(o.image, uj, uk, c);
-                    }
+                const bool inside = exact ? j >= innerLo && j < innerHi
+                                          : approxDistance(o.x + static_cast<float>(j) - fcx,
+                                                           o.y + static_cast<float>(k) - fcy) < radius;
+                if (inside) {
+                    writer.set(uj, uk, Color{0, 0, 0, 0});
+                    ++erased;
+                } else if (exact || approxDistance(o.x + static_cast<float>(j) - fcx,
+                                                   o.y + static_cast<float>(k) - fcy) < outer) {
+                    fade(writer, o.image.pixel(uj, uk), uj, uk);
                 } else {
                     continue;
                 }

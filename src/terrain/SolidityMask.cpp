@@ -61,18 +61,3 @@ void SolidityMask::sync(const Image& image) {
     imageId_ = image.id();
     revision_ = image.revision();
 }
-
-void SolidityMask::write(Image& image, unsigned x, unsigned y, Color c) {
-    const bool inStep = matches(image);
-    image.setPixel(x, y, c);
-    if (!inStep) return;
-    setBit(BoxSolid, x, y, solidForBox(c.a));
-    setBit(AnyAlpha, x, y, c.a != 0);
-    revision_ = image.revision();
-}
-
-void SolidityMask::setBit(Plane plane, unsigned x, unsigned y, bool on) {
-    std::uint64_t& word = bits_[static_cast<size_t>(plane) * planeSize() + static_cast<size_t>(x / 64) * height_ + y];
-    const std::uint64_t bit = std::uint64_t{1} << (x % 64);
-    word = on ? word | bit : word & ~bit;
-}

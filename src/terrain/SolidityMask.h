@@ -11,7 +11,7 @@
 // one 64-bit word per row, top to bottom: the rows of a box lie next to each other in memory.
 //
 // It is a cache of the picture and is stamped with the picture's identity and revision.
-// Writes made through `write` keep it in step; a picture changed any other way (reloaded,
+// Writes made through a `Writer` keep it in step; a picture changed any other way (reloaded,
 // reassigned, a pixel set directly) no longer matches the stamp, and `sync` rebuilds the
 // mask before it is read again. It can therefore lag behind, but never answer for pixels
 // the picture no longer has.
@@ -24,8 +24,30 @@ public:
 
     // Rebuilds the mask unless it already describes the picture as it is now.
     void sync(const Image& image);
-    // Sets a pixel of `image` and, if the mask was in step with it, keeps it so.
-    void write(Image& image, unsigned x, unsigned y, Color c);
+
+    // Sets pixels of a picture and, if the mask was in step with it when the writer was made,
+    // keeps it so. Nothing else may write the picture while a writer lives.
+    class Writer {
+    public:
+        Writer(SolidityMask& mask, Image& image) : mask_(mask), image_(image), inStep_(mask.matches(image)) {}
+        ~Writer() {
+            if (inStep_) mask_.revision_ = image_.revision();
+        }
+        Writer(const Writer&) = delete;
+        Writer& operator=(const Writer&) = delete;
+
+        void set(unsigned x, unsigned y, Color c) {
+            image_.setPixel(x, y, c);
+            if (!inStep_) return;
+            mask_.setBit(BoxSolid, x, y, solidForBox(c.a));
+            mask_.setBit(AnyAlpha, x, y, c.a != 0);
+        }
+
+    private:
+        SolidityMask& mask_;
+        Image& image_;
+        bool inStep_;
+    };
 
     // One row of a plane: bit x % 64 of word x / 64 is pixel x.
     struct Row {
@@ -42,7 +64,11 @@ private:
     bool matches(const Image& image) const {
         return built_ && image.id() == imageId_ && image.revision() == revision_;
     }
-    void setBit(Plane plane, unsigned x, unsigned y, bool on);
+    void setBit(Plane plane, unsigned x, unsigned y, bool on) {
+        std::uint64_t& word = bits_[static_cast<size_t>(plane) * planeSize() + static_cast<size_t>(x / 64) * height_ + y];
+        const std::uint64_t bit = std::uint64_t{1} << (x % 64);
+        word = on ? word | bit : word & ~bit;
+    }
     size_t planeSize() const { return static_cast<size_t>(wordsPerRow_) * height_; }
 
     bool built_ = false;
