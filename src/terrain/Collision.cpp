@@ -63,13 +63,13 @@ struct WholeRows {
 // record exactly when no earlier column had a pixel in a row above it; the first one found is
 // the one that ends up recorded.
 template <class Rows>
-Found scanDown(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+Found scanDown(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
     Found f;
     int limit = r.jEnd;
     for (int k = r.k0; k < r.kEnd && limit > r.j0; ++k) {
         int lo, hi;
         rows.at(k, lo, hi);
-        const int j = bitrow::firstSet(mask.row(plane, k), lo, std::min(hi, limit));
+        const int j = bitrow::firstSet(mask[k], lo, std::min(hi, limit));
         if (j < 0) continue;
         if (f.count == 0) {
             f.j = j;
@@ -84,13 +84,13 @@ Found scanDown(const SolidityMask& mask, SolidityMask::Plane plane, const PixelR
 // Moving up every pixel lower than all before it replaces, several in one column. Going up the
 // rows, a row's leftmost pixel did so exactly when no earlier column had one in a row below.
 template <class Rows>
-Found scanUp(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+Found scanUp(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
     Found f;
     int limit = r.jEnd;
     for (int k = r.kEnd - 1; k >= r.k0; --k) {
         int lo, hi;
         rows.at(k, lo, hi);
-        const int j = bitrow::firstSet(mask.row(plane, k), lo, std::min(hi, limit));
+        const int j = bitrow::firstSet(mask[k], lo, std::min(hi, limit));
         if (j < 0) continue;
         if (f.count == 0) {
             f.j = j;
@@ -104,13 +104,13 @@ Found scanUp(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRan
 
 // Moving right the first pixel read is never beaten: the leftmost column, its top pixel.
 template <class Rows>
-Found scanRight(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+Found scanRight(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
     Found f;
     int limit = r.jEnd;
     for (int k = r.k0; k < r.kEnd && limit > r.j0; ++k) {
         int lo, hi;
         rows.at(k, lo, hi);
-        const int j = bitrow::firstSet(mask.row(plane, k), lo, std::min(hi, limit));
+        const int j = bitrow::firstSet(mask[k], lo, std::min(hi, limit));
         if (j < 0) continue;
         f = Found{j, k, 1};
         limit = j;
@@ -121,20 +121,21 @@ Found scanRight(const SolidityMask& mask, SolidityMask::Plane plane, const Pixel
 // Moving left every column with a pixel replaces once, with its top pixel; the rightmost such
 // column ends up recorded.
 template <class Rows>
-Found scanLeft(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Rows rows) {
+Found scanLeft(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
     Found f;
     constexpr int kBlock = 64;  // words of columns gathered at a time
     const int firstWord = r.j0 / 64, lastWord = (r.jEnd - 1) / 64;
     for (int block = firstWord; block <= lastWord; block += kBlock) {
-        std::uint64_t columns[kBlock] = {};
         const int blockEnd = std::min(lastWord + 1, block + kBlock);
+        std::uint64_t columns[kBlock];
+        std::fill(columns, columns + (blockEnd - block), 0);
         for (int k = r.k0; k < r.kEnd; ++k) {
             int lo, hi;
             rows.at(k, lo, hi);
             lo = std::max(lo, block * 64);
             hi = std::min(hi, blockEnd * 64);
             if (lo >= hi) continue;
-            const SolidityMask::Row row = mask.row(plane, k);
+            const SolidityMask::Row row = mask[k];
             for (int i = lo / 64; i <= (hi - 1) / 64; ++i) columns[i - block] |= row[i] & bitrow::spanOfWord(i, lo, hi);
         }
         for (int i = block; i < blockEnd; ++i) {
@@ -148,7 +149,7 @@ Found scanLeft(const SolidityMask& mask, SolidityMask::Plane plane, const PixelR
     for (int k = r.k0; k < r.kEnd; ++k) {
         int lo, hi;
         rows.at(k, lo, hi);
-        if (f.j >= lo && f.j < hi && bitrow::test(mask.row(plane, k), f.j)) {
+        if (f.j >= lo && f.j < hi && bitrow::test(mask[k], f.j)) {
             f.k = k;
             break;
         }
@@ -171,12 +172,12 @@ bool narrowToBetter(PixelRange& r, Toward toward, const CollisionHit& hit, long 
 }
 
 template <class Rows>
-Found scanMask(const SolidityMask& mask, SolidityMask::Plane plane, const PixelRange& r, Toward toward, Rows rows) {
+Found scanMask(const SolidityMask::Rows& mask, const PixelRange& r, Toward toward, Rows rows) {
     switch (toward) {
-        case Toward::Down: return scanDown(mask, plane, r, rows);
-        case Toward::Up: return scanUp(mask, plane, r, rows);
-        case Toward::Right: return scanRight(mask, plane, r, rows);
-        case Toward::Left: return scanLeft(mask, plane, r, rows);
+        case Toward::Down: return scanDown(mask, r, rows);
+        case Toward::Up: return scanUp(mask, r, rows);
+        case Toward::Right: return scanRight(mask, r, rows);
+        case Toward::Left: return scanLeft(mask, r, rows);
         case Toward::Nowhere: break;
     }
     return Found{};
@@ -262,16 +263,17 @@ struct CircleRule {
     }
 };
 
-// Over a long level the walk along the list costs more than the pixels: every object is a
-// heap block of its own. Most objects of a level lie to one side or the other of a box, so the
-// horizontal test comes first and rejects them in a few instructions.
+// Over a long level the walk along the list costs more than the pixels. Most objects lie to
+// one side or the other of a box, so the horizontal test comes first; it is computed without
+// branches, since which side an object lies on follows no pattern a branch could learn, and
+// the one branch left is taken only by the rare object in reach.
 template <class Rule>
 size_t nextOverlapping(const ObjectList& list, size_t i, const WorldBox& box) {
     const size_t n = list.size();
     for (; i < n; ++i) {
         const LevelObject& o = *list[i];
-        if (!(o.x < box.right) || !(o.x + static_cast<float>(o.width) > box.left)) continue;
-        if (!Rule::skips(o.kind) && overlaps(o, box)) break;
+        const bool inColumns = static_cast<int>(o.x < box.right) & static_cast<int>(o.x + static_cast<float>(o.width) > box.left);
+        if (inColumns && !Rule::skips(o.kind) && overlaps(o, box)) break;
     }
     return i;
 }
@@ -295,7 +297,7 @@ CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX
         const auto ox = static_cast<long long>(o.x), oy = static_cast<long long>(o.y);
         if (!narrowToBetter(r, toward, hit, ox, oy)) continue;
         o.solidity.sync(o.image);
-        const Found f = scanMask(o.solidity, Rule::plane, r, toward, rule.rows(r, ox, oy));
+        const Found f = scanMask(o.solidity.rows(Rule::plane), r, toward, rule.rows(r, ox, oy));
         if (f.count == 0) continue;
         record(hit, o, i, static_cast<int>(ox + f.j), static_cast<int>(oy + f.k));
         hit.count += f.count;

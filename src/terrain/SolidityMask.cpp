@@ -40,8 +40,7 @@ void maskWords(const std::uint8_t* alpha, unsigned n, std::uint64_t& solid, std:
 
 }  // namespace
 
-void SolidityMask::sync(const Image& image) {
-    if (matches(image)) return;
+void SolidityMask::rebuild(const Image& image) {
     const unsigned width = image.width(), height = image.height();
     wordsPerRow_ = static_cast<int>((width + 63) / 64);
     height_ = height;

@@ -23,7 +23,9 @@ public:
     static bool solidForBox(std::uint8_t a) { return a > 100 || (a >= 1 && a <= 9); }
 
     // Rebuilds the mask unless it already describes the picture as it is now.
-    void sync(const Image& image);
+    void sync(const Image& image) {
+        if (!matches(image)) rebuild(image);
+    }
 
     // Sets pixels of a picture and, if the mask was in step with it when the writer was made,
     // keeps it so. Nothing else may write the picture while a writer lives.
@@ -55,12 +57,18 @@ public:
         size_t stride;
         std::uint64_t operator[](int i) const { return first[static_cast<size_t>(i) * stride]; }
     };
-    // Row `y` of a plane. Only after `sync`.
-    Row row(Plane plane, int y) const {
-        return Row{&bits_[static_cast<size_t>(plane) * planeSize() + static_cast<size_t>(y)], height_};
-    }
+    // All rows of one plane.
+    struct Rows {
+        const std::uint64_t* strips;
+        size_t height;
+        Row operator[](int y) const { return Row{strips + y, height}; }
+    };
+    // A plane's rows. Only after `sync`.
+    Rows rows(Plane plane) const { return Rows{bits_.data() + static_cast<size_t>(plane) * planeSize(), height_}; }
+    Row row(Plane plane, int y) const { return rows(plane)[y]; }
 
 private:
+    void rebuild(const Image& image);
     bool matches(const Image& image) const {
         return built_ && image.id() == imageId_ && image.revision() == revision_;
     }
