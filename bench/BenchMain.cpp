@@ -6,6 +6,7 @@
 // --micro runs only the query, eraser and mask benchmarks; --keep leaves the prepared game folder (levels, scripts) in place for a look with torve-sim.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -228,23 +229,35 @@ int main(int argc, char** argv) {
     const std::vector<double> up = numbers(upload.out);
     if (up.size() == 5) {
         // The draw call also draws the picture; drawing it unchanged costs `idle`.
-        const double idle = up[4], pass = up[1] - idle, whole = up[3] - idle;
-        rows.push_back({"texture upload after an eraser pass, bytes", fixed(up[2] / 1e6, 1) + " MB whole 2048^2",
+        const double idle = up[4], pass = std::max(up[1] - idle, 0.001), whole = up[3] - idle;
+        rows.push_back({"texture upload per eraser pass, bytes", fixed(up[2] / 1e6, 1) + " MB whole 2048^2",
                         fixed(up[0] / 1e3, 1) + " kB", fixed(up[2] / up[0], 0) + "x", ">= 20x", yesNo(up[2] / up[0] >= 20)});
-        rows.push_back({"texture upload after an eraser pass, time", milliseconds(whole) + " whole 2048^2",
+        rows.push_back({"texture upload per eraser pass, time", milliseconds(whole) + " whole 2048^2",
                         milliseconds(pass), fixed(whole / pass, 1) + "x", ">= 20x", yesNo(whole / pass >= 20)});
         rows.push_back({"  drawing the picture unchanged (subtracted above)", "-", milliseconds(idle), "-", "-", "-"});
     } else {
-        rows.push_back({"texture upload after an eraser pass", "-", "needs a display", "-", ">= 20x", "-"});
+        rows.push_back({"texture upload per eraser pass", "-", "needs a display", "-", ">= 20x", "-"});
     }
 
+    // A child started from this large process inherits its peak in the kernel's account
+    // (ru_maxrss), so the replays are measured by /usr/bin/time, which starts them afresh.
     long peak = 0;
+    std::string peakLevel;
+    const bool timeTool = fs::exists("/usr/bin/time");
     for (const BenchLevel& level : setup.levels) {
-        const ChildRun sim = runChild({setup.simExe, "--level", level.name, "--input", level.scriptPath});
-        if (sim.status == 0) peak = std::max(peak, sim.maxRssKb);
+        if (!timeTool) break;
+        fs::remove("save.save");  // each replay starts its level from the beginning
+        const ChildRun sim = runChild({"/usr/bin/time", "-f", "%M", "-o", "replay-rss.txt", setup.simExe, "--level",
+                                       level.name, "--input", level.scriptPath});
+        std::ifstream rss("replay-rss.txt");
+        long kb = 0;
+        if (sim.status == 0 && rss >> kb && kb > peak) {
+            peak = kb;
+            peakLevel = level.name;
+        }
     }
-    rows.push_back({std::string("peak memory, torve-sim ") + (setup.standIn ? "stand-in run" : "replays of every level"), "-",
-                    megabytes(peak), "-", "stated", "-"});
+    rows.push_back({std::string("peak memory, torve-sim ") + (setup.standIn ? "stand-in run" : "replays, highest: " + peakLevel),
+                    "-", timeTool ? megabytes(peak) : "needs /usr/bin/time", "-", "stated", "-"});
     const ChildRun restarts = runChild({self, "--child", "restarts", heaviest->name, heaviest->scriptPath});
     const std::vector<double> rss = numbers(restarts.out);
     if (rss.size() == 4) {

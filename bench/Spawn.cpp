@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,11 +40,7 @@ ChildRun runChild(const std::vector<std::string>& args) {
     }
     close(pipeFds[0]);
     int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) == pid) {
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.maxRssKb = usage.ru_maxrss;
-    }
+    if (waitpid(pid, &status, 0) == pid) run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
 

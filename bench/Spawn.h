@@ -8,7 +8,6 @@ struct ChildRun {
     int status = -1;         // exit status, -1 when it did not exit normally
     std::string out;         // what it wrote on standard output
     double readySeconds = 0; // from the start until it wrote its first line
-    long maxRssKb = 0;       // its peak resident memory, as /usr/bin/time -v reports it
 };
 
 ChildRun runChild(const std::vector<std::string>& args);
