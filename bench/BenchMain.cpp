@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -128,6 +129,7 @@ int main(int argc, char** argv) {
         if (child[0] == "cold") return childColdChange(child.at(1));
         if (child[0] == "restarts") return childRestarts(level(), 100);
         if (child[0] == "upload") return childUpload();
+        if (child[0] == "replays") return childReplays(level(), child.size() > 3 ? std::atoi(child[3].c_str()) : 50);
         std::cerr << "torve-bench: unknown child mode " << child[0] << "\n";
         return 2;
     }

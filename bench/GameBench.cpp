@@ -122,6 +122,29 @@ WarmChanges measureWarmChanges(const BenchLevel& level, int restarts) {
     return {summarise(whole), summarise(objects)};
 }
 
+int childReplays(const BenchLevel& level, int times) {
+    TimeSource::useSimulated(true);
+    HeadlessWindow window;
+    Game game;
+    seedRandom(1);
+    long frames = 0;
+    double ms = 0;
+    for (int i = 0; i < times; ++i) {
+        startPlaying(game, level.name);
+        for (long frame = 0; frame < level.script.totalFrames(); ++frame, ++frames) {
+            window.scriptedInput() = level.script.at(frame);
+            const auto start = Clock::now();
+            runFrame(window, game);
+            ms += msSince(start);
+            TimeSource::advanceFrame();
+            if (game.state != Playing || game.world.currentLevelName != level.name) break;
+        }
+    }
+    std::printf("%ld frames, %.4f ms a frame\n", frames, ms / static_cast<double>(frames));
+    std::fflush(stdout);
+    _exit(0);
+}
+
 int childStartup() {
     const Config config;
     const auto width = static_cast<unsigned>(config.integer("Resolution", "x", 1024));

@@ -22,6 +22,9 @@ struct WarmChanges {
 WarmChanges measureWarmChanges(const BenchLevel& level, int restarts);
 
 // Child modes, run in a fresh process by the parent; each prints its figures on one line.
+// The level played by its script `times` over in one game, for a profiler's eyes: frames and
+// the mean milliseconds of one.
+int childReplays(const BenchLevel& level, int times);
 // Start-up: window (the real one when there is a display), Game, first frame; prints "ready".
 int childStartup();
 // A first load of the level: milliseconds.
