@@ -7,12 +7,14 @@
 #include <initializer_list>
 
 #include "audio/SoundBank.h"
-#include "terrain/BitRow.h"
 #include "terrain/DiscChords.h"
+#include "terrain/MaskScan.h"
 #include "terrain/ObjectBox.h"
 #include "terrain/TerrainSettings.h"
 
 namespace {
+
+using namespace maskscan;
 
 // Kinds as bit sets, so a test is a shift rather than a chain of comparisons.
 constexpr bool inKindSet(std::uint32_t set, int kind) {
@@ -30,133 +32,6 @@ bool skippedByBox(int kind) { return inKindSet(kindSet({0, 10, 12, 17, 18, 19, 2
 // Camera triggers stop the boomerang; pencil never does, so it is skipped outright.
 bool skippedByCircle(int kind) { return inKindSet(kindSet({0, 2, 10, 12, 17, 18, 19}), kind); }
 
-enum class Toward { Nowhere, Down, Up, Right, Left };
-
-// dirY decides before dirX.
-Toward towardOf(float dirX, float dirY) {
-    if (dirY > 0) return Toward::Down;
-    if (dirY < 0) return Toward::Up;
-    if (dirX > 0) return Toward::Right;
-    if (dirX < 0) return Toward::Left;
-    return Toward::Nowhere;
-}
-
-// What one object contributes: the pixel that ends up recorded from it and how many times it
-// replaced the record.
-struct Found {
-    int j = -1, k = -1, count = 0;
-};
-
-// Every column of the clipped range counts in every row (the box rule).
-struct WholeRows {
-    int j0, jEnd;
-    void at(int, int& lo, int& hi) const {
-        lo = j0;
-        hi = jEnd;
-    }
-};
-
-// The scans below reproduce, from whole rows of bits, the record that the pixel-by-pixel rule
-// (columns outer, rows inner, a strictly better pixel replaces) leaves and how often it replaced.
-
-// Moving down the highest pixel wins. Going down the rows, a row's leftmost pixel replaced the
-// record exactly when no earlier column had a pixel in a row above it; the first one found is
-// the one that ends up recorded.
-template <class Rows>
-Found scanDown(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
-    Found f;
-    int limit = r.jEnd;
-    for (int k = r.k0; k < r.kEnd && limit > r.j0; ++k) {
-        int lo, hi;
-        rows.at(k, lo, hi);
-        const int j = bitrow::firstSet(mask[k], lo, std::min(hi, limit));
-        if (j < 0) continue;
-        if (f.count == 0) {
-            f.j = j;
-            f.k = k;
-        }
-        ++f.count;
-        limit = j;
-    }
-    return f;
-}
-
-// Moving up every pixel lower than all before it replaces, several in one column. Going up the
-// rows, a row's leftmost pixel did so exactly when no earlier column had one in a row below.
-template <class Rows>
-Found scanUp(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
-    Found f;
-    int limit = r.jEnd;
-    for (int k = r.kEnd - 1; k >= r.k0; --k) {
-        int lo, hi;
-        rows.at(k, lo, hi);
-        const int j = bitrow::firstSet(mask[k], lo, std::min(hi, limit));
-        if (j < 0) continue;
-        if (f.count == 0) {
-            f.j = j;
-            f.k = k;
-        }
-        ++f.count;
-        limit = j + 1;
-    }
-    return f;
-}
-
-// Moving right the first pixel read is never beaten: the leftmost column, its top pixel.
-template <class Rows>
-Found scanRight(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
-    Found f;
-    int limit = r.jEnd;
-    for (int k = r.k0; k < r.kEnd && limit > r.j0; ++k) {
-        int lo, hi;
-        rows.at(k, lo, hi);
-        const int j = bitrow::firstSet(mask[k], lo, std::min(hi, limit));
-        if (j < 0) continue;
-        f = Found{j, k, 1};
-        limit = j;
-    }
-    return f;
-}
-
-// Moving left every column with a pixel replaces once, with its top pixel; the rightmost such
-// column ends up recorded.
-template <class Rows>
-Found scanLeft(const SolidityMask::Rows& mask, const PixelRange& r, Rows rows) {
-    Found f;
-    constexpr int kBlock = 64;  // words of columns gathered at a time
-    const int firstWord = r.j0 / 64, lastWord = (r.jEnd - 1) / 64;
-    for (int block = firstWord; block <= lastWord; block += kBlock) {
-        const int blockEnd = std::min(lastWord + 1, block + kBlock);
-        std::uint64_t columns[kBlock];
-        std::fill(columns, columns + (blockEnd - block), 0);
-        for (int k = r.k0; k < r.kEnd; ++k) {
-            int lo, hi;
-            rows.at(k, lo, hi);
-            lo = std::max(lo, block * 64);
-            hi = std::min(hi, blockEnd * 64);
-            if (lo >= hi) continue;
-            const SolidityMask::Row row = mask[k];
-            for (int i = lo / 64; i <= (hi - 1) / 64; ++i) columns[i - block] |= row[i] & bitrow::spanOfWord(i, lo, hi);
-        }
-        for (int i = block; i < blockEnd; ++i) {
-            const std::uint64_t w = columns[i - block];
-            if (!w) continue;
-            f.count += std::popcount(w);
-            f.j = i * 64 + 63 - std::countl_zero(w);
-        }
-    }
-    if (f.count == 0) return f;
-    for (int k = r.k0; k < r.kEnd; ++k) {
-        int lo, hi;
-        rows.at(k, lo, hi);
-        if (f.j >= lo && f.j < hi && bitrow::test(mask[k], f.j)) {
-            f.k = k;
-            break;
-        }
-    }
-    return f;
-}
-
 // Narrows the object's range to the pixels that could beat the record so far.
 bool narrowToBetter(PixelRange& r, Toward toward, const CollisionHit& hit, long long ox, long long oy) {
     if (hit.count == 0) return true;
@@ -169,18 +44,6 @@ bool narrowToBetter(PixelRange& r, Toward toward, const CollisionHit& hit, long 
         case Toward::Nowhere: break;
     }
     return r.j0 < r.jEnd && r.k0 < r.kEnd;
-}
-
-template <class Rows>
-Found scanMask(const SolidityMask::Rows& mask, const PixelRange& r, Toward toward, Rows rows) {
-    switch (toward) {
-        case Toward::Down: return scanDown(mask, r, rows);
-        case Toward::Up: return scanUp(mask, r, rows);
-        case Toward::Right: return scanRight(mask, r, rows);
-        case Toward::Left: return scanLeft(mask, r, rows);
-        case Toward::Nowhere: break;
-    }
-    return Found{};
 }
 
 void record(CollisionHit& hit, const LevelObject& o, size_t index, int px, int py) {
