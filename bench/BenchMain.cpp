@@ -35,7 +35,6 @@ public:
         for (const Run& run : runs) {
             if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") continue;
             medians[run.run_name.function_name] = run.GetAdjustedRealTime();
-            std::cerr << "  " << run.run_name.function_name << ": " << run.GetAdjustedRealTime() << " ns\n";
         }
     }
     std::map<std::string, double> medians;
@@ -135,7 +134,7 @@ int main(int argc, char** argv) {
     }
 
     const BenchSetup setup = prepareBench(gameDir, replayDir, simExe);
-    std::cerr << "torve-bench: measuring in " << setup.folder << "\n";
+    std::cerr << "torve-bench: measuring in " << setup.folder << " (about half a minute)\n";
     std::vector<Row> rows;
     constexpr double kFrameBudgetMs = 1000.0 / 60;
 
@@ -158,7 +157,6 @@ int main(int argc, char** argv) {
         best.p99 = summarise(p99s).median;
         best.worst = summarise(worsts).median;
         frames.push_back({level.name, best});
-        std::cerr << "  frames of " << level.name << ": median " << best.median << " ms\n";
         if (best.median >= heaviestFrames.median) {
             heaviestFrames = best;
             heaviest = &level;

@@ -32,16 +32,18 @@ bool skippedByBox(int kind) { return inKindSet(kindSet({0, 10, 12, 17, 18, 19, 2
 // Camera triggers stop the boomerang; pencil never does, so it is skipped outright.
 bool skippedByCircle(int kind) { return inKindSet(kindSet({0, 2, 10, 12, 17, 18, 19}), kind); }
 
-// Narrows the object's range to the pixels that could beat the record so far.
+// Narrows the object's range to the pixels that could beat the record so far; false when none
+// are left.
 bool narrowToBetter(PixelRange& r, Toward toward, const CollisionHit& hit, long long ox, long long oy) {
-    if (hit.count == 0) return true;
     const auto bound = [](long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); };
-    switch (toward) {
-        case Toward::Down: r.kEnd = std::min(r.kEnd, bound(hit.hitY - oy)); break;
-        case Toward::Up: r.k0 = std::max(r.k0, bound(hit.hitY - oy + 1)); break;
-        case Toward::Right: r.jEnd = std::min(r.jEnd, bound(hit.hitX - ox)); break;
-        case Toward::Left: r.j0 = std::max(r.j0, bound(hit.hitX - ox + 1)); break;
-        case Toward::Nowhere: break;
+    if (hit.count > 0) {
+        switch (toward) {
+            case Toward::Down: r.kEnd = std::min(r.kEnd, bound(hit.hitY - oy)); break;
+            case Toward::Up: r.k0 = std::max(r.k0, bound(hit.hitY - oy + 1)); break;
+            case Toward::Right: r.jEnd = std::min(r.jEnd, bound(hit.hitX - ox)); break;
+            case Toward::Left: r.j0 = std::max(r.j0, bound(hit.hitX - ox + 1)); break;
+            case Toward::Nowhere: break;
+        }
     }
     return r.j0 < r.jEnd && r.k0 < r.kEnd;
 }
