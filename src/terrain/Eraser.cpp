@@ -74,8 +74,8 @@ void rubOut(LevelObject& o, const PixelRange& r, long long cx, long long cy, int
             Counters& counters) {
     o.solidity.sync(o.image);
     SolidityMask::Writer writer(o.solidity, o.image);
-    const auto ox = static_cast<long long>(o.x), oy = static_cast<long long>(o.y);
     const bool exact = exactlyPlaced(o) && exactInt(cx) && exactInt(cy);
+    const long long ox = exact ? static_cast<long long>(o.x) : 0, oy = exact ? static_cast<long long>(o.y) : 0;
     DiscChords ring(cx - ox, cy - oy, outer, r.j0, r.jEnd), circle(cx - ox, cy - oy, radius, r.j0, r.jEnd);
     const float fcx = static_cast<float>(cx), fcy = static_cast<float>(cy);
     int& erased = o.kind == 2 ? counters.pencil : counters.ink;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 
 #include "world/LevelObject.h"
 
@@ -55,8 +56,10 @@ constexpr long long kExactRange = 1 << 22;
 inline bool exactInt(long long v) { return v > -kExactRange && v < kExactRange; }
 
 inline bool exactlyPlaced(const LevelObject& o) {
-    const auto x = static_cast<long long>(o.x), y = static_cast<long long>(o.y);
-    return o.x == static_cast<float>(x) && o.y == static_cast<float>(y) && exactInt(x) && exactInt(y);
+    const auto limit = static_cast<float>(kExactRange);
+    // Written so that NaN fails too.
+    if (!(o.x > -limit && o.x < limit && o.y > -limit && o.y < limit)) return false;
+    return o.x == std::trunc(o.x) && o.y == std::trunc(o.y);
 }
 
 inline bool isRestingArrow(int kind) { return kind >= 13 && kind <= 16; }
