@@ -47,4 +47,16 @@ inline PixelRange clipToObject(const LevelObject& o, const WorldBox& box) {
     return r;
 }
 
+// Within this range every float position and pixel position the pixel rules compute is a
+// whole number held exactly, so scans over whole rows of a SolidityMask see exactly the
+// pixels the rules see.
+constexpr long long kExactRange = 1 << 22;
+
+inline bool exactInt(long long v) { return v > -kExactRange && v < kExactRange; }
+
+inline bool exactlyPlaced(const LevelObject& o) {
+    const auto x = static_cast<long long>(o.x), y = static_cast<long long>(o.y);
+    return o.x == static_cast<float>(x) && o.y == static_cast<float>(y) && exactInt(x) && exactInt(y);
+}
+
 inline bool isRestingArrow(int kind) { return kind >= 13 && kind <= 16; }
