@@ -8,3 +8,7 @@
 int fuzzConfig(const std::uint8_t* data, std::size_t size);
 int fuzzInputScript(const std::uint8_t* data, std::size_t size);
 int fuzzImage(const std::uint8_t* data, std::size_t size);
+// The input as a level file: parsed, then loaded into a level's objects, fresh and on a restart.
+int fuzzLevelFile(const std::uint8_t* data, std::size_t size);
+// The input as "save.save": read into a World, written back, read again, and its level started.
+int fuzzSaveFile(const std::uint8_t* data, std::size_t size);

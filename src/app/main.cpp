@@ -6,10 +6,18 @@
 #include "platform/Random.h"
 #include "platform/SfmlWindow.h"
 
+namespace {
+// The window system refuses a side of 0 and wraps one past 65535 to 0, which ends the program
+// before it starts: a side it cannot make falls back to the default.
+unsigned windowSide(long configured, unsigned fallback) {
+    return configured >= 1 && configured <= 16384 ? static_cast<unsigned>(configured) : fallback;
+}
+}  // namespace
+
 int main() {
     Config config;
-    const auto width = static_cast<unsigned>(config.integer("Resolution", "x", 1024));
-    const auto height = static_cast<unsigned>(config.integer("Resolution", "y", 768));
+    const unsigned width = windowSide(config.integer("Resolution", "x", 1024), 1024);
+    const unsigned height = windowSide(config.integer("Resolution", "y", 768), 768);
     const bool fullscreen = config.integer("Resolution", "Fullscreen", 0) == 1;
 
     SfmlWindow window(width, height, fullscreen);

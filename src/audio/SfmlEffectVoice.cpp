@@ -1,6 +1,8 @@
 #include "audio/SfmlEffectVoice.h"
 
+#include "audio/SoundFileLimits.h"
+
 void SfmlEffectVoice::load(const std::string& path) {
-    buffer_.loadFromFile(path);
+    if (soundFileWithinLimits(path, kMaxEffectSamples)) buffer_.loadFromFile(path);
     source_.setBuffer(buffer_);
 }

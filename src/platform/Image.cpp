@@ -3,12 +3,23 @@
 #include <SFML/Graphics/Image.hpp>
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 #include "platform/Paths.h"
+#include "platform/PictureHeader.h"
 
 namespace {
 std::uint64_t gNextId = 1;
 Image::ReleaseHook gReleaseHook = nullptr;
+
+bool withinPixelLimit(std::uint64_t width, std::uint64_t height) { return width * height <= Image::kMaxPixels; }
+
+bool readablePicture(const std::string& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return false;
+    const auto declared = declaredPictureSize(file);
+    return declared && withinPixelLimit(declared->width, declared->height);
+}
 }  // namespace
 
 Image::Image() : id_(gNextId++) {}
@@ -38,7 +49,9 @@ void Image::setReleaseHook(ReleaseHook hook) { gReleaseHook = hook; }
 
 bool Image::loadFromFile(const std::string& path) {
     sf::Image loaded;
-    bool ok = !path.empty() && loaded.loadFromFile(nativePath(path));
+    const std::string file = nativePath(path);
+    bool ok = !path.empty() && readablePicture(file) && loaded.loadFromFile(file) &&
+              withinPixelLimit(loaded.getSize().x, loaded.getSize().y);
     if (ok) {
         width_ = loaded.getSize().x;
         height_ = loaded.getSize().y;

@@ -25,7 +25,13 @@ public:
     Image& operator=(const Image& other);
     ~Image();
 
-    // Reads PNG, JPEG, BMP, TGA. A failure leaves the image empty (0 x 0) and returns false.
+    // Most pixels a loaded picture may have (256 MiB of RGBA): anything larger is refused from
+    // its header before a pixel is decoded, so a damaged or hostile file cannot take the
+    // memory the game needs. The size read after decoding is checked as well.
+    static constexpr std::uint64_t kMaxPixels = 8192ull * 8192ull;
+
+    // Reads PNG, JPEG, BMP, TGA from a regular file (a device or pipe could block or never
+    // end). A failure or a refusal leaves the image empty (0 x 0) and returns false.
     bool loadFromFile(const std::string& path);
     bool saveToFile(const std::string& path) const;
     void create(unsigned width, unsigned height, Color fill = Color{0, 0, 0, 0});

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -58,10 +59,21 @@ const char* expectedText(LevelField field) {
 }  // namespace
 
 LevelFile LevelFile::read(const std::string& path) {
-    std::ifstream in(nativePath(path), std::ios::binary);
-    if (!in) {
-        LevelFile file;
+    LevelFile file;
+    const std::string native = nativePath(path);
+    std::error_code ec;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(native, ec)) in.open(native, std::ios::binary);
+    if (!in.is_open()) {
         file.stop.opened = false;
+        return file;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(native, ec);
+    if (ec || size > kMaxBytes) {
+        file.stop.field = LevelField::X;
+        file.stop.line = 1;
+        file.stop.expected = "a level file of at most " + std::to_string(kMaxBytes >> 20) + " MiB";
+        file.stop.found = ec ? "a file of unknown size" : std::to_string(size) + " bytes";
         return file;
     }
     return parse(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
@@ -76,31 +88,37 @@ LevelFile LevelFile::parse(const std::string& text) {
         in >> std::ws;
         return in.eof() ? text.size() : static_cast<size_t>(in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
     };
-    const auto stopAt = [&](LevelField field, size_t pos) {
+    const auto stopAt = [&](LevelField field, size_t pos, std::string expected) {
         if (field == LevelField::X && pos >= text.size()) return;  // the file ended between records
         file.stop.field = field;
         file.stop.line = lines.lineAt(pos);
-        file.stop.expected = expectedText(field);
+        file.stop.expected = std::move(expected);
         file.stop.found = wordAt(text, pos);
     };
+    const auto stopAtField = [&](LevelField field, size_t pos) { stopAt(field, pos, expectedText(field)); };
 
     while (!in.eof()) {
         LevelRecord record;
         record.index = static_cast<int>(file.records.size());
         size_t pos = fieldStart();
         record.line = lines.lineAt(pos);
+        if (file.records.size() == kMaxRecords) {
+            stopAt(LevelField::X, pos,
+                   "the end of the level: a level holds at most " + std::to_string(kMaxRecords) + " records");
+            break;
+        }
         if (!(in >> record.x)) {
-            stopAt(LevelField::X, pos);
+            stopAtField(LevelField::X, pos);
             break;
         }
         pos = fieldStart();
         if (!(in >> record.y)) {
-            stopAt(LevelField::Y, pos);
+            stopAtField(LevelField::Y, pos);
             break;
         }
         pos = fieldStart();
         if (!(in >> record.picture)) {
-            stopAt(LevelField::Picture, pos);
+            stopAtField(LevelField::Picture, pos);
             break;
         }
         pos = fieldStart();
@@ -108,7 +126,7 @@ LevelFile LevelFile::parse(const std::string& text) {
             record.kind = kUnreadableKind;
             record.kindRead = false;
             file.records.push_back(std::move(record));
-            stopAt(LevelField::Kind, pos);
+            stopAtField(LevelField::Kind, pos);
             break;
         }
         file.records.push_back(std::move(record));

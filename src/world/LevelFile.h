@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -33,11 +34,15 @@ struct LevelFileStop {
 struct LevelFile {
     // Decoration: an unreadable kind shows the picture without letting it block or be erased.
     static constexpr int kUnreadableKind = 0;
+    // Bounds that keep a damaged or hostile file from taking the game's memory: a larger file
+    // gives no records, and reading stops after the last record allowed.
+    static constexpr std::uintmax_t kMaxBytes = 64u << 20;
+    static constexpr size_t kMaxRecords = 100000;
 
     std::vector<LevelRecord> records;
     LevelFileStop stop;
 
-    // A file that cannot be opened gives no records and stop.opened = false.
+    // A file that cannot be opened, or is no regular file, gives no records and stop.opened = false.
     static LevelFile read(const std::string& path);
     static LevelFile parse(const std::string& text);
 };

@@ -8,14 +8,18 @@
 
 namespace {
 
+float levelCoordinate(int v) {
+    return static_cast<float>(std::clamp(v, -LevelObjectSet::kFarthest, LevelObjectSet::kFarthest));
+}
+
 // Moves the pooled object of this record into `list`, put back to the record's place and kind.
 bool reuse(ObjectList& pool, ObjectList& list, const LevelRecord& record) {
     const auto it = std::find_if(pool.begin(), pool.end(),
                                  [&record](const auto& o) { return o->recordIndex == record.index; });
     if (it == pool.end()) return false;
     LevelObject& o = **it;
-    o.x = static_cast<float>(record.x);
-    o.y = static_cast<float>(record.y);
+    o.x = levelCoordinate(record.x);
+    o.y = levelCoordinate(record.y);
     o.kind = record.kind;
     list.push_back(std::move(*it));
     pool.erase(it);
@@ -44,12 +48,18 @@ void LevelObjectSet::load(const std::string& name) {
     const bool sameLevel = name == loadedLevelName;
     if (!sameLevel) loadedLevelName = name;
     clear(sameLevel);
+    const Image noPicture;
+    std::uint64_t pixels = 0;
     for (const LevelRecord& record : LevelFile::read(name).records) {
+        // Past the budget no more pictures are even read, so the cache cannot grow either.
+        const Image* picture = pixels < kPixelBudget ? ImageCache::get(record.picture) : &noPicture;
+        pixels += static_cast<std::uint64_t>(picture->width()) * picture->height();
+        if (pixels > kPixelBudget) picture = &noPicture;
         const bool foreground = record.kind == 1;
-        if (sameLevel && reuse(foreground ? foregroundPool : mainPool, foreground ? foregroundList : mainList, record))
+        if (sameLevel && picture != &noPicture &&
+            reuse(foreground ? foregroundPool : mainPool, foreground ? foregroundList : mainList, record))
             continue;
-        addObject(record.kind, static_cast<float>(record.x), static_cast<float>(record.y),
-                  *ImageCache::get(record.picture), record.index);
+        addObject(record.kind, levelCoordinate(record.x), levelCoordinate(record.y), *picture, record.index);
     }
     // Objects whose records are gone (the file changed) are not kept past the load.
     mainPool.clear();

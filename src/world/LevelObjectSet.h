@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/GameWindow.h"
@@ -12,6 +13,14 @@
 class LevelObjectSet {
 public:
     LevelObjectSet();
+
+    // Most pixels the objects' own picture copies may hold together (1 GiB of RGBA): a record
+    // whose picture would go beyond it is placed with no picture, as if the file were missing.
+    static constexpr std::uint64_t kPixelBudget = 4 * Image::kMaxPixels;
+    // Positions are held within this many pixels of the origin (a record beyond is moved to
+    // the edge), so every sum of a position and a size, and every conversion of a moving
+    // position back to int, stays in range.
+    static constexpr int kFarthest = 1 << 30;
 
     // Replaces the held objects by the named file's; a reload of the same level reuses
     // untouched objects and rebuilds erased or destroyed ones from the cached pictures.

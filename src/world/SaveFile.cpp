@@ -1,6 +1,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <iomanip>
 #include <limits>
 #include <sstream>
 #include <vector>
@@ -27,11 +28,14 @@ bool parseNumber(const std::string& word, int& out) {
     return true;
 }
 
+// A word is cut after kLongestWord bytes (longer than any path can be), so a damaged file
+// without white space cannot take the game's memory.
 std::vector<std::string> readWords(const std::string& path) {
+    constexpr int kLongestWord = 4096;
     std::ifstream in(nativePath(path));
     std::vector<std::string> words;
     std::string word;
-    while (words.size() < 4 && in >> word) words.push_back(word);
+    while (words.size() < 4 && in >> std::setw(kLongestWord) >> word) words.push_back(word);
     return words;
 }
 }  // namespace

@@ -29,3 +29,5 @@ void replay(const std::string& corpus, Target target) {
 TEST(FuzzCorpus, ConfigReaderAndProfileWriter) { replay("config", fuzzConfig); }
 TEST(FuzzCorpus, InputScriptParser) { replay("inputscript", fuzzInputScript); }
 TEST(FuzzCorpus, PictureLoading) { replay("image", fuzzImage); }
+TEST(FuzzCorpus, LevelFileLoader) { replay("levelfile", fuzzLevelFile); }
+TEST(FuzzCorpus, SaveFileReader) { replay("savefile", fuzzSaveFile); }

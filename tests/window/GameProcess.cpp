@@ -15,11 +15,11 @@
 #include <sstream>
 #include <thread>
 
-namespace {
 double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
-}  // namespace
+
+void waitSeconds(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 
 PrivateDisplay::PrivateDisplay() {
     for (int n = 150; n < 400 && pid_ < 0; ++n) {
@@ -71,6 +71,8 @@ GameProcess::GameProcess() {
     folder_ = std::filesystem::temp_directory_path() / ("torve-game-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::copy(TORVE_GAME_DIR, folder_, std::filesystem::copy_options::recursive);
     std::filesystem::remove(folder_ / ".stamp");
+    // Progress left by someone who played in the build folder is not the test's.
+    std::filesystem::remove(folder_ / "save.save");
 }
 
 GameProcess::~GameProcess() {
@@ -193,5 +195,62 @@ void requestClose(const std::string& display, unsigned long window) {
 int xdotool(const std::string& display, const std::string& arguments) {
     const int raw = std::system(("DISPLAY=" + display + " xdotool " + arguments + " >/dev/null 2>&1").c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+namespace {
+// Bits of a channel mask, scaled to 0..255.
+std::uint8_t channel(unsigned long pixel, unsigned long mask) {
+    if (mask == 0) return 0;
+    int shift = 0;
+    while (!((mask >> shift) & 1)) ++shift;
+    const unsigned long top = mask >> shift;
+    return static_cast<std::uint8_t>(((pixel & mask) >> shift) * 255 / top);
+}
+
+int ignoreErrors(Display*, XErrorEvent*) { return 0; }
+}  // namespace
+
+Image capture(const std::string& display, unsigned long window) {
+    Image shot;
+    DisplayHandle h(display);
+    if (!h.display) return shot;
+    // A window that vanished between the lookup and the read is an empty shot, not a crash.
+    auto previous = XSetErrorHandler(ignoreErrors);
+    XWindowAttributes a;
+    XImage* raw = nullptr;
+    if (XGetWindowAttributes(h.display, window, &a) && a.map_state == IsViewable)
+        raw = XGetImage(h.display, window, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height),
+                        AllPlanes, ZPixmap);
+    XSync(h.display, False);
+    XSetErrorHandler(previous);
+    if (!raw) return shot;
+    shot.create(static_cast<unsigned>(raw->width), static_cast<unsigned>(raw->height));
+    for (int y = 0; y < raw->height; ++y)
+        for (int x = 0; x < raw->width; ++x) {
+            const unsigned long p = XGetPixel(raw, x, y);
+            const Color c{channel(p, raw->red_mask), channel(p, raw->green_mask), channel(p, raw->blue_mask), 255};
+            shot.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y), c);
+        }
+    XDestroyImage(raw);
+    return shot;
+}
+
+OtherWindow::OtherWindow(const std::string& display, int x, int y, unsigned width, unsigned height) {
+    Display* d = XOpenDisplay(display.c_str());
+    if (!d) return;
+    display_ = d;
+    id_ = XCreateSimpleWindow(d, DefaultRootWindow(d), x, y, width, height, 0, BlackPixel(d, DefaultScreen(d)),
+                              BlackPixel(d, DefaultScreen(d)));
+    XStoreName(d, id_, "Elsewhere");
+    XSelectInput(d, id_, KeyPressMask | KeyReleaseMask);
+    XMapRaised(d, id_);
+    XSync(d, False);
+}
+
+OtherWindow::~OtherWindow() {
+    if (!display_) return;
+    Display* d = static_cast<Display*>(display_);
+    XDestroyWindow(d, id_);
+    XCloseDisplay(d);
 }
 }  // namespace x11

@@ -2,10 +2,16 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/Image.h"
+
+double secondsSince(std::chrono::steady_clock::time_point start);
+void waitSeconds(double seconds);
 
 // An Xvfb server of the test's own, so tests never see each other's windows.
 class PrivateDisplay {
@@ -60,4 +66,21 @@ unsigned long rootWindow(const std::string& display);
 void requestClose(const std::string& display, unsigned long window);
 // Runs xdotool on `display` with the arguments; returns its exit status.
 int xdotool(const std::string& display, const std::string& arguments);
+// What the server shows of the window, opaque; empty when the window cannot be read.
+Image capture(const std::string& display, unsigned long window);
+
+// A plain window of the test's own, mapped while the object lives: somewhere else for the
+// keyboard focus to go.
+class OtherWindow {
+public:
+    OtherWindow(const std::string& display, int x, int y, unsigned width, unsigned height);
+    ~OtherWindow();
+    OtherWindow(const OtherWindow&) = delete;
+    OtherWindow& operator=(const OtherWindow&) = delete;
+    unsigned long id() const { return id_; }
+
+private:
+    void* display_ = nullptr;
+    unsigned long id_ = 0;
+};
 }  // namespace x11

@@ -8,6 +8,7 @@
 
 #include "LevelKinds.h"
 #include "platform/Paths.h"
+#include "platform/PictureHeader.h"
 #include "resources/ImageCache.h"
 #include "terrain/Collision.h"
 #include "terrain/ObjectBox.h"
@@ -60,6 +61,11 @@ std::string pictureProblem(const std::string& name) {
             return "cannot open picture " + quoted(name) + ": no such file" + consequence;
         if (!std::ifstream(native, std::ios::binary))
             return "cannot open picture " + quoted(name) + ": it cannot be read" + consequence;
+        const auto declared = declaredPictureSize(native);
+        if (declared && static_cast<std::uint64_t>(declared->width) * declared->height > Image::kMaxPixels)
+            return "picture " + quoted(name) + " is " + std::to_string(declared->width) + "x" +
+                   std::to_string(declared->height) + " pixels; the game refuses pictures of more than " +
+                   std::to_string(Image::kMaxPixels) + " pixels" + consequence;
         return "cannot decode picture " + quoted(name) + ": not a PNG, JPEG, BMP or TGA picture" + consequence;
     }
     if (picture.width() > kLargestSide || picture.height() > kLargestSide)
