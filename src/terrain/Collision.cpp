@@ -1,36 +1,61 @@
 #include "terrain/Collision.h"
 
+#include <algorithm>
 #include <bit>
 #include <climits>
 #include <cstdint>
+#include <initializer_list>
 
 #include "audio/SoundBank.h"
+#include "terrain/DiscChords.h"
+#include "terrain/MaskScan.h"
 #include "terrain/ObjectBox.h"
 #include "terrain/TerrainSettings.h"
 
-float approxSqrt(float v) {
-    const std::int32_t bits = std::bit_cast<std::int32_t>(v);
-    return std::bit_cast<float>((bits >> 1) + 0x1FC00000);
-}
-
-int approxDistance(float dx, float dy) {
-    const float d = approxSqrt(dx * dx + dy * dy);
-    return d < 2.0e9f ? static_cast<int>(d) : INT_MAX;
-}
-
 namespace {
 
-bool skippedByBox(int kind) {
-    return kind == 0 || kind == 10 || kind == 12 || kind == 17 || kind == 18 || kind == 19 || kind == 20;
+using namespace maskscan;
+
+// Kinds as bit sets, so a test is a shift rather than a chain of comparisons.
+constexpr bool inKindSet(std::uint32_t set, int kind) {
+    return static_cast<unsigned>(kind) < 32 && ((set >> static_cast<unsigned>(kind)) & 1);
 }
+
+constexpr std::uint32_t kindSet(std::initializer_list<int> kinds) {
+    std::uint32_t set = 0;
+    for (int k : kinds) set |= std::uint32_t{1} << k;
+    return set;
+}
+
+bool skippedByBox(int kind) { return inKindSet(kindSet({0, 10, 12, 17, 18, 19, 20}), kind); }
 
 // Camera triggers stop the boomerang; pencil never does, so it is skipped outright.
-bool skippedByCircle(int kind) {
-    return kind == 0 || kind == 2 || kind == 10 || kind == 12 || kind == 17 || kind == 18 || kind == 19;
+bool skippedByCircle(int kind) { return inKindSet(kindSet({0, 2, 10, 12, 17, 18, 19}), kind); }
+
+// Narrows the object's range to the pixels that could beat the record so far; false when none
+// are left.
+bool narrowToBetter(PixelRange& r, Toward toward, const CollisionHit& hit, long long ox, long long oy) {
+    const auto bound = [](long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); };
+    if (hit.count > 0) {
+        switch (toward) {
+            case Toward::Down: r.kEnd = std::min(r.kEnd, bound(hit.hitY - oy)); break;
+            case Toward::Up: r.k0 = std::max(r.k0, bound(hit.hitY - oy + 1)); break;
+            case Toward::Right: r.jEnd = std::min(r.jEnd, bound(hit.hitX - ox)); break;
+            case Toward::Left: r.j0 = std::max(r.j0, bound(hit.hitX - ox + 1)); break;
+            case Toward::Nowhere: break;
+        }
+    }
+    return r.j0 < r.jEnd && r.k0 < r.kEnd;
 }
 
-// Alpha 1..9 is invisible but solid; 10..100 is visible but not (the eraser's faded rim).
-bool solidForBox(std::uint8_t a) { return a > 100 || (a >= 1 && a <= 9); }
+void record(CollisionHit& hit, const LevelObject& o, size_t index, int px, int py) {
+    hit.hitX = px;
+    hit.hitY = py;
+    hit.index = static_cast<int>(index);
+    hit.kind = o.kind;
+    hit.speedX = o.speedX;
+    hit.speedY = o.speedY;
+}
 
 // Drops the rows at either end of the range that hold no counting pixel: they cannot change
 // the record, and reading them row by row is far cheaper than walking them column by column.
@@ -51,52 +76,96 @@ bool trimEmptyRows(const LevelObject& o, PixelRange& r, const Counts& counts) {
     return true;
 }
 
-// Records the first counting pixel in the direction of motion; pixels are compared at their
-// truncated world positions, and a tie keeps the pixel found first. Columns run outer and rows
-// inner, so moving down or sideways the rest of a column can only tie or lose once one pixel
-// counted, and columns or rows that cannot win are not read.
+// The rule read pixel by pixel, for objects at fractional or far-out positions, where two
+// columns can share a truncated world position. Pixels are compared at their truncated world
+// positions and a tie keeps the pixel found first; columns or rows that cannot win are not read.
 template <class Counts>
-CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, float dirX, float dirY, bool (*skips)(int),
-                  Counts counts) {
-    CollisionHit hit;
-    const bool down = dirY > 0, up = dirY < 0;
-    const bool toRight = !down && !up && dirX > 0, toLeft = !down && !up && dirX < 0;
-    if (!down && !up && !toRight && !toLeft) return hit;
+void scanPixels(CollisionHit& hit, const LevelObject& o, size_t index, PixelRange r, Toward toward, Counts counts) {
+    if (!trimEmptyRows(o, r, counts)) return;
+    const std::uint8_t* alpha = o.image.pixels() + 3;
+    const size_t stride = static_cast<size_t>(o.image.width()) * 4;
+    for (int j = r.j0; j < r.jEnd; ++j) {
+        const float fx = o.x + static_cast<float>(j);
+        const int px = static_cast<int>(fx);
+        if (hit.count > 0) {
+            if (toward == Toward::Right && !(px < hit.hitX)) break;
+            if (toward == Toward::Left && !(px > hit.hitX)) continue;
+        }
+        for (int k = r.k0; k < r.kEnd; ++k) {
+            const float fy = o.y + static_cast<float>(k);
+            const int py = static_cast<int>(fy);
+            if (hit.count > 0) {
+                if (toward == Toward::Down && !(py < hit.hitY)) break;
+                if (toward == Toward::Up && !(py > hit.hitY)) continue;
+            }
+            if (!counts(fx, fy, alpha[static_cast<size_t>(k) * stride + static_cast<size_t>(j) * 4])) continue;
+            record(hit, o, index, px, py);
+            ++hit.count;
+            if (toward != Toward::Up) break;
+        }
+    }
+}
 
-    for (size_t i = 0; i < list.size(); ++i) {
+// What makes a pixel count for the box rule.
+struct BoxRule {
+    static constexpr SolidityMask::Plane plane = SolidityMask::BoxSolid;
+    static bool skips(int kind) { return skippedByBox(kind); }
+    WholeRows rows(const PixelRange& r, long long, long long) const { return {r.j0, r.jEnd}; }
+    bool counts(float, float, std::uint8_t a) const { return SolidityMask::solidForBox(a); }
+};
+
+// What makes a pixel count for the circle rule.
+struct CircleRule {
+    long long cx, cy;
+    int radius;
+    static constexpr SolidityMask::Plane plane = SolidityMask::AnyAlpha;
+    static bool skips(int kind) { return skippedByCircle(kind); }
+    DiscChords rows(const PixelRange& r, long long ox, long long oy) const {
+        return DiscChords(cx - ox, cy - oy, radius, r.j0, r.jEnd);
+    }
+    bool counts(float fx, float fy, std::uint8_t a) const {
+        return a != 0 && approxDistance(fx - static_cast<float>(cx), fy - static_cast<float>(cy)) < radius;
+    }
+};
+
+// Over a long level the walk along the list costs more than the pixels. Most objects lie to
+// one side or the other of a box, so the horizontal test comes first; it is computed without
+// branches, since which side an object lies on follows no pattern a branch could learn, and
+// the one branch left is taken only by the rare object in reach.
+template <class Rule>
+size_t nextOverlapping(const ObjectList& list, size_t i, const WorldBox& box) {
+    const size_t n = list.size();
+    for (; i < n; ++i) {
         const LevelObject& o = *list[i];
-        if (skips(o.kind) || !overlaps(o, box)) continue;
+        const bool inColumns = static_cast<int>(o.x < box.right) & static_cast<int>(o.x + static_cast<float>(o.width) > box.left);
+        if (inColumns && !Rule::skips(o.kind) && overlaps(o, box)) break;
+    }
+    return i;
+}
+
+template <class Rule>
+CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, const Rule& rule) {
+    CollisionHit hit;
+    const Toward toward = towardOf(dirX, dirY);
+    if (toward == Toward::Nowhere) return hit;
+    const WorldBox box = WorldBox::of(x, y, w, h);
+    const bool exactBox = exactInt(x) && exactInt(y) && exactInt(w) && exactInt(h);
+    for (size_t i = nextOverlapping<Rule>(list, 0, box); i < list.size(); i = nextOverlapping<Rule>(list, i + 1, box)) {
+        const LevelObject& o = *list[i];
         // An object never collides with itself when it queries its own box.
         if (o.x == box.left && o.y == box.top && o.width == w && o.height == h) continue;
         PixelRange r = clipToObject(o, box);
-        if (!trimEmptyRows(o, r, counts)) continue;
-        const std::uint8_t* alpha = o.image.pixels() + 3;
-        const size_t stride = static_cast<size_t>(o.image.width()) * 4;
-        for (int j = r.j0; j < r.jEnd; ++j) {
-            const float fx = o.x + static_cast<float>(j);
-            const int px = static_cast<int>(fx);
-            if (hit.count > 0) {
-                if (toRight && !(px < hit.hitX)) break;
-                if (toLeft && !(px > hit.hitX)) continue;
-            }
-            for (int k = r.k0; k < r.kEnd; ++k) {
-                const float fy = o.y + static_cast<float>(k);
-                const int py = static_cast<int>(fy);
-                if (hit.count > 0) {
-                    if (down && !(py < hit.hitY)) break;
-                    if (up && !(py > hit.hitY)) continue;
-                }
-                if (!counts(fx, fy, alpha[static_cast<size_t>(k) * stride + static_cast<size_t>(j) * 4])) continue;
-                hit.hitX = px;
-                hit.hitY = py;
-                hit.index = static_cast<int>(i);
-                hit.kind = o.kind;
-                hit.speedX = o.speedX;
-                hit.speedY = o.speedY;
-                ++hit.count;
-                if (!up) break;
-            }
+        if (!exactBox || !exactlyPlaced(o)) {
+            scanPixels(hit, o, i, r, toward, [&rule](float fx, float fy, std::uint8_t a) { return rule.counts(fx, fy, a); });
+            continue;
         }
+        const auto ox = static_cast<long long>(o.x), oy = static_cast<long long>(o.y);
+        if (!narrowToBetter(r, toward, hit, ox, oy)) continue;
+        o.solidity.sync(o.image);
+        const Found f = scanMask(o.solidity.rows(Rule::plane), r, toward, rule.rows(r, ox, oy));
+        if (f.count == 0) continue;
+        record(hit, o, i, static_cast<int>(ox + f.j), static_cast<int>(oy + f.k));
+        hit.count += f.count;
     }
     hit.hit = hit.count > 0;
     return hit;
@@ -105,17 +174,12 @@ CollisionHit scan(const WorldBox& box, int w, int h, const ObjectList& list, flo
 }  // namespace
 
 CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY) {
-    return scan(WorldBox::of(x, y, w, h), w, h, list, dirX, dirY, skippedByBox,
-                [](float, float, std::uint8_t a) { return solidForBox(a); });
+    return scan(x, y, w, h, list, dirX, dirY, BoxRule{});
 }
 
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY) {
-    const float cx = static_cast<float>(static_cast<long long>(x) + w / 2);
-    const float cy = static_cast<float>(static_cast<long long>(y) + h / 2);
-    return scan(WorldBox::of(x, y, w, h), w, h, list, dirX, dirY, skippedByCircle,
-                [cx, cy, radius](float fx, float fy, std::uint8_t a) {
-                    return a != 0 && approxDistance(fx - cx, fy - cy) < radius;
-                });
+    const CircleRule rule{static_cast<long long>(x) + w / 2, static_cast<long long>(y) + h / 2, radius};
+    return scan(x, y, w, h, list, dirX, dirY, rule);
 }
 
 bool objectOverlaps(const ObjectList& list, int index, int x, int y, int w, int h) {

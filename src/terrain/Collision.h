@@ -1,5 +1,9 @@
 #pragma once
 
+#include <bit>
+#include <climits>
+#include <cstdint>
+
 #include "world/LevelObject.h"
 
 // Result of every pixel query.
@@ -19,9 +23,16 @@ CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float 
 // pixels nearer than `radius` to the box centre by approxSqrt.
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY);
 // The bit-level square root estimate that shapes collision and erase circles.
-float approxSqrt(float v);
+inline float approxSqrt(float v) {
+    const std::int32_t bits = std::bit_cast<std::int32_t>(v);
+    return std::bit_cast<float>((bits >> 1) + 0x1FC00000);
+}
+
 // approxSqrt(dx² + dy²) truncated to whole pixels: the distance of the circle and eraser rules.
-int approxDistance(float dx, float dy);
+inline int approxDistance(float dx, float dy) {
+    const float d = approxSqrt(dx * dx + dy * dy);
+    return d < 2.0e9f ? static_cast<int>(d) : INT_MAX;
+}
 
 bool objectOverlaps(const ObjectList& list, int index, int x, int y, int w, int h);
 int findOtherPlatform(const ObjectList& list, int x, int y, int w, int h, int excluded);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 
 #include "world/LevelObject.h"
 
@@ -45,6 +46,20 @@ inline PixelRange clipToObject(const LevelObject& o, const WorldBox& box) {
     detail::clipAxis(o.x, o.width, static_cast<int>(o.image.width()), box.left, box.right, r.j0, r.jEnd);
     detail::clipAxis(o.y, o.height, static_cast<int>(o.image.height()), box.top, box.bottom, r.k0, r.kEnd);
     return r;
+}
+
+// Within this range every float position and pixel position the pixel rules compute is a
+// whole number held exactly, so scans over whole rows of a SolidityMask see exactly the
+// pixels the rules see.
+constexpr long long kExactRange = 1 << 22;
+
+inline bool exactInt(long long v) { return v > -kExactRange && v < kExactRange; }
+
+inline bool exactlyPlaced(const LevelObject& o) {
+    const auto limit = static_cast<float>(kExactRange);
+    // Written so that NaN fails too.
+    if (!(o.x > -limit && o.x < limit && o.y > -limit && o.y < limit)) return false;
+    return o.x == std::trunc(o.x) && o.y == std::trunc(o.y);
 }
 
 inline bool isRestingArrow(int kind) { return kind >= 13 && kind <= 16; }

@@ -5,6 +5,7 @@
 
 #include "platform/Image.h"
 #include "resources/SpriteAnimation.h"
+#include "terrain/SolidityMask.h"
 
 // One placed picture of a level. Its own copy of the picture is what erasing changes.
 struct LevelObject {
@@ -19,6 +20,8 @@ struct LevelObject {
     int recordIndex = 0;
     bool dropSoundArmed = false;
     float baseSpeedY = 0, baseSpeedX = 0;
+    // What the pixel queries read instead of `image`; it follows the picture by itself.
+    mutable SolidityMask solidity;
 };
 
 // The level's ordered object list; positions are stable while a level runs.
