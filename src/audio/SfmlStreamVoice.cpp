@@ -5,5 +5,13 @@
 void SfmlStreamVoice::load(const std::string& path) { opened_ = soundFileWithinLimits(path) && source_.openFromFile(path); }
 
 void SfmlStreamVoice::play() {
-    if (opened_) source_.play();
+    if (!opened_) return;
+    source_.play();
+    rewound_ = false;
+}
+
+void SfmlStreamVoice::stop() {
+    if (rewound_) return;
+    source_.stop();
+    rewound_ = true;
 }

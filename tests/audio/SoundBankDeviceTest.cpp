@@ -88,6 +88,18 @@ TEST(SoundBankDevice, RealFilesPlayPauseEndAndHandOverOnTheNullDevice) {
     bank.playMusicFor("Level3.txt");  // its file is missing: silence
     EXPECT_EQ(loop.status(), VoiceStatus::Stopped);
     for (const Voice* stream : device.streams) EXPECT_NE(stream->status(), VoiceStatus::Playing);
+
+    // The intro ended by itself and was never stopped since: it must still play in full.
+    const auto again = std::chrono::steady_clock::now();
+    bank.playMusicFor("Level.txt");
+    EXPECT_EQ(intro.status(), VoiceStatus::Playing);
+    EXPECT_TRUE(waitFor(
+        [&] {
+            bank.playMusicFor("Level.txt");
+            return loop.status() == VoiceStatus::Playing;
+        },
+        5));
+    EXPECT_GE(std::chrono::duration<double>(std::chrono::steady_clock::now() - again).count(), 0.25);
 }
 
 TEST(SoundBankDevice, MissingContentLoadsAndEveryRuleStillRuns) {
