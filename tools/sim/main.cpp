@@ -1,10 +1,13 @@
 #include <CLI/CLI.hpp>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 
 #include "Simulation.h"
 
 int main(int argc, char** argv) {
+    // A headless run is silent unless a sound driver is asked for.
+    setenv("ALSOFT_DRIVERS", "null", 0);
     CLI::App app{"torve-sim: runs the game headless with simulated time, in the current game folder"};
     SimOptions options;
     std::string inputPath;
