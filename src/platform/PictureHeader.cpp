@@ -65,6 +65,24 @@ std::optional<PictureSize> jpegSize(std::istream& in) {
         if (length < 2 || !in.seekg(length - 2, std::ios::cur)) return std::nullopt;
     }
 }
+// The decoder reserves a chunk's whole declared length before reading it, so a few bytes
+// claiming gigabytes would cost that much memory before the file is found to be short.
+bool pngChunksFit(std::istream& in) {
+    in.seekg(0, std::ios::end);
+    const std::uint64_t size = static_cast<std::uint64_t>(in.tellg());
+    std::uint64_t at = 8;
+    std::vector<unsigned char> chunk(8);
+    while (size - at >= 8) {
+        in.seekg(static_cast<std::streamoff>(at));
+        if (!in.read(reinterpret_cast<char*>(chunk.data()), 8)) return false;
+        const std::uint64_t length = number(chunk, 0, 4, true);
+        if (length > size - at - 8) return false;
+        if (std::memcmp(chunk.data() + 4, "IEND", 4) == 0) break;
+        at += 12 + length;
+        if (at > size) break;
+    }
+    return true;
+}
 }  // namespace
 
 std::optional<PictureSize> declaredPictureSize(const std::string& path) {
@@ -81,6 +99,7 @@ std::optional<PictureSize> declaredPictureSize(const std::string& path) {
         if (!startsWith(head, format.magic, format.magicLength)) continue;
         if (head.size() < format.heightAt + format.bytes || head.size() < format.widthAt + format.bytes)
             return std::nullopt;
+        if (format.magic == kFixedHeaders[0].magic && !pngChunksFit(in)) return std::nullopt;
         return PictureSize{number(head, format.widthAt, format.bytes, format.bigEndian),
                            number(head, format.heightAt, format.bytes, format.bigEndian)};
     }
