@@ -43,10 +43,20 @@ std::optional<PictureSize> bmpSize(const std::vector<unsigned char>& head) {
     return PictureSize{number(head, 18, 4, false), rows};
 }
 
+// Where a JPEG's first segment starts, or 0 when the file is none. The decoder takes any
+// number of 0xFF bytes before the start marker.
+size_t jpegStart(const std::vector<unsigned char>& head) {
+    if (head.empty() || head[0] != 0xFF) return 0;
+    size_t at = 1;
+    while (at < head.size() && head[at] == 0xFF) ++at;
+    return at < head.size() && head[at] == 0xD8 ? at + 1 : 0;
+}
+
 // Walks the marker segments to the first start-of-frame, which holds the size; stray bytes
-// between segments are skipped, as the decoder does.
-std::optional<PictureSize> jpegSize(std::istream& in) {
-    in.seekg(2);
+// between segments are skipped, as the decoder does. A file that ends before a frame is
+// refused: the decoder can spin for minutes on one whose segment runs past the end.
+std::optional<PictureSize> jpegSize(std::istream& in, size_t start) {
+    in.seekg(static_cast<std::streamoff>(start));
     for (;;) {
         int c = in.get();
         while (c != EOF && c != 0xFF) c = in.get();
@@ -92,7 +102,7 @@ std::optional<PictureSize> declaredPictureSize(const std::string& path) {
     head.resize(static_cast<size_t>(in.gcount()));
     in.clear();
 
-    if (startsWith(head, "\xFF\xD8", 2)) return jpegSize(in);
+    if (const size_t start = jpegStart(head)) return jpegSize(in, start);
     if (startsWith(head, "BM", 2)) return bmpSize(head);
     if (startsWith(head, "#?", 2)) return std::nullopt;
     for (const FixedHeader& format : kFixedHeaders) {

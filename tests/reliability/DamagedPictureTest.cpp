@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "platform/Image.h"
+#include "platform/PictureHeader.h"
+
+// Small damaged pictures that would cost the decoder gigabytes or minutes are refused from
+// their headers; whole pictures of the same shape still load.
+
+namespace {
+std::filesystem::path found(const char* name) {
+    return std::filesystem::path(TORVE_SOURCE_DIR) / "fuzz/corpus/image" / name;
+}
+}  // namespace
+
+// A 100-byte PNG whose second data chunk claims 1.1 GB: the decoder would reserve 2 GiB for it
+// before finding the file short. The same picture whole, or with only its last checksum cut
+// (which the decoder never reads), still loads.
+TEST(DamagedPicture, APngChunkLongerThanTheFileIsRefusedUnread) {
+    TempDir dir;
+    Image small;
+    small.create(2, 2, Color{9, 8, 7, 255});
+    ASSERT_TRUE(small.saveToFile("small.png"));
+    const std::string whole = dir.read("small.png");
+    dir.write("cut.png", whole.substr(0, whole.size() - 4));
+    for (const char* name : {"small.png", "cut.png"}) {
+        Image loaded;
+        EXPECT_TRUE(loaded.loadFromFile(name)) << name;
+        EXPECT_EQ(loaded.width(), 2u) << name;
+    }
+
+    const auto damaged = found("found-idat-longer-than-file.png");
+    ASSERT_TRUE(std::filesystem::exists(damaged));
+    EXPECT_FALSE(declaredPictureSize(damaged.string()));
+    Image refused;
+    EXPECT_FALSE(refused.loadFromFile(damaged.string()));
+    EXPECT_EQ(refused.width(), 0u);
+}
+
+// The decoder spins for minutes on a JPEG whose segment before the frame runs past the end,
+// also when fill bytes come before its start marker (which the decoder accepts). The decoder
+// is never reached for these, so a fault here fails rather than hangs.
+TEST(DamagedPicture, AJpegEndingBeforeItsFrameIsRefused) {
+    TempDir dir;
+    dir.write("short.jpg", std::string("\xFF\xD8\xFF\xE0\x02\x2E\xFF", 7));
+    for (const std::filesystem::path& path : {dir.path() / "short.jpg", found("found-fill-before-start.jpg")}) {
+        ASSERT_TRUE(std::filesystem::exists(path));
+        EXPECT_FALSE(declaredPictureSize(path.string())) << path;
+    }
+
+    Image small;
+    small.create(2, 3, Color{9, 8, 7, 255});
+    ASSERT_TRUE(small.saveToFile("small.jpg"));
+    dir.write("filled.jpg", "\xFF\xFF" + dir.read("small.jpg"));
+    for (const char* name : {"small.jpg", "filled.jpg"}) {
+        const auto size = declaredPictureSize(name);
+        ASSERT_TRUE(size) << name;
+        EXPECT_EQ(size->height, 3u) << name;
+        Image loaded;
+        EXPECT_TRUE(loaded.loadFromFile(name)) << name;
+        EXPECT_EQ(loaded.height(), 3u) << name;
+    }
+}
