@@ -75,6 +75,7 @@ std::optional<PictureSize> jpegSize(std::istream& in, size_t start) {
         if (length < 2 || !in.seekg(length - 2, std::ios::cur)) return std::nullopt;
     }
 }
+
 // The decoder reserves a chunk's whole declared length before reading it, so a few bytes
 // claiming gigabytes would cost that much memory before the file is found to be short.
 bool pngChunksFit(std::istream& in) {
