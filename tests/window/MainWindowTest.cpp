@@ -32,3 +32,11 @@ TEST(MainWindow, SmallerResolutionFromConfig) {
     std::ofstream(game.folder() / "config.ini") << "[Resolution]\nx = 800\ny = 600\n";
     expectWindowSize(game, 800, 600);
 }
+
+// A window side the window system cannot make (0 is refused, past 65535 wraps to 0) would end
+// the game before it starts; the default size is used instead.
+TEST(MainWindow, UnusableResolutionFallsBackToTheDefaultWindow) {
+    GameProcess game;
+    std::ofstream(game.folder() / "config.ini") << "[Resolution]\nx = 0\ny = 65536\n";
+    expectWindowSize(game, 1024, 768);
+}
