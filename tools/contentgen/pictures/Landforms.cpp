@@ -8,7 +8,7 @@
 // Drawn landforms: hills, cliffs, terraces, arches and loose rocks, in both materials.
 // Pieces that carry the level ground have their ends 144 pixels above their bottom edge,
 // as the ground pieces do, so they join them when their bottom rests at the same height.
-// Arches stand on the ground instead, with their feet a step high.
+// The arch and the cave stand on ground pieces instead.
 namespace {
 
 using namespace terrain;
@@ -69,8 +69,8 @@ Shape scarp(bool right) {
     return s;
 }
 
-// A vault over open ground: `top` from the left foot to the right foot, then the
-// underside back from right to left. Its feet stand a step above its bottom edge.
+// A body with a hollow beneath: `top` from left to right, then the underside back from
+// right to left.
 Shape vault(const std::string& name, int w, int h, const std::vector<Vec2>& top, const std::vector<Vec2>& under,
             std::uint32_t seed) {
     Path outline = eased(top, seed);
@@ -79,20 +79,22 @@ Shape vault(const std::string& name, int w, int h, const std::vector<Vec2>& top,
     return {name, w, h, outline};
 }
 
-// A natural bridge: over the top or under the span.
+// A natural bridge with its feet a step high: walked over; in pencil, rubbing a foot away
+// opens the hollow beneath.
 Shape arch() {
     return vault("arch", 1000, 330,
                  {{0, 318}, {60, 316}, {280, 112}, {420, 62}, {580, 64}, {720, 112}, {940, 316}, {1000, 318}, {1000, 328}},
                  {{780, 328}, {744, 236}, {620, 160}, {500, 150}, {380, 162}, {258, 236}, {220, 328}, {0, 328}}, 305u);
 }
 
-// A long hill with a low cave through it, its roof hung with knobs.
+// A long hill with a cave through it, its roof hung with knobs: walked through, or
+// jumped onto at either end where the roof is a thin lip.
 Shape cave() {
-    return vault("cave", 1200, 400,
-                 {{0, 388}, {60, 386}, {260, 150}, {420, 70}, {640, 40}, {860, 80}, {980, 180}, {1140, 386}, {1200, 388},
-                  {1200, 398}},
-                 {{1000, 398}, {940, 268}, {820, 258}, {740, 272}, {640, 252}, {520, 266}, {420, 256}, {300, 268}, {250, 398},
-                  {0, 398}},
+    return vault("cave", 1200, 300,
+                 {{0, 262}, {60, 250}, {260, 150}, {420, 70}, {640, 40}, {860, 80}, {980, 180}, {1140, 250}, {1200, 262},
+                  {1200, 290}},
+                 {{1140, 292}, {1000, 280}, {820, 262}, {740, 274}, {640, 258}, {520, 270}, {420, 260}, {300, 272}, {150, 290},
+                  {0, 290}},
                  306u);
 }
 
