@@ -103,8 +103,12 @@ void Game::changeState(int next) {
     previousState = state;
     state = next;
     screenClock.restart();
+    focus_ = -1;
     // A button needs a press that starts while its own screen shows.
-    for (MenuButton* widget : widgets()) widget->forgetPress(leftDown_);
+    for (MenuButton* widget : widgets()) {
+        widget->forgetPress(leftDown_);
+        widget->focused = false;
+    }
 }
 
 std::array<MenuButton*, 15> Game::widgets() {
@@ -125,6 +129,7 @@ void Game::setMenuView(GameWindow& window) {
 
 void Game::update(GameWindow& window) {
     leftDown_ = window.isMouseButtonDown(MouseButton::Left);
+    navigateByKeys(window);
     if (state == SplashCard || state == MainMenu) soundBank().playMusicFor("Titel");
 
     // Transitions are tested in order; when two fire in one frame the later one wins.

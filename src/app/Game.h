@@ -2,8 +2,10 @@
 
 #include <SFML/Graphics/View.hpp>
 #include <array>
+#include <bitset>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "menu/MenuButton.h"
 #include "menu/MenuScroll.h"
@@ -90,9 +92,27 @@ private:
     // One press moves one slider: where the two knobs' boxes overlap, the nearer one takes it.
     void keepOnePressForOneSlider(const GameWindow& window);
     void setMenuView(GameWindow& window);
+
+    // Menus without a pointer: the arrows move a focus over the screen's buttons, Enter or
+    // Space presses the focused one, the menu key (Escape) the screen's back or resume button;
+    // on a focused slider left and right move the knob by 5 %.
+    enum MenuInput { FocusUp, FocusDown, FocusLeft, FocusRight, PressFocused, GoBack, MenuInputCount };
+    using MenuInputs = std::bitset<MenuInputCount>;
+    struct MenuScreen {
+        std::vector<MenuButton*> buttons;  // in focus order
+        MenuButton* back = nullptr;
+    };
+    static MenuInputs menuInputsOf(const GameWindow& window);
+    MenuScreen menuScreen();
+    void navigateByKeys(const GameWindow& window);
+    void moveFocus(const MenuScreen& screen, int step);
     void drawMainMenu(GameWindow& window);
     void drawPauseMenu(GameWindow& window);
 
     // The left button as this frame's update found it.
     bool leftDown_ = false;
+    // The menu keys held at the last update, so that only fresh presses act.
+    MenuInputs menuInputsBefore_;
+    // Index of the focused button in its screen's list; -1 before a key has moved it.
+    int focus_ = -1;
 };

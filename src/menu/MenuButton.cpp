@@ -69,14 +69,16 @@ bool MenuButton::underPointer(const GameWindow& window) const {
 }
 
 void MenuButton::update(GameWindow& window) {
-    hovered = underPointer(window);
+    const bool pointedAt = underPointer(window);
+    // Keyboard focus shows and rings as the pointer does; only the pointer presses.
+    hovered = pointedAt || focused;
 
     if (window.isMouseButtonDown(MouseButton::Left)) {
         // Only a press that starts over the box counts; sliding onto it with the button held does not.
-        if (hovered && !pressed && !mouseWasDown) pressed = true;
+        if (pointedAt && !pressed && !mouseWasDown) pressed = true;
         mouseWasDown = true;
     } else {
-        if (hovered && pressed) clicked = true;
+        if (pointedAt && pressed) clicked = true;
         pressed = false;
         mouseWasDown = false;
     }

@@ -42,6 +42,8 @@ public:
     static sf::Vector2f pointer(const GameWindow& window);
 
     bool hovered = false;
+    // Chosen with the keys: shows the hover strip as the pointer would.
+    bool focused = false;
     bool clicked = false;
     bool pressed = false;
     bool mouseWasDown = false;

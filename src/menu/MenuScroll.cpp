@@ -25,9 +25,15 @@ MenuScroll::MenuScroll(float length, const std::string& image, const std::string
     fullSprite.setPosition(x, y + 33 - static_cast<float>(full->height() / 2));
 }
 
+void MenuScroll::nudge(float step) {
+    value = std::clamp(value + step, 0.f, 1.f);
+    nudged = true;
+}
+
 void MenuScroll::update(GameWindow& window) {
     MenuButton::update(window);
-    changed = false;
+    changed = nudged;
+    nudged = false;
     // Mapped through the view like the hover test, so the knob stays under the pointer
     // whatever the window's size.
     const float pointerX = pointer(window).x;
