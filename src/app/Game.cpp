@@ -91,7 +91,7 @@ Game::Game()
                  true),
       soundSlider(330, "Content\\Menu\\dot.png", "Content\\Menu\\dot.png", 380, 300, 100, 100, 0, 0, 1),
       musicSlider(330, "Content\\Menu\\dot.png", "Content\\Menu\\dot.png", 380, 210, 100, 100, 0, 0, 1),
-      optionsPath(exeDirectoryPath("\\config.ini")) {
+      optionsPath(gameFolders().settings) {
     // Stored as read: a value outside 0..1 stays so until its knob is dragged.
     const Config config;
     musicSlider.value = static_cast<float>(config.real("Sound", "Music_Volume", "1.0"));
@@ -101,6 +101,11 @@ Game::Game()
 void Game::changeState(int next) {
     previousState = state;
     state = next;
+}
+
+void Game::startLevel(const std::string& name) {
+    changeState(Playing);
+    world.changeLevel(name);
 }
 
 void Game::setMenuView(GameWindow& window) {

@@ -26,6 +26,8 @@ public:
 
     void update(GameWindow& window);
     void draw(GameWindow& window);
+    // Straight into a level, past the splash card and the menu, as the level authors' start does.
+    void startLevel(const std::string& name);
 
     // Members in order of construction: the splash clock starts right after the card is
     // loaded, and the buttons after that.
@@ -63,8 +65,7 @@ public:
     MenuScroll soundSlider;
     MenuScroll musicSlider;
 
-    // Where the options screen writes its settings: "config.ini" beside the program.
-    // Tests point it elsewhere.
+    // Where the options screen writes its settings (see GameFolders). Tests point it elsewhere.
     std::string optionsPath;
 
     int state = SplashCard;

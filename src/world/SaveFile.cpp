@@ -13,7 +13,8 @@
 #include "world/WorldVars.h"
 
 namespace {
-const char* const kSaveFile = "save.save";
+// Follows the folders chosen at start (GameFolders), so it is read at every use.
+const std::string& kSaveFile = gameFolders().progress;
 
 // Numbers are whole words; a fraction (the completion save writes floats) is truncated.
 bool parseNumber(const std::string& word, int& out) {

@@ -27,3 +27,4 @@ void addMenuBackgrounds(PictureSet& set);
 void addSplashCard(PictureSet& set);
 void addFlightScenery(PictureSet& set);
 void addPlatformPieces(PictureSet& set);
+void addIcons(PictureSet& set);

@@ -22,6 +22,7 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir) {
     addSplashCard(set);
     addFlightScenery(set);
     addPlatformPieces(set);
+    addIcons(set);
 
     std::vector<std::string> names;
     for (const Picture& p : set) {
