@@ -123,3 +123,18 @@ TEST_F(Installed, PlaysWithSettingsAndProgressInTheHomeAndWritesNothingIntoTheIn
     }
     EXPECT_EQ(listing(prefix), before) << "the game wrote into its install";
 }
+
+TEST_F(Installed, ReadOnlyHomePlaysOnWithTheShippedSettings) {
+    ASSERT_EQ(runCommand("chmod a-w " + home.string()).status, 0);
+    GameSession session(launch());
+    Image standing;
+    ASSERT_TRUE(session.startPlaying(&standing)) << session.evidence();
+    session.hold("d", 1.0);
+    Image ran;
+    ASSERT_TRUE(session.waitForStillLevel(&ran)) << session.evidence();
+    // The shipped settings were read: without them the player could not move.
+    EXPECT_GT(screen::horizontalShift(standing, ran, 400), 60) << session.evidence();
+    EXPECT_TRUE(session.process().running()) << session.evidence();
+    EXPECT_TRUE(std::filesystem::is_empty(home));
+    EXPECT_EQ(listing(prefix), before) << "the game wrote into its install";
+}
