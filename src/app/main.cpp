@@ -26,9 +26,17 @@ struct StartOptions {
 // A level named on the command line is looked for where the author stands first, then among
 // the game's own levels. Nothing when neither has it.
 std::optional<std::string> findLevel(const std::string& given) {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    if (std::filesystem::is_regular_file(given, ec)) return std::filesystem::absolute(given, ec).string();
-    if (std::filesystem::is_regular_file(nativePath(given), ec)) return given;
+    if (fs::is_regular_file(given, ec)) {
+        // One of the game's own keeps the name the game gives it: the level sequence and the
+        // save read the level's number from it.
+        const fs::path full = fs::weakly_canonical(given, ec);
+        const fs::path inData = full.lexically_relative(fs::weakly_canonical(gameFolders().data, ec));
+        if (!inData.empty() && *inData.begin() != "..") return inData.string();
+        return full.string();
+    }
+    if (fs::is_regular_file(nativePath(given), ec)) return given;
     return std::nullopt;
 }
 }  // namespace

@@ -35,16 +35,20 @@ TEST(CommandLine, HelpVersionAndWrongArgumentsAnswerWithoutOpeningAWindow) {
     }
 }
 
-// A level author's start: straight into the named level, from any folder.
+// A level author's start: straight into the named level, from any folder. Started in the game
+// folder itself the level keeps its plain name, which the level sequence reads.
 TEST(CommandLine, LevelOptionOpensThatLevelPastTheSplashAndTheMenu) {
-    GameSession session;
-    session.process().launch().arguments = {"--level", "Level3.txt"};
-    session.process().launch().workingFolder = "/";
-    ASSERT_TRUE(session.start()) << session.evidence();
-    const Image first = session.shot("first-frame");
-    EXPECT_FALSE(session.showsSplash(first) || session.menuShown(first)) << session.evidence();
-    ASSERT_TRUE(session.waitForShot("level", [&](const Image& s) { return session.showsLevel(s); }, 5))
-        << session.evidence();
-    std::ifstream save(session.folder() / "save.save");
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(save), {}), "500 -300 Level3.txt 3");
+    for (const bool inGameFolder : {false, true}) {
+        SCOPED_TRACE(inGameFolder ? "started in the game folder" : "started elsewhere");
+        GameSession session;
+        session.process().launch().arguments = {"--level", "Level3.txt"};
+        if (!inGameFolder) session.process().launch().workingFolder = "/";
+        ASSERT_TRUE(session.start()) << session.evidence();
+        const Image first = session.shot("first-frame");
+        EXPECT_FALSE(session.showsSplash(first) || session.menuShown(first)) << session.evidence();
+        ASSERT_TRUE(session.waitForShot("level", [&](const Image& s) { return session.showsLevel(s); }, 5))
+            << session.evidence();
+        std::ifstream save(session.folder() / "save.save");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(save), {}), "500 -300 Level3.txt 3");
+    }
 }
