@@ -101,6 +101,7 @@ Game::Game()
 void Game::changeState(int next) {
     previousState = state;
     state = next;
+    if (next == Playing) unsavedNotice.playResumed();
 }
 
 void Game::startLevel(const std::string& name) {
@@ -183,6 +184,7 @@ void Game::drawMainMenu(GameWindow& window) {
     playButton.draw(window);
     optionsButton.draw(window);
     quitButton.draw(window);
+    unsavedNotice.draw(window);
 }
 
 void Game::drawPauseMenu(GameWindow& window) {
@@ -190,6 +192,7 @@ void Game::drawPauseMenu(GameWindow& window) {
     resumeButton.draw(window);
     pauseOptionsButton.draw(window);
     returnButton.draw(window);
+    unsavedNotice.draw(window);
 }
 
 void Game::draw(GameWindow& window) {
@@ -222,6 +225,7 @@ void Game::draw(GameWindow& window) {
             fullscreenYesButton.draw(window);
             soundSlider.draw(window);
             musicSlider.draw(window);
+            unsavedNotice.draw(window);
             break;
         default: break;
     }

@@ -3,6 +3,7 @@
 #include <SFML/Graphics/View.hpp>
 #include <string>
 
+#include "app/UnsavedNotice.h"
 #include "menu/MenuButton.h"
 #include "menu/MenuScroll.h"
 #include "platform/GameWindow.h"
@@ -64,6 +65,7 @@ public:
     MenuButton backButton;
     MenuScroll soundSlider;
     MenuScroll musicSlider;
+    UnsavedNotice unsavedNotice;
 
     // Where the options screen writes its settings (see GameFolders). Tests point it elsewhere.
     std::string optionsPath;
@@ -76,7 +78,7 @@ private:
     void updateSplash(GameWindow& window);
     void updateOptions(GameWindow& window);
     void switchDisplayMode(GameWindow& window, bool fullscreen);
-    void writeOption(const std::string& section, const std::string& key, const std::string& value) const;
+    void writeOption(const std::string& section, const std::string& key, const std::string& value);
     void setMenuView(GameWindow& window);
     void drawMainMenu(GameWindow& window);
     void drawPauseMenu(GameWindow& window);

@@ -39,6 +39,7 @@ void Game::switchDisplayMode(GameWindow& window, bool fullscreen) {
     writeOption("Resolution", "Fullscreen", fullscreen ? "1" : "0");
 }
 
-void Game::writeOption(const std::string& section, const std::string& key, const std::string& value) const {
-    writeProfileString(section, key, value, optionsPath);
+void Game::writeOption(const std::string& section, const std::string& key, const std::string& value) {
+    if (!writeProfileString(section, key, value, optionsPath))
+        unsavedNotice.report(UnsavedNotice::Settings, nativePath(optionsPath));
 }

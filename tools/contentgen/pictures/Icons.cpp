@@ -58,16 +58,15 @@ Canvas icon() {
                4, kGraphite.withAlpha(0.45f), 5110u + i, false);
     boomerang(c, {370, 140}, 120, 0.6f);
 
-    Pose throwPose;
-    throwPose.hip = {96, 50};
-    throwPose.lean = 0.2f;
-    throwPose.headTilt = -0.15f;
-    throwPose.nearLeg = {0.55f, 0.3f};
-    throwPose.farLeg = {-0.45f, -1.1f};
-    throwPose.nearArm = {2.4f, 2.6f};
-    throwPose.farArm = {-0.6f, 0.3f};
-    throwPose.scarf = {-1.4f, -1.8f, 0.6f, 0.35f};
-    throwPose.throwArc = 1;
+    Pose throwPose{.hip = {96, 50},
+                   .lean = 0.2f,
+                   .headTilt = -0.15f,
+                   .nearLeg = {0.55f, 0.3f},
+                   .farLeg = {-0.45f, -1.1f},
+                   .nearArm = {2.4f, 2.6f},
+                   .farArm = {-0.6f, 0.3f},
+                   .scarf = {-1.4f, -1.8f, 0.6f, 0.35f},
+                   .throwArc = 1};
     groundPose(throwPose);
     drawFigure(c, throwPose, {215, 420}, 3.3f);
     scenery::grassTuft(c, {360, 420}, 70, 36, 5120);

@@ -28,3 +28,4 @@ void addSplashCard(PictureSet& set);
 void addFlightScenery(PictureSet& set);
 void addPlatformPieces(PictureSet& set);
 void addIcons(PictureSet& set);
+void addLetterSheet(PictureSet& set);

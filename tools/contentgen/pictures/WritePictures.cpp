@@ -23,6 +23,7 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir) {
     addFlightScenery(set);
     addPlatformPieces(set);
     addIcons(set);
+    addLetterSheet(set);
 
     std::vector<std::string> names;
     for (const Picture& p : set) {
