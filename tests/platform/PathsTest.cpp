@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "platform/FileWriter.h"
 #include "platform/Paths.h"
 
 TEST(Paths, BackslashesBecomeSlashesOnlyWhenOpening) {
