@@ -9,14 +9,14 @@ void UnsavedNotice::report(What what, const std::string& path) {
     layout();
 }
 
-// Lines stack up from the foot of the 1024 x 768 screen; a long path is written smaller
-// rather than cut.
+// Lines stack up from just above the grass the menus draw along the foot of the 1024 x 768
+// screen; a long path is written smaller rather than cut.
 void UnsavedNotice::layout() {
     sprites_.clear();
-    constexpr float kLineHeight = 30, kMargin = 12;
+    constexpr float kLineHeight = 30, kMargin = 12, kBottom = 650;
     for (size_t i = 0; i < lines_.size(); ++i) {
         const float scale = std::min(0.6f, (1024 - 2 * kMargin) / std::max(1.0f, letters_.width(lines_[i])));
-        const float y = 768 - kMargin - kLineHeight * static_cast<float>(lines_.size() - i) - 6;
+        const float y = kBottom - kLineHeight * static_cast<float>(lines_.size() - i);
         const std::vector<Sprite> line = letters_.layout(lines_[i], kMargin, y, scale);
         sprites_.insert(sprites_.end(), line.begin(), line.end());
     }

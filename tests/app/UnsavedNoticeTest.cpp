@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "GameHarness.h"
+#include "platform/Paths.h"
 
 namespace {
 // The game of a harness rebuilt over a folder that holds the letter sheet, with its options
@@ -14,6 +15,7 @@ struct UnsavedGame : ::testing::Test {
         h.game->optionsPath = unwritable;
         h.skipSplash();
     }
+    ~UnsavedGame() override { useGameFolders({}); }
     bool noticeDrawn() const {
         const auto& sprites = h.game->unsavedNotice.sprites();
         return !sprites.empty() && h.drew(*sprites.front().image);
@@ -50,6 +52,20 @@ TEST_F(UnsavedGame, SettingsThatCannotBeWrittenAreToldOnceInTheMenusUntilPlayGoe
     h.click(h.game->pauseOptionsButton);
     h.click(h.game->fullscreenNoButton);
     EXPECT_TRUE(notice.lines().empty());
+}
+
+TEST_F(UnsavedGame, ProgressThatCannotBeWrittenIsToldInThePauseMenuNeverDuringPlay) {
+    const std::string save = (h.dir.path() / "missing" / "save.save").string();
+    useGameFolders({"", "config.ini", save});
+    h.click(h.game->playButton);
+    h.frames(3);
+    ASSERT_EQ(h.game->state, Playing);
+    EXPECT_EQ(h.game->unsavedNotice.lines(), std::vector<std::string>{"Progress could not be saved to " + save});
+    EXPECT_FALSE(noticeDrawn());
+    h.pause();
+    h.frame();
+    ASSERT_EQ(h.game->state, PauseMenu);
+    EXPECT_TRUE(noticeDrawn());
 }
 
 TEST_F(UnsavedGame, ALongPathIsWrittenSmallerToFitTheScreen) {

@@ -135,6 +135,15 @@ TEST_F(Installed, ReadOnlyHomePlaysOnWithTheShippedSettings) {
     // The shipped settings were read: without them the player could not move.
     EXPECT_GT(screen::horizontalShift(standing, ran, 400), 60) << session.evidence();
     EXPECT_TRUE(session.process().running()) << session.evidence();
+
+    // The pause menu tells, near its foot, that progress could not be saved.
+    session.hold("Escape", 0.2);
+    ASSERT_TRUE(session.waitForMenu("pause-menu", screens::pauseMenu)) << session.evidence();
+    const Image menu = session.shot("notice");
+    const int w = static_cast<int>(menu.width()), h = static_cast<int>(menu.height());
+    const screen::Region foot{0, h * 615 / 768, w, h * 40 / 768};
+    EXPECT_LT(screen::matchingFraction(menu, session.picture(screens::pauseMenu), foot), 0.97)
+        << "no notice at the foot of the pause menu";
     EXPECT_TRUE(std::filesystem::is_empty(home));
     EXPECT_EQ(listing(prefix), before) << "the game wrote into its install";
 }

@@ -154,8 +154,9 @@ bool GameSession::waitForMenu(const std::string& step, const char* background, d
 bool GameSession::shows(const Image& shot, const char* background) const { return menuShown(shot) == background; }
 
 bool GameSession::showsSplash(const Image& shot) const {
-    return screen::nonWhiteFraction(shot, leftStrip(shot, 0, 0.6)) < 0.01 &&
-           screen::matchingFraction(shot, picture(screens::mainMenu), leftStrip(shot, 0.7, 1)) > 0.9;
+    const screen::Region left = leftStrip(shot, 0, 1);
+    const screen::Region right{static_cast<int>(shot.width()) - left.width, 0, left.width, left.height};
+    return screen::nonWhiteFraction(shot, left) < 0.01 && screen::nonWhiteFraction(shot, right) < 0.01;
 }
 
 bool GameSession::showsLevel(const Image& shot) const { return !menuShown(shot) && !showsSplash(shot); }
