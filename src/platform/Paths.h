@@ -5,7 +5,7 @@
 // Where the game's files live, decided once at start. Tools and tests that never set them
 // keep the plain names, found in the current folder.
 struct GameFolders {
-    std::string data;                   // levels, pictures, sounds, music, the shipped config.ini
+    std::string data;                     // levels, pictures, sounds, music, the shipped config.ini
     std::string settings = "config.ini";  // where the options are written
     std::string progress = "save.save";
 };
