@@ -81,7 +81,7 @@ public:
     bool dimmed(const Image& shot) const;
     // A level, not one of the menus.
     bool showsLevel(const Image& shot) const;
-    // The white veil covers the screen and the card its middle: both sides are white.
+    // The white veil and the card cover the upper part of the main menu.
     bool showsSplash(const Image& shot) const;
 
     // Waits for the splash, clicks it away and waits for the main menu.

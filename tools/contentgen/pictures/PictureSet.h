@@ -29,3 +29,9 @@ void addFlightScenery(PictureSet& set);
 void addPlatformPieces(PictureSet& set);
 void addIcons(PictureSet& set);
 void addLetterSheet(PictureSet& set);
+void addLandforms(PictureSet& set);
+// Each level's own backdrop and props.
+void addMeadowSetting(PictureSet& set);
+void addForestSetting(PictureSet& set);
+void addRampartSetting(PictureSet& set);
+void addQuarrySetting(PictureSet& set);

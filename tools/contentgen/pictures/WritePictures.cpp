@@ -24,6 +24,11 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir) {
     addPlatformPieces(set);
     addIcons(set);
     addLetterSheet(set);
+    addLandforms(set);
+    addMeadowSetting(set);
+    addForestSetting(set);
+    addRampartSetting(set);
+    addQuarrySetting(set);
 
     std::vector<std::string> names;
     for (const Picture& p : set) {
