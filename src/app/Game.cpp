@@ -2,6 +2,7 @@
 
 #include "audio/SoundBank.h"
 #include "config/Config.h"
+#include "input/Bindings.h"
 #include "platform/Paths.h"
 #include "resources/ImageCache.h"
 
@@ -93,6 +94,7 @@ Game::Game()
       optionsPath(gameFolders().settings) {
     // Stored as read: a value outside 0..1 stays so until its knob is dragged.
     const Config config;
+    inputBindings().load(config);
     musicSlider.value = static_cast<float>(config.real("Sound", "Music_Volume", "1.0"));
     soundSlider.value = static_cast<float>(config.real("Sound", "Sound_Volume", "1.0"));
 }

@@ -14,8 +14,9 @@ public:
     virtual ~GameWindow() = default;
 
     virtual const InputState& input() const = 0;
-    bool isKeyDown(Key k) const { return input().key(k); }
-    bool isMouseButtonDown(MouseButton b) const { return input().button(b); }
+    // Through the player's key bindings.
+    bool isKeyDown(Key k) const;
+    bool isMouseButtonDown(MouseButton b) const;
     int mouseX() const { return input().mouseX; }
     int mouseY() const { return input().mouseY; }
 
