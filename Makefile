@@ -1,9 +1,10 @@
 MAKEFLAGS += --no-print-directory
 BUILD ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 export ALSOFT_DRIVERS ?= null
 
-.PHONY: all bootstrap build run test bench screenshots build-sanitize test-sanitize soak fuzz clean
+.PHONY: all bootstrap build run test install package bench screenshots build-sanitize test-sanitize soak fuzz clean
 
 all: build
 
@@ -20,6 +21,15 @@ run: build
 
 test: build
 	@cd $(BUILD) && ../scripts/with-xvfb ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The game, its data, desktop entry, icon, metadata and man page under PREFIX (DESTDIR for staging).
+install: build
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/, its dependencies read from the binaries by dpkg-shlibdeps.
+package: build
+	@cd $(BUILD) && cpack >cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls $(BUILD)/torve_*.deb
 
 # One table of the hot paths; the texture upload needs a window, hence the private X server.
 # The build's own output is shown only when it fails.
@@ -40,7 +50,8 @@ screenshots: build
 SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 # Tests with a real OpenGL window are left to `make test`: the software GL driver under Xvfb
 # leaves allocations the leak checker cannot attribute, and their waits assume full speed.
-SANITIZE_SKIP = ^(SfmlWindow|SfmlWindowInput|MainWindow|Leaving|Play|Screens|ScreenshotTour)\.
+# So are the install and package checks, which test files rather than code.
+SANITIZE_SKIP = ^(SfmlWindow|SfmlWindowInput|MainWindow|Leaving|Play|Screens|ScreenshotTour|CommandLine|Installed|Install)\.
 
 build-sanitize: bootstrap
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-fsanitize=float-cast-overflow \

@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
+#include <pwd.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <random>
@@ -49,4 +51,19 @@ GameFolderCopy::GameFolderCopy() {
         if (entry.path().filename() == "save.save") continue;
         std::filesystem::copy(entry.path(), path() / entry.path().filename(), std::filesystem::copy_options::recursive);
     }
+}
+
+void PlainUser::own(const std::filesystem::path& path) const {
+    if (!ids) return;
+    if (chown(path.c_str(), ids->first, ids->second) != 0) return;
+    if (!std::filesystem::is_directory(path)) return;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path))
+        if (chown(entry.path().c_str(), ids->first, ids->second) != 0) return;
+}
+
+PlainUser plainUser() {
+    if (geteuid() != 0) return {};
+    const passwd* nobody = getpwnam("nobody");
+    if (!nobody) return {};
+    return {std::make_pair(nobody->pw_uid, nobody->pw_gid)};
 }

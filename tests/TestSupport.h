@@ -1,8 +1,12 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <utility>
 
 // A fresh temporary folder that becomes the working directory for the test's lifetime.
 class TempDir {
@@ -30,3 +34,12 @@ class GameFolderCopy : public TempDir {
 public:
     GameFolderCopy();
 };
+
+// A player without the rights of the tests' own user: "nobody" when the tests run as root
+// (as CI does), else the user itself, who has no root's pass through permissions anyway.
+struct PlainUser {
+    std::optional<std::pair<uid_t, gid_t>> ids;  // nothing: stay who we are
+    // Makes `path` (and what lies in it) the player's own.
+    void own(const std::filesystem::path& path) const;
+};
+PlainUser plainUser();

@@ -91,7 +91,7 @@ Game::Game()
                  true),
       soundSlider(330, "Content\\Menu\\dot.png", "Content\\Menu\\dot.png", 380, 300, 100, 100, 0, 0, 1),
       musicSlider(330, "Content\\Menu\\dot.png", "Content\\Menu\\dot.png", 380, 210, 100, 100, 0, 0, 1),
-      optionsPath(exeDirectoryPath("\\config.ini")) {
+      optionsPath(gameFolders().settings) {
     // Stored as read: a value outside 0..1 stays so until its knob is dragged.
     const Config config;
     inputBindings().load(config);
@@ -102,6 +102,7 @@ Game::Game()
 void Game::changeState(int next) {
     previousState = state;
     state = next;
+    if (next == Playing) unsavedNotice.playResumed();
     screenClock.restart();
     focus_ = -1;
     // A button needs a press that starts while its own screen shows.
@@ -122,6 +123,11 @@ void Game::guardQuestion(std::initializer_list<MenuButton*> answers) {
     for (MenuButton* answer : answers) answer->forgetPress(true);
 }
 
+void Game::startLevel(const std::string& name) {
+    changeState(Playing);
+    world.changeLevel(name);
+}
+
 void Game::setMenuView(GameWindow& window) {
     menuView.setCenter(512, 384);
     window.setView(menuView);
@@ -130,6 +136,7 @@ void Game::setMenuView(GameWindow& window) {
 void Game::update(GameWindow& window) {
     leftDown_ = window.isMouseButtonDown(MouseButton::Left);
     navigateByKeys(window);
+    if (world.progressUnsaved) unsavedNotice.report(UnsavedNotice::Progress, nativePath(gameFolders().progress));
     if (state == SplashCard || state == MainMenu) soundBank().playMusicFor("Titel");
 
     // Transitions are tested in order; when two fire in one frame the later one wins.
@@ -201,6 +208,7 @@ void Game::drawMainMenu(GameWindow& window) {
     playButton.draw(window);
     optionsButton.draw(window);
     quitButton.draw(window);
+    unsavedNotice.draw(window);
 }
 
 void Game::drawPauseMenu(GameWindow& window) {
@@ -208,6 +216,7 @@ void Game::drawPauseMenu(GameWindow& window) {
     resumeButton.draw(window);
     pauseOptionsButton.draw(window);
     returnButton.draw(window);
+    unsavedNotice.draw(window);
 }
 
 void Game::draw(GameWindow& window) {
@@ -240,6 +249,7 @@ void Game::draw(GameWindow& window) {
             fullscreenYesButton.draw(window);
             soundSlider.draw(window);
             musicSlider.draw(window);
+            unsavedNotice.draw(window);
             break;
         default: break;
     }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/UnsavedNotice.h"
 #include "menu/MenuButton.h"
 #include "menu/MenuScroll.h"
 #include "platform/GameWindow.h"
@@ -30,6 +31,8 @@ public:
 
     void update(GameWindow& window);
     void draw(GameWindow& window);
+    // Straight into a level, past the splash card and the menu, as the level authors' start does.
+    void startLevel(const std::string& name);
 
     // Members in order of construction: the splash clock starts right after the card is
     // loaded, and the buttons after that.
@@ -66,9 +69,9 @@ public:
     MenuButton backButton;
     MenuScroll soundSlider;
     MenuScroll musicSlider;
+    UnsavedNotice unsavedNotice;
 
-    // Where the options screen writes its settings: "config.ini" beside the program.
-    // Tests point it elsewhere.
+    // Where the options screen writes its settings (see GameFolders). Tests point it elsewhere.
     std::string optionsPath;
 
     int state = SplashCard;
@@ -88,7 +91,7 @@ private:
     void updateSplash(GameWindow& window);
     void updateOptions(GameWindow& window);
     void switchDisplayMode(GameWindow& window, bool fullscreen);
-    void writeOption(const std::string& section, const std::string& key, const std::string& value) const;
+    void writeOption(const std::string& section, const std::string& key, const std::string& value);
     // One press moves one slider: where the two knobs' boxes overlap, the nearer one takes it.
     void keepOnePressForOneSlider(const GameWindow& window);
     void setMenuView(GameWindow& window);

@@ -4,6 +4,7 @@
 #include "app/Game.h"
 #include "audio/SoundBank.h"
 #include "platform/FileWriter.h"
+#include "platform/Paths.h"
 
 namespace {
 // Default stream formatting: six significant digits, no trailing zeros (0.5, 1, 0.666667).
@@ -51,6 +52,7 @@ void Game::switchDisplayMode(GameWindow& window, bool fullscreen) {
     writeOption("Resolution", "Fullscreen", fullscreen ? "1" : "0");
 }
 
-void Game::writeOption(const std::string& section, const std::string& key, const std::string& value) const {
-    writeProfileString(section, key, value, optionsPath);
+void Game::writeOption(const std::string& section, const std::string& key, const std::string& value) {
+    if (!writeProfileString(section, key, value, optionsPath))
+        unsavedNotice.report(UnsavedNotice::Settings, nativePath(optionsPath));
 }

@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "platform/Paths.h"
+
 // "config.ini" as each consumer reads it at construction. Names match without regard to
 // case; a missing file or key gives the default.
 class Config {
 public:
-    explicit Config(const std::string& path = "config.ini");
+    explicit Config(const std::string& path = settingsToRead());
 
     // Get() then atof: text that is not a number reads as 0.
     double real(const std::string& section, const std::string& key, const std::string& fallback) const;

@@ -15,7 +15,8 @@
 #include "world/WorldVars.h"
 
 namespace {
-const char* const kSaveFile = "save.save";
+// Follows the folders chosen at start (GameFolders), so it is read at every use.
+const std::string& kSaveFile = gameFolders().progress;
 
 // Numbers are whole words; a fraction (the completion save writes floats) is truncated.
 bool parseNumber(const std::string& word, int& out) {
@@ -102,14 +103,15 @@ bool World::loadSave() {
 }
 
 void World::writeSave() {
-    writeFileAtomically(kSaveFile, std::to_string(checkpointX) + ' ' + std::to_string(checkpointY) + ' ' +
-                                       currentLevelName + ' ' + std::to_string(highestLevel));
+    if (!writeFileAtomically(kSaveFile, std::to_string(checkpointX) + ' ' + std::to_string(checkpointY) + ' ' +
+                                            currentLevelName + ' ' + std::to_string(highestLevel)))
+        progressUnsaved = true;
 }
 
 void World::writeCompletionSave() {
     std::ostringstream out;
     out << worldVars.startX << ' ' << worldVars.startY << ' ' << "Level.txt" << ' ' << highestLevel;
-    writeFileAtomically(kSaveFile, out.str());
+    if (!writeFileAtomically(kSaveFile, out.str())) progressUnsaved = true;
 }
 
 void World::stepCheckpoint(LevelObject& checkpoint, int index) {

@@ -60,6 +60,9 @@ TEST(Pictures, FixedSizesMatchTheGameGeometry) {
         {"Content/Menu/ingame_background.png", 1024, 768}, {"Content/Menu/options_bg.png", 1024, 768},
         {"Content/Menu/dot.png", 70, 66},        {"scarfball.png", 110, 60},
         {"Content/Level/goal.png", 100, 300},    {"Content/Level/camera_trigger.png", 200, 200},
+        // The install files each icon under its size.
+        {"Icons/torve-256.png", 256, 256},       {"Icons/torve-128.png", 128, 128},
+        {"Icons/torve-64.png", 64, 64},
     };
     for (const Size& s : sizes) {
         const Image img = load(s.name);

@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -66,13 +67,20 @@ PrivateDisplay::~PrivateDisplay() {
     }
 }
 
-GameProcess::GameProcess() {
+GameProcess::GameProcess(std::optional<Launch> launch) {
+    if (launch) {
+        launch_ = std::move(*launch);
+        folder_ = launch_.dataFolder;
+        return;
+    }
     std::random_device rd;
     folder_ = std::filesystem::temp_directory_path() / ("torve-game-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::copy(TORVE_GAME_DIR, folder_, std::filesystem::copy_options::recursive);
     std::filesystem::remove(folder_ / ".stamp");
     // Progress left by someone who played in the build folder is not the test's.
     std::filesystem::remove(folder_ / "save.save");
+    ownsFolder_ = true;
+    launch_ = {folder_ / "torve", folder_, folder_, folder_ / "stderr.txt", {}, {}, {}};
 }
 
 GameProcess::~GameProcess() {
@@ -81,24 +89,33 @@ GameProcess::~GameProcess() {
         waitpid(pid_, nullptr, 0);
     }
     std::error_code ec;
-    std::filesystem::remove_all(folder_, ec);
+    if (ownsFolder_) std::filesystem::remove_all(folder_, ec);
 }
 
 bool GameProcess::start() {
-    const std::string exe = (folder_ / "torve").string();
-    const std::string errPath = (folder_ / "stderr.txt").string();
+    const std::string exe = launch_.program.string();
+    std::vector<char*> argv{const_cast<char*>(exe.c_str())};
+    for (const std::string& a : launch_.arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ < 0) return false;
     if (pid_ == 0) {
-        if (chdir(folder_.c_str()) != 0) _exit(127);
-        int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err = open(launch_.outputLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (err >= 0) {
             dup2(err, 2);
             dup2(err, 1);
         }
+        if (launch_.user && (setgroups(0, nullptr) != 0 || setgid(launch_.user->second) != 0 ||
+                             setuid(launch_.user->first) != 0))
+            _exit(126);
+        if (chdir(launch_.workingFolder.c_str()) != 0) _exit(127);
         setenv("ALSOFT_DRIVERS", "null", 1);
         setenv("DISPLAY", display_.name().c_str(), 1);
-        execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+        for (const auto& [name, value] : launch_.environment) {
+            if (value.empty()) unsetenv(name.c_str());
+            else setenv(name.c_str(), value.c_str(), 1);
+        }
+        execv(exe.c_str(), argv.data());
         _exit(127);
     }
     return true;
@@ -121,7 +138,7 @@ std::optional<int> GameProcess::waitForExit(double seconds) {
 bool GameProcess::running() { return !waitForExit(0).has_value(); }
 
 std::string GameProcess::standardError() const {
-    std::ifstream in(folder_ / "stderr.txt");
+    std::ifstream in(launch_.outputLog);
     std::ostringstream ss;
     ss << in.rdbuf();
     return ss.str();

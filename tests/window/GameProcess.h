@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,13 +29,27 @@ private:
     void* keepAlive_ = nullptr;  // our own connection, held while the display is in use
 };
 
-// The real game started in its own copy of the game folder and on its own display, as a
-// player would start it.
+// How the game is started. By default it is the game of a fresh copy of the game folder,
+// started in that folder.
+struct Launch {
+    std::filesystem::path program;
+    std::filesystem::path workingFolder;
+    std::filesystem::path dataFolder;  // where its pictures lie, for reading the screen
+    std::filesystem::path outputLog;   // standard output and error
+    std::vector<std::string> arguments;
+    std::map<std::string, std::string> environment;  // added to the test's own; "" removes one
+    std::optional<std::pair<uid_t, gid_t>> user;     // started as this user (the test is root)
+};
+
+// The real game started on its own display, as a player would start it.
 class GameProcess {
 public:
-    // Copies the built game folder into a fresh temporary folder.
-    GameProcess();
+    // Without a launch, the game of a fresh temporary copy of the built game folder.
+    explicit GameProcess(std::optional<Launch> launch = std::nullopt);
     ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+    Launch& launch() { return launch_; }
 
     const std::filesystem::path& folder() const { return folder_; }
     bool start();
@@ -48,6 +63,8 @@ public:
 private:
     PrivateDisplay display_;
     std::filesystem::path folder_;
+    bool ownsFolder_ = false;
+    Launch launch_;
     pid_t pid_ = -1;
     std::optional<int> status_;
 };

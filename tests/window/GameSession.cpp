@@ -19,8 +19,9 @@ screen::Region leftStrip(const Image& shot, double fromTop, double toTop) {
 }
 }  // namespace
 
-GameSession::GameSession()
-    : shots_(std::filesystem::path(TORVE_GAME_DIR).parent_path() / "window-shots" / currentTestName()) {
+GameSession::GameSession(std::optional<Launch> launch)
+    : game_(std::move(launch)),
+      shots_(std::filesystem::path(TORVE_GAME_DIR).parent_path() / "window-shots" / currentTestName()) {
     std::error_code ec;
     std::filesystem::remove_all(shots_, ec);
     std::filesystem::create_directories(shots_);

@@ -42,7 +42,7 @@ inline constexpr const char* options = "Content/Menu/options_bg.png";
 // through the X server and screenshots, each kept under build/window-shots/<test>/.
 class GameSession {
 public:
-    GameSession();
+    explicit GameSession(std::optional<Launch> launch = std::nullopt);
 
     GameProcess& process() { return game_; }
     const std::filesystem::path& folder() const { return game_.folder(); }

@@ -40,3 +40,22 @@ TEST(MainWindow, UnusableResolutionFallsBackToTheDefaultWindow) {
     std::ofstream(game.folder() / "config.ini") << "[Resolution]\nx = 0\ny = 65536\n";
     expectWindowSize(game, 1024, 768);
 }
+
+// The command line's display mode overrules the settings for this start and is written nowhere.
+TEST(MainWindow, DisplayModeFromTheCommandLineIsForThisStartOnly) {
+    const struct {
+        const char* option;
+        const char* configured;
+        unsigned width, height;
+    } cases[] = {{"--fullscreen", "0", 1280, 1024}, {"--windowed", "1", 1024, 768}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        GameProcess game;
+        const std::string config = std::string("[Resolution]\nFullscreen=") + c.configured + "\n";
+        std::ofstream(game.folder() / "config.ini") << config;
+        game.launch().arguments = {c.option};
+        expectWindowSize(game, c.width, c.height);
+        std::ifstream in(game.folder() / "config.ini");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), config);
+    }
+}

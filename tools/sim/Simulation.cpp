@@ -54,11 +54,7 @@ void runSimulation(const SimOptions& options, std::ostream& out) {
     HeadlessWindow window;
     Game game;
     seedRandom(options.seed);
-    if (!options.level.empty()) {
-        game.previousState = game.state;
-        game.state = Playing;
-        game.world.changeLevel(options.level);
-    }
+    if (!options.level.empty()) game.startLevel(options.level);
     const long frames = options.frames >= 0 ? options.frames : options.script.totalFrames();
     long frame = 0;
     for (; frame < frames && window.isOpen(); ++frame) {

@@ -27,6 +27,8 @@ void addMenuBackgrounds(PictureSet& set);
 void addSplashCard(PictureSet& set);
 void addFlightScenery(PictureSet& set);
 void addPlatformPieces(PictureSet& set);
+void addIcons(PictureSet& set);
+void addLetterSheet(PictureSet& set);
 void addLandforms(PictureSet& set);
 // Each level's own backdrop and props.
 void addMeadowSetting(PictureSet& set);

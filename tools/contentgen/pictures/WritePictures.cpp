@@ -22,6 +22,8 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir) {
     addSplashCard(set);
     addFlightScenery(set);
     addPlatformPieces(set);
+    addIcons(set);
+    addLetterSheet(set);
     addLandforms(set);
     addMeadowSetting(set);
     addForestSetting(set);

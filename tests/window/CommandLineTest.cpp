@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "GameSession.h"
+#include "TestSupport.h"
+
+TEST(CommandLine, HelpVersionAndWrongArgumentsAnswerWithoutOpeningAWindow) {
+    const struct {
+        const char* arguments;
+        int status;
+        const char* out;  // what standard output starts with
+        const char* err;  // found in standard error; "" when it must stay empty
+    } cases[] = {
+        {"--help", 0, "Torve, a hand-drawn platform game.", ""},
+        {"--version", 0, "torve " TORVE_VERSION "\n", ""},
+        {"--bogus", 2, "", "--level FILE"},
+        {"extra", 2, "", "--level FILE"},
+        {"--windowed --fullscreen", 2, "", "excludes"},
+        {"--level", 2, "", "--level"},
+        {"--level NoSuchLevel.txt", 2, "", "no level file NoSuchLevel.txt"},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        // No display: none of these may need one.
+        const CommandResult r =
+            runCommand(std::string("env -u DISPLAY " TORVE_EXE " ") + c.arguments + " 2>" + (dir.path() / "err").string());
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out.rfind(c.out, 0), 0u) << r.out;
+        const std::string err = dir.read("err");
+        if (*c.err) EXPECT_NE(err.find(c.err), std::string::npos) << err;
+        else EXPECT_EQ(err, "");
+    }
+}
+
+// A level author's start: straight into the named level, from any folder. Started in the game
+// folder itself the level keeps its plain name, which the level sequence reads.
+TEST(CommandLine, LevelOptionOpensThatLevelPastTheSplashAndTheMenu) {
+    for (const bool inGameFolder : {false, true}) {
+        SCOPED_TRACE(inGameFolder ? "started in the game folder" : "started elsewhere");
+        GameSession session;
+        session.process().launch().arguments = {"--level", "Level3.txt"};
+        if (!inGameFolder) session.process().launch().workingFolder = "/";
+        ASSERT_TRUE(session.start()) << session.evidence();
+        const Image first = session.shot("first-frame");
+        EXPECT_FALSE(session.showsSplash(first) || session.menuShown(first)) << session.evidence();
+        ASSERT_TRUE(session.waitForShot("level", [&](const Image& s) { return session.showsLevel(s); }, 5))
+            << session.evidence();
+        std::ifstream save(session.folder() / "save.save");
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(save), {}), "500 -300 Level3.txt 3");
+    }
+}
