@@ -11,13 +11,6 @@
 // The game installed as a package would install it, made read-only, and played by a user who
 // cannot write there and whose home is fresh.
 namespace {
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 // Every file of a tree with its size and time of change: a write anywhere shows.
 std::string listing(const std::filesystem::path& root) {
     std::ostringstream out;

@@ -48,7 +48,9 @@ TEST(CommandLine, LevelOptionOpensThatLevelPastTheSplashAndTheMenu) {
         EXPECT_FALSE(session.showsSplash(first) || session.menuShown(first)) << session.evidence();
         ASSERT_TRUE(session.waitForShot("level", [&](const Image& s) { return session.showsLevel(s); }, 5))
             << session.evidence();
-        std::ifstream save(session.folder() / "save.save");
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(save), {}), "500 -300 Level3.txt 3");
+        // The window may show its first frame before the level has started.
+        const auto start = std::chrono::steady_clock::now();
+        while (fileText(session.folder() / "save.save").empty() && secondsSince(start) < 5) waitSeconds(0.05);
+        EXPECT_EQ(fileText(session.folder() / "save.save"), "500 -300 Level3.txt 3");
     }
 }

@@ -12,6 +12,8 @@
 #include "platform/Image.h"
 
 double secondsSince(std::chrono::steady_clock::time_point start);
+// What a file holds; empty when it cannot be read.
+std::string fileText(const std::filesystem::path& path);
 void waitSeconds(double seconds);
 
 // An Xvfb server of the test's own, so tests never see each other's windows.

@@ -6,14 +6,6 @@
 #include "GameSession.h"
 #include "config/Config.h"
 
-namespace {
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-}  // namespace
 
 using Play = PlayedGame;
 
