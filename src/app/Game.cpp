@@ -50,7 +50,9 @@ void fadeAlpha(Sprite& sprite, float step) {
 }
 
 Game::Game()
-    : menuView(sf::FloatRect(0, 0, 1024, 768)),
+    : startPictures({"Char.png", "Char2.png", "MossgroveCardOne.jpg", "Content\\Menu\\menu_background.jpg",
+                     "Content\\Menu\\ingame_background.png"}),
+      menuView(sf::FloatRect(0, 0, 1024, 768)),
       dimImage(filledPixel(Color{0, 0, 0, 200})),
       dimOverlay(stretchedPixel(dimImage, -2000, -2000, 4000, 4000)),
       splashImage(splashCardImage()),

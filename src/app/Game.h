@@ -7,6 +7,7 @@
 #include "menu/MenuScroll.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
+#include "platform/PictureDecodes.h"
 #include "platform/Sprite.h"
 #include "platform/TimeSource.h"
 #include "world/World.h"
@@ -29,6 +30,8 @@ public:
 
     // Members in order of construction: the splash clock starts right after the card is
     // loaded, and the buttons after that.
+    // The largest pictures of the start, decoded on the other cores while it goes on.
+    PictureDecodes startPictures;
     sf::View menuView;
     World world;
 
