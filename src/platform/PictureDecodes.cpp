@@ -11,33 +11,36 @@ thread_local bool tDecoding = false;
 
 // The decoder reports failures on the graphics library's error stream. A decoding thread's
 // report is dropped: the failed picture is read again where it is loaded, in order.
+// It stands in front of the stream while any set lives.
 class DecodersSilenced : public std::streambuf {
 public:
-    explicit DecodersSilenced(std::streambuf* target) : target_(target) {}
+    void install() {
+        target_ = sf::err().rdbuf();
+        sf::err().rdbuf(this);
+    }
+    void remove() {
+        if (sf::err().rdbuf() == this) sf::err().rdbuf(target_);
+    }
 
 protected:
     int overflow(int c) override {
-        if (tDecoding || c == traits_type::eof()) return traits_type::not_eof(c);
+        if (!passes() || c == traits_type::eof()) return traits_type::not_eof(c);
         return target_->sputc(static_cast<char>(c));
     }
-    std::streamsize xsputn(const char* s, std::streamsize n) override { return tDecoding ? n : target_->sputn(s, n); }
-    int sync() override { return tDecoding ? 0 : target_->pubsync(); }
+    std::streamsize xsputn(const char* s, std::streamsize n) override { return passes() ? target_->sputn(s, n) : n; }
+    int sync() override { return passes() ? target_->pubsync() : 0; }
 
 private:
-    std::streambuf* target_;
+    bool passes() const { return !tDecoding && target_; }
+    std::streambuf* target_ = nullptr;
 };
 
-void silenceDecoders() {
-    static const bool installed = [] {
-        sf::err().rdbuf(new DecodersSilenced(sf::err().rdbuf()));
-        return true;
-    }();
-    (void)installed;
-}
+DecodersSilenced gSilencer;
+
 }  // namespace
 
 PictureDecodes::PictureDecodes(const std::vector<std::string>& paths) {
-    silenceDecoders();
+    if (gLiving.empty()) gSilencer.install();
     for (const std::string& path : paths)
         decodes_.push_back({path, std::async(std::launch::async, [path] {
                                 tDecoding = true;
@@ -50,6 +53,7 @@ PictureDecodes::~PictureDecodes() {
     gLiving.erase(std::find(gLiving.begin(), gLiving.end(), this));
     for (Decode& d : decodes_)
         if (d.result.valid()) d.result.wait();
+    if (gLiving.empty()) gSilencer.remove();
 }
 
 std::shared_ptr<Image::Pixels> PictureDecodes::take(const std::string& path) {
