@@ -50,7 +50,8 @@ void fadeAlpha(Sprite& sprite, float step) {
 }
 
 Game::Game()
-    : startPictures({"Char.png", "Char2.png", "MossgroveCardOne.jpg", "Content\\Menu\\menu_background.jpg",
+    : startPictures({"Char.png", "Char2.png", "checkpoint_animation.png", "door_animation.png", "key_destroy.png",
+                     "MossgroveCardOne.jpg", "Content\\Menu\\menu_background.jpg",
                      "Content\\Menu\\ingame_background.png"}),
       menuView(sf::FloatRect(0, 0, 1024, 768)),
       dimImage(filledPixel(Color{0, 0, 0, 200})),

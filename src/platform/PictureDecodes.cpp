@@ -3,6 +3,7 @@
 #include <SFML/System/Err.hpp>
 #include <algorithm>
 #include <streambuf>
+#include <thread>
 
 namespace {
 std::vector<PictureDecodes*> gLiving;
@@ -41,18 +42,32 @@ DecodersSilenced gSilencer;
 
 PictureDecodes::PictureDecodes(const std::vector<std::string>& paths) {
     if (gLiving.empty()) gSilencer.install();
-    for (const std::string& path : paths)
-        decodes_.push_back({path, std::async(std::launch::async, [path] {
-                                tDecoding = true;
-                                return Image::decode(path);
-                            })});
+    for (const std::string& path : paths) {
+        Decode& d = decodes_.emplace_back();
+        d.path = path;
+        d.result = d.promise.get_future();
+    }
+    const size_t threads = std::min<size_t>(paths.size(), std::max(1u, std::thread::hardware_concurrency()));
+    for (size_t i = 0; i < threads; ++i) workers_.push_back(std::async(std::launch::async, [this] { decodeInTurn(); }));
     gLiving.push_back(this);
+}
+
+void PictureDecodes::decodeInTurn() {
+    tDecoding = true;
+    for (size_t i; (i = next_++) < decodes_.size();) {
+        Decode& d = decodes_[i];
+        // A failure to allocate reaches the load, as it would have there.
+        try {
+            d.promise.set_value(Image::decode(d.path));
+        } catch (...) {
+            d.promise.set_exception(std::current_exception());
+        }
+    }
 }
 
 PictureDecodes::~PictureDecodes() {
     gLiving.erase(std::find(gLiving.begin(), gLiving.end(), this));
-    for (Decode& d : decodes_)
-        if (d.result.valid()) d.result.wait();
+    for (auto& worker : workers_) worker.wait();
     if (gLiving.empty()) gSilencer.remove();
 }
 
