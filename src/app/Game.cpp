@@ -2,6 +2,7 @@
 
 #include "audio/SoundBank.h"
 #include "config/Config.h"
+#include "input/Bindings.h"
 #include "platform/Paths.h"
 #include "resources/ImageCache.h"
 
@@ -59,8 +60,7 @@ Game::Game()
       splashImage(splashCardImage()),
       splashCard(hiddenCentredCard(splashImage)),
       veilImage(filledPixel(Color{255, 255, 255, 255})),
-      // Covers x -1000..1000 and y -1000..500 only: the lowest quarter of the menu shows through.
-      whiteVeil(stretchedPixel(veilImage, -1000, -1000, 2000, 1500)),
+      whiteVeil(stretchedPixel(veilImage, 0, 0, 1024, 768)),
       menuBackgroundImage(loadedImage("Content\\Menu\\menu_background.jpg")),
       menuBackground(&menuBackgroundImage),
       ingameBackgroundImage(loadedImage("Content\\Menu\\ingame_background.png")),
@@ -97,6 +97,7 @@ Game::Game()
       optionsPath(exeDirectoryPath("\\config.ini")) {
     // Stored as read: a value outside 0..1 stays so until its knob is dragged.
     const Config config;
+    inputBindings().load(config);
     musicSlider.value = static_cast<float>(config.real("Sound", "Music_Volume", "1.0"));
     soundSlider.value = static_cast<float>(config.real("Sound", "Sound_Volume", "1.0"));
 }
@@ -104,6 +105,24 @@ Game::Game()
 void Game::changeState(int next) {
     previousState = state;
     state = next;
+    screenClock.restart();
+    focus_ = -1;
+    // A button needs a press that starts while its own screen shows.
+    for (MenuButton* widget : widgets()) {
+        widget->forgetPress(leftDown_);
+        widget->focused = false;
+    }
+}
+
+std::array<MenuButton*, 15> Game::widgets() {
+    return {&playButton,         &optionsButton,       &quitButton,    &quitYesButton,  &quitNoButton,
+            &returnButton,       &pauseOptionsButton,  &resumeButton,  &mainMenuButton, &desktopButton,
+            &fullscreenYesButton, &fullscreenNoButton, &backButton,    &soundSlider,    &musicSlider};
+}
+
+void Game::guardQuestion(std::initializer_list<MenuButton*> answers) {
+    if (screenClock.elapsedSeconds() >= kQuestionGuardSeconds) return;
+    for (MenuButton* answer : answers) answer->forgetPress(true);
 }
 
 void Game::setMenuView(GameWindow& window) {
@@ -112,6 +131,8 @@ void Game::setMenuView(GameWindow& window) {
 }
 
 void Game::update(GameWindow& window) {
+    leftDown_ = window.isMouseButtonDown(MouseButton::Left);
+    navigateByKeys(window);
     if (state == SplashCard || state == MainMenu) soundBank().playMusicFor("Titel");
 
     // Transitions are tested in order; when two fire in one frame the later one wins.
@@ -130,6 +151,7 @@ void Game::update(GameWindow& window) {
             if (quitButton.takeClick()) changeState(QuitConfirm);
             break;
         case QuitConfirm:
+            guardQuestion({&quitYesButton, &quitNoButton});
             quitYesButton.update(window);
             quitNoButton.update(window);
             if (quitYesButton.clicked) window.close();
@@ -152,6 +174,7 @@ void Game::update(GameWindow& window) {
             if (returnButton.takeClick()) changeState(ExitConfirm);
             break;
         case ExitConfirm:
+            guardQuestion({&mainMenuButton, &desktopButton, &backButton});
             mainMenuButton.update(window);
             desktopButton.update(window);
             backButton.update(window);

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <SFML/Graphics/View.hpp>
+#include <array>
+#include <bitset>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "menu/MenuButton.h"
 #include "menu/MenuScroll.h"
@@ -72,14 +76,46 @@ public:
 
     int state = SplashCard;
     int previousState = SplashCard;
+    // Restarted at every change of screen.
+    GameClock screenClock;
+
+    // A question ignores presses for this long after it appears: longer than a double click,
+    // so the click that asked it cannot also answer it.
+    static constexpr float kQuestionGuardSeconds = 0.4f;
 
 private:
     void changeState(int next);
+    std::array<MenuButton*, 15> widgets();
+    // Holds off presses on a question's buttons while it has just appeared.
+    void guardQuestion(std::initializer_list<MenuButton*> answers);
     void updateSplash(GameWindow& window);
     void updateOptions(GameWindow& window);
     void switchDisplayMode(GameWindow& window, bool fullscreen);
     void writeOption(const std::string& section, const std::string& key, const std::string& value) const;
+    // One press moves one slider: where the two knobs' boxes overlap, the nearer one takes it.
+    void keepOnePressForOneSlider(const GameWindow& window);
     void setMenuView(GameWindow& window);
+
+    // Menus without a pointer: the arrows move a focus over the screen's buttons, Enter or
+    // Space presses the focused one, the menu key (Escape) the screen's back or resume button;
+    // on a focused slider left and right move the knob by 5 %.
+    enum MenuInput { FocusUp, FocusDown, FocusLeft, FocusRight, PressFocused, GoBack, MenuInputCount };
+    using MenuInputs = std::bitset<MenuInputCount>;
+    struct MenuScreen {
+        std::vector<MenuButton*> buttons;  // in focus order
+        MenuButton* back = nullptr;
+    };
+    static MenuInputs menuInputsOf(const GameWindow& window);
+    MenuScreen menuScreen();
+    void navigateByKeys(const GameWindow& window);
+    void moveFocus(const MenuScreen& screen, int step);
     void drawMainMenu(GameWindow& window);
     void drawPauseMenu(GameWindow& window);
+
+    // The left button as this frame's update found it.
+    bool leftDown_ = false;
+    // The menu keys held at the last update, so that only fresh presses act.
+    MenuInputs menuInputsBefore_;
+    // Index of the focused button in its screen's list; -1 before a key has moved it.
+    int focus_ = -1;
 };

@@ -25,11 +25,18 @@ MenuScroll::MenuScroll(float length, const std::string& image, const std::string
     fullSprite.setPosition(x, y + 33 - static_cast<float>(full->height() / 2));
 }
 
+void MenuScroll::nudge(float step) {
+    value = std::clamp(value + step, 0.f, 1.f);
+    nudged = true;
+}
+
 void MenuScroll::update(GameWindow& window) {
     MenuButton::update(window);
-    changed = false;
-    // The drag follows the raw window x, not the view-mapped one the hover test uses.
-    const float pointerX = static_cast<float>(window.mouseX());
+    changed = nudged;
+    nudged = false;
+    // Mapped through the view like the hover test, so the knob stays under the pointer
+    // whatever the window's size.
+    const float pointerX = pointer(window).x;
     if (pressed && !dragging) {
         dragging = true;
         grabOffset = pointerX - x;

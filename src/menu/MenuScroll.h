@@ -13,6 +13,9 @@ public:
                float hitWidth, float hitHeight, float hoverOffsetX, float hoverOffsetY, float hoverFrames);
 
     void update(GameWindow& window) override;
+    // Moves the knob by `step` of the track, kept within 0 and 1, as a whole drag: the next
+    // update reports it `changed`.
+    void nudge(float step);
     void draw(GameWindow& window) override;
 
     bool dragging = false;
@@ -21,6 +24,7 @@ public:
     float value = 0;
     bool changed = false;
     float grabOffset = 0;
+    bool nudged = false;
     Sprite emptySprite;
     Sprite fullSprite;
 };

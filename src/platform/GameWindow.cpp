@@ -1,5 +1,7 @@
 #include "platform/GameWindow.h"
 
+#include "input/Bindings.h"
+
 sf::Vector2f GameWindow::mapPixelToCoords(int px, int py) const { return mapPixelToCoords(px, py, view()); }
 
 sf::Vector2f GameWindow::mapPixelToCoords(int px, int py, const sf::View& v) const {
@@ -12,3 +14,7 @@ sf::Vector2f GameWindow::mapPixelToCoords(int px, int py, const sf::View& v) con
     normalized.y = 1.f - 2.f * (static_cast<float>(py) - static_cast<float>(viewport.top)) / static_cast<float>(viewport.height);
     return v.getInverseTransform().transformPoint(normalized);
 }
+
+bool GameWindow::isKeyDown(Key k) const { return inputBindings().keyDown(k, input()); }
+
+bool GameWindow::isMouseButtonDown(MouseButton b) const { return inputBindings().buttonDown(b, input()); }

@@ -14,8 +14,9 @@ public:
     virtual ~GameWindow() = default;
 
     virtual const InputState& input() const = 0;
-    bool isKeyDown(Key k) const { return input().key(k); }
-    bool isMouseButtonDown(MouseButton b) const { return input().button(b); }
+    // Through the player's key bindings.
+    bool isKeyDown(Key k) const;
+    bool isMouseButtonDown(MouseButton b) const;
     int mouseX() const { return input().mouseX; }
     int mouseY() const { return input().mouseY; }
 
@@ -38,6 +39,7 @@ public:
 
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
-    // Creates the window anew at its current size (options screen).
+    // Creates the window anew at its current size, or at its last windowed size when leaving
+    // full screen (options screen).
     virtual void recreate(bool fullscreen, unsigned frameLimit) = 0;
 };

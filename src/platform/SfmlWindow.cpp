@@ -8,19 +8,6 @@
 namespace {
 SfmlWindow* gActive = nullptr;
 
-bool keyFor(sf::Keyboard::Key code, Key& out) {
-    switch (code) {
-        case sf::Keyboard::A: out = Key::A; return true;
-        case sf::Keyboard::D: out = Key::D; return true;
-        case sf::Keyboard::W: out = Key::W; return true;
-        case sf::Keyboard::S: out = Key::S; return true;
-        case sf::Keyboard::R: out = Key::R; return true;
-        case sf::Keyboard::Space: out = Key::Space; return true;
-        case sf::Keyboard::Escape: out = Key::Escape; return true;
-        default: return false;
-    }
-}
-
 bool buttonFor(sf::Mouse::Button code, MouseButton& out) {
     if (code == sf::Mouse::Left) out = MouseButton::Left;
     else if (code == sf::Mouse::Right) out = MouseButton::Right;
@@ -29,7 +16,7 @@ bool buttonFor(sf::Mouse::Button code, MouseButton& out) {
 }
 }  // namespace
 
-SfmlWindow::SfmlWindow(unsigned width, unsigned height, bool fullscreen) {
+SfmlWindow::SfmlWindow(unsigned width, unsigned height, bool fullscreen) : windowedSize_(width, height) {
     open(width, height, fullscreen, 60);
     gActive = this;
     Image::setReleaseHook(&SfmlWindow::releaseImage);
@@ -48,6 +35,7 @@ void SfmlWindow::releaseImage(std::uint64_t id) {
 void SfmlWindow::open(unsigned width, unsigned height, bool fullscreen, unsigned frameLimit) {
     const sf::Uint32 style = fullscreen ? sf::Style::Fullscreen : (sf::Style::Resize | sf::Style::Close);
     window_.create(sf::VideoMode(width, height, 32), "Torve", style, sf::ContextSettings(24, 8, 0));
+    fullscreen_ = fullscreen;
     // Re-creation resets these, so they are set every time.
     window_.setVerticalSyncEnabled(true);
     window_.setFramerateLimit(frameLimit);
@@ -56,21 +44,22 @@ void SfmlWindow::open(unsigned width, unsigned height, bool fullscreen, unsigned
     input_.releaseAll();
 }
 
+// Full screen takes the window's size as its mode, but the display may give it another;
+// going back to a window restores the size the window last had.
 void SfmlWindow::recreate(bool fullscreen, unsigned frameLimit) {
-    const sf::Vector2u size = window_.getSize();
+    if (!fullscreen_) windowedSize_ = window_.getSize();
+    const sf::Vector2u size = fullscreen_ && !fullscreen ? windowedSize_ : window_.getSize();
     open(size.x, size.y, fullscreen, frameLimit);
 }
 
 void SfmlWindow::processEvents() {
-    for (int k = 0; k < static_cast<int>(Key::Count); ++k)
-        if (releaseNextFrame_.keys[k]) input_.keys[k] = false;
+    input_.keys &= ~releaseNextFrame_.keys;
     for (int b = 0; b < static_cast<int>(MouseButton::Count); ++b)
         if (releaseNextFrame_.buttons[b]) input_.buttons[b] = false;
     pressedThisFrame_ = InputState{};
     releaseNextFrame_ = InputState{};
     sf::Event event;
     while (window_.pollEvent(event)) {
-        Key key;
         MouseButton button;
         switch (event.type) {
             case sf::Event::Closed: window_.close(); break;
@@ -81,17 +70,15 @@ void SfmlWindow::processEvents() {
                 break;
             case sf::Event::GainedFocus: focused_ = true; break;
             case sf::Event::KeyPressed:
-                if (focused_ && keyFor(event.key.code, key)) {
-                    input_.setKey(key, true);
-                    pressedThisFrame_.setKey(key, true);
-                    releaseNextFrame_.setKey(key, false);
+                if (focused_) {
+                    input_.setHeld(event.key.code, true);
+                    pressedThisFrame_.setHeld(event.key.code, true);
+                    releaseNextFrame_.setHeld(event.key.code, false);
                 }
                 break;
             case sf::Event::KeyReleased:
-                if (keyFor(event.key.code, key)) {
-                    if (pressedThisFrame_.key(key)) releaseNextFrame_.setKey(key, true);
-                    else input_.setKey(key, false);
-                }
+                if (pressedThisFrame_.held(event.key.code)) releaseNextFrame_.setHeld(event.key.code, true);
+                else input_.setHeld(event.key.code, false);
                 break;
             case sf::Event::MouseButtonPressed:
                 if (focused_ && buttonFor(event.mouseButton.button, button)) {

@@ -10,9 +10,9 @@ TEST(InputScript, LinesHoldKeysForTheirFramesAndThePointerStays) {
     auto script = parseInputScript(in, error);
     ASSERT_TRUE(script) << error;
     EXPECT_EQ(script->totalFrames(), 146);
-    EXPECT_TRUE(script->at(0).key(Key::D));
-    EXPECT_FALSE(script->at(0).key(Key::W));
-    EXPECT_TRUE(script->at(120).key(Key::W));
+    EXPECT_TRUE(script->at(0).held(sf::Keyboard::D));
+    EXPECT_FALSE(script->at(0).held(sf::Keyboard::W));
+    EXPECT_TRUE(script->at(120).held(sf::Keyboard::W));
     EXPECT_TRUE(script->at(121).button(MouseButton::Left));
     EXPECT_EQ(script->at(121).mouseX, 900);
     EXPECT_EQ(script->at(141).mouseY, 300);

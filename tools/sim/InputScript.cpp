@@ -3,6 +3,8 @@
 #include <charconv>
 #include <sstream>
 
+#include "input/KeyNames.h"
+
 long InputScript::totalFrames() const {
     long total = 0;
     for (const auto& s : steps) total += s.frames;
@@ -28,14 +30,6 @@ bool parseLong(const std::string& text, long& out) {
 }
 
 bool parseWord(const std::string& word, InputState& held) {
-    static const std::pair<const char*, Key> keys[] = {{"a", Key::A},           {"d", Key::D}, {"w", Key::W},
-                                                       {"s", Key::S},           {"r", Key::R}, {"space", Key::Space},
-                                                       {"escape", Key::Escape}};
-    for (const auto& [name, key] : keys)
-        if (word == name) {
-            held.setKey(key, true);
-            return true;
-        }
     if (word == "lmb") {
         held.setButton(MouseButton::Left, true);
         return true;
@@ -53,6 +47,11 @@ bool parseWord(const std::string& word, InputState& held) {
         if (mx < -100000 || mx > 100000 || my < -100000 || my > 100000) return false;
         held.mouseX = static_cast<int>(mx);
         held.mouseY = static_cast<int>(my);
+        return true;
+    }
+    // Any keyboard key by name: a d w s r space escape are the game's own keys.
+    if (const auto key = keyNamed(word)) {
+        held.setHeld(*key, true);
         return true;
     }
     return false;

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <SFML/Window/Keyboard.hpp>
+#include <array>
+#include <vector>
+
+#include "config/Config.h"
+#include "platform/Input.h"
+
+// What the player does, each on the keyboard keys bound to it. The game's rules read the
+// game keys and mouse buttons; each action stands for one of them.
+enum class Action { Left, Right, Jump, Down, KeyDoor, Restart, Menu, Throw, Recall, Count };
+
+class Bindings {
+public:
+    // The default keys: the game keys' own letters, plus the arrows for running, jumping and
+    // going down; throw and recall are the mouse buttons only.
+    Bindings();
+
+    // `[Controls]` of config.ini, one action a key with blank-separated key names
+    // (`Jump=Up Space`). A name that is no key is skipped with a line on standard error; an
+    // action left without a known key keeps its default.
+    void load(const Config& config);
+
+    const std::vector<sf::Keyboard::Key>& keysOf(Action action) const;
+    bool keyDown(Key key, const InputState& input) const;
+    // The mouse button itself, or a key bound to throw (left) or recall (right).
+    bool buttonDown(MouseButton button, const InputState& input) const;
+
+private:
+    bool anyHeld(Action action, const InputState& input) const;
+
+    std::array<std::vector<sf::Keyboard::Key>, static_cast<size_t>(Action::Count)> keys_;
+};
+
+// The process-wide bindings every window answers with; the defaults until the game loads
+// config.ini.
+Bindings& inputBindings();

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "GameHarness.h"
+
+namespace {
+// One tap of a keyboard key: held for a frame, then let go for a frame.
+void tap(GameHarness& h, sf::Keyboard::Key key) {
+    h.input().setHeld(key, true);
+    h.frame();
+    h.input().setHeld(key, false);
+    h.frame();
+}
+}  // namespace
+
+TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
+    using K = sf::Keyboard;
+    GameHarness h;
+    h.pointAt(0, 0);  // the pointer rests away from every button
+    h.skipSplash();
+    Game& game = *h.game;
+
+    tap(h, K::Down);  // the first button
+    EXPECT_TRUE(game.playButton.focused);
+    EXPECT_TRUE(game.playButton.hoverActive);
+    tap(h, K::Down);
+    EXPECT_EQ((std::array{game.playButton.focused, game.optionsButton.focused}), (std::array{false, true}));
+    tap(h, K::Enter);
+    ASSERT_EQ(game.state, Options);
+
+    // Music first: two steps of 5 % down, written as a drag would be; then the sound slider.
+    tap(h, K::Down);
+    tap(h, K::Left);
+    tap(h, K::Left);
+    EXPECT_FLOAT_EQ(game.musicSlider.value, 0.9f);
+    EXPECT_NE(h.dir.read("options/config.ini").find("Music_Volume=0.9\n"), std::string::npos);
+    tap(h, K::Down);
+    tap(h, K::Right);  // already at the end
+    EXPECT_FLOAT_EQ(game.soundSlider.value, 1.f);
+    EXPECT_FLOAT_EQ(game.musicSlider.value, 0.9f);
+    tap(h, K::Escape);  // back
+    ASSERT_EQ(game.state, MainMenu);
+
+    tap(h, K::Down);
+    tap(h, K::Space);
+    ASSERT_EQ(game.state, Playing);
+    // Escape opens the pause menu while held, and a fresh press there resumes.
+    h.holdEscape(true);
+    h.frames(3);
+    ASSERT_EQ(game.state, PauseMenu);
+    h.holdEscape(false);
+    h.frame();
+    tap(h, K::Escape);
+    ASSERT_EQ(game.state, Playing);
+
+    h.pause();
+    tap(h, K::Up);  // from nothing, up lands on the last button: leave
+    tap(h, K::Enter);
+    ASSERT_EQ(game.state, ExitConfirm);
+    tap(h, K::Down);
+    tap(h, K::Enter);  // too soon after the question appeared
+    EXPECT_EQ(game.state, ExitConfirm);
+    h.frames(static_cast<int>(Game::kQuestionGuardSeconds * 60));
+    tap(h, K::Enter);
+    ASSERT_EQ(game.state, MainMenu);
+
+    tap(h, K::Up);
+    tap(h, K::Enter);
+    ASSERT_EQ(game.state, QuitConfirm);
+    h.frames(static_cast<int>(Game::kQuestionGuardSeconds * 60));
+    tap(h, K::Escape);  // no
+    EXPECT_EQ(game.state, MainMenu);
+    EXPECT_TRUE(h.window.isOpen());
+}
