@@ -8,7 +8,6 @@
 #include "InputScript.h"
 #include "Simulation.h"
 #include "TestSupport.h"
-#include "world/WorldVars.h"
 
 namespace {
 const char* const kReplays[][2] = {{"Level.txt", "Level1.script"},
@@ -28,11 +27,9 @@ InputScript readScript(const std::string& name) {
 }
 
 // Every frame's state line and the objects at the end, played in this process from a fresh
-// game folder as a fresh run: the flight camera and the other process-wide world values carry
-// over from one visit to the next within a run on purpose, so they start anew.
+// game folder.
 std::string playHere(const std::string& level, const std::string& script) {
     GameFolderCopy dir;
-    worldVars = WorldVars{};
     SimOptions options;
     options.level = level;
     options.every = 1;
