@@ -3,7 +3,7 @@
 
 #include "app/Game.h"
 #include "audio/SoundBank.h"
-#include "platform/FileWriter.h"
+#include "platform/WriteQueue.h"
 
 namespace {
 // Default stream formatting: six significant digits, no trailing zeros (0.5, 1, 0.666667).
@@ -52,5 +52,5 @@ void Game::switchDisplayMode(GameWindow& window, bool fullscreen) {
 }
 
 void Game::writeOption(const std::string& section, const std::string& key, const std::string& value) const {
-    writeProfileString(section, key, value, optionsPath);
+    WriteQueue::setProfileString(section, key, value, optionsPath);
 }

@@ -5,6 +5,7 @@
 #include "config/Config.h"
 #include "platform/Random.h"
 #include "platform/SfmlWindow.h"
+#include "platform/WriteQueue.h"
 
 namespace {
 // The window system refuses a side of 0 and wraps one past 65535 to 0, which ends the program
@@ -20,11 +21,14 @@ int main() {
     const unsigned height = windowSide(config.integer("Resolution", "y", 768), 768);
     const bool fullscreen = config.integer("Resolution", "Fullscreen", 0) == 1;
 
+    // Saves and settings are written off the frame; every way out ends the loop and lands here.
+    WriteQueue::start();
     SfmlWindow window(width, height, fullscreen);
     {
         Game game;
         seedRandom(static_cast<unsigned>(std::time(nullptr)));
         while (window.isOpen()) runFrame(window, game);
     }
+    WriteQueue::stop();
     return 0;
 }

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "audio/SoundBank.h"
-#include "platform/FileWriter.h"
 #include "platform/Paths.h"
+#include "platform/WriteQueue.h"
 #include "terrain/Collision.h"
 #include "world/World.h"
 #include "world/WorldVars.h"
@@ -76,6 +76,8 @@ void World::applySaveDefaults() {
 }
 
 bool World::loadSave() {
+    // The save asked for last is what is read, written or not yet.
+    WriteQueue::waitForWrites();
     // Reading is all a save needs: progress in a read-only folder is still resumed.
     if (!fileReadable(kSaveFile)) {
         applySaveDefaults();
@@ -102,14 +104,14 @@ bool World::loadSave() {
 }
 
 void World::writeSave() {
-    writeFileAtomically(kSaveFile, std::to_string(checkpointX) + ' ' + std::to_string(checkpointY) + ' ' +
-                                       currentLevelName + ' ' + std::to_string(highestLevel));
+    WriteQueue::replaceFile(kSaveFile, std::to_string(checkpointX) + ' ' + std::to_string(checkpointY) + ' ' +
+                                           currentLevelName + ' ' + std::to_string(highestLevel));
 }
 
 void World::writeCompletionSave() {
     std::ostringstream out;
     out << worldVars.startX << ' ' << worldVars.startY << ' ' << "Level.txt" << ' ' << highestLevel;
-    writeFileAtomically(kSaveFile, out.str());
+    WriteQueue::replaceFile(kSaveFile, out.str());
 }
 
 void World::stepCheckpoint(LevelObject& checkpoint, int index) {
