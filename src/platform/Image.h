@@ -41,8 +41,6 @@ public:
     bool loadFromFile(const std::string& path);
     // What loadFromFile reads, on any thread; nothing on a failure or a refusal.
     static std::shared_ptr<Pixels> decode(const std::string& path);
-    // Shows decoded pixels; nothing empties the image.
-    void show(std::shared_ptr<Pixels> pixels);
     bool saveToFile(const std::string& path) const;
     void create(unsigned width, unsigned height, Color fill = Color{0, 0, 0, 0});
 
@@ -74,6 +72,8 @@ public:
     static void setReleaseHook(ReleaseHook hook);
 
 private:
+    // Shows these pixels; nothing empties the image.
+    void show(std::shared_ptr<Pixels> pixels);
     // Gives this image pixels of its own before its first change.
     void ownPixels();
 
