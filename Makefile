@@ -70,7 +70,11 @@ clean:
 
 # Builds the libFuzzer harnesses with clang and the sanitizers into build-fuzz/. The whole
 # library carries the coverage counters, so the fuzzer is guided by the readers' own code.
+# The playing harness places the pictures of the normal build's game folder.
 fuzz: bootstrap
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target gamefolder
 	@cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-		-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DTORVE_SANITIZE=ON -DTORVE_FUZZ=ON >/dev/null
+		-DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DTORVE_SANITIZE=ON -DTORVE_FUZZ=ON \
+		-DTORVE_FUZZ_GAME_DIR=$(abspath $(BUILD))/game >/dev/null
 	@cmake --build build-fuzz -j $(JOBS) --target $(patsubst fuzz/%.cpp,%,$(wildcard fuzz/*Fuzzer.cpp))

@@ -22,6 +22,7 @@
 #include "GameBench.h"
 #include "Spawn.h"
 #include "TerrainBench.h"
+#include "platform/WriteQueue.h"
 
 namespace fs = std::filesystem;
 
@@ -117,6 +118,8 @@ int main(int argc, char** argv) {
             rest.push_back(argv[i]);
         }
     }
+    // As the game writes its saves.
+    WriteQueue::start();
     // Child modes run inside the folder the parent prepared, which is their working directory.
     if (!child.empty()) {
         const auto level = [&child]() {
@@ -246,6 +249,7 @@ int main(int argc, char** argv) {
     const bool timeTool = fs::exists("/usr/bin/time");
     for (const BenchLevel& level : setup.levels) {
         if (!timeTool) break;
+        WriteQueue::waitForWrites();
         fs::remove("save.save");  // each replay starts its level from the beginning
         const ChildRun sim = runChild({"/usr/bin/time", "-f", "%M", "-o", "replay-rss.txt", setup.simExe, "--level",
                                        level.name, "--input", level.scriptPath});

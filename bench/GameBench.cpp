@@ -18,6 +18,7 @@
 #include "platform/Random.h"
 #include "platform/SfmlWindow.h"
 #include "platform/TimeSource.h"
+#include "platform/WriteQueue.h"
 #include "resources/ImageCache.h"
 #include "terrain/Eraser.h"
 
@@ -32,6 +33,7 @@ double msSince(Clock::time_point start) {
 // As torve-sim starts a level: straight into play, from the level's beginning (no progress
 // saved by an earlier measurement).
 void startPlaying(Game& game, const std::string& level) {
+    WriteQueue::waitForWrites();
     std::filesystem::remove("save.save");
     game.previousState = game.state;
     game.state = Playing;

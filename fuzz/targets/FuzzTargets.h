@@ -12,3 +12,6 @@ int fuzzImage(const std::uint8_t* data, std::size_t size);
 int fuzzLevelFile(const std::uint8_t* data, std::size_t size);
 // The input as "save.save": read into a World, written back, read again, and its level started.
 int fuzzSaveFile(const std::uint8_t* data, std::size_t size);
+// The input as a level, a stretch of input frames and pictures of the level's own, played
+// through the World headless (see PlayTarget.cpp for the layout).
+int fuzzPlay(const std::uint8_t* data, std::size_t size);

@@ -4,6 +4,7 @@
 #include "config/Config.h"
 #include "input/Bindings.h"
 #include "platform/Paths.h"
+#include "platform/WriteQueue.h"
 #include "resources/ImageCache.h"
 
 namespace {
@@ -51,7 +52,10 @@ void fadeAlpha(Sprite& sprite, float step) {
 }
 
 Game::Game()
-    : menuView(sf::FloatRect(0, 0, 1024, 768)),
+    : startPictures({"Char.png", "Char2.png", "checkpoint_animation.png", "door_animation.png", "key_destroy.png",
+                     "MossgroveCardOne.jpg", "Content\\Menu\\menu_background.jpg",
+                     "Content\\Menu\\ingame_background.png"}),
+      menuView(sf::FloatRect(0, 0, 1024, 768)),
       dimImage(filledPixel(Color{0, 0, 0, 200})),
       dimOverlay(stretchedPixel(dimImage, -2000, -2000, 4000, 4000)),
       splashImage(splashCardImage()),
@@ -136,7 +140,8 @@ void Game::setMenuView(GameWindow& window) {
 void Game::update(GameWindow& window) {
     leftDown_ = window.isMouseButtonDown(MouseButton::Left);
     navigateByKeys(window);
-    if (world.progressUnsaved) unsavedNotice.report(UnsavedNotice::Progress, nativePath(gameFolders().progress));
+    for (const std::string& failed : WriteQueue::takeFailures())
+        unsavedNotice.report(failed == optionsPath ? UnsavedNotice::Settings : UnsavedNotice::Progress, nativePath(failed));
     if (state == SplashCard || state == MainMenu) soundBank().playMusicFor("Titel");
 
     // Transitions are tested in order; when two fire in one frame the later one wins.

@@ -12,6 +12,7 @@
 #include "menu/MenuScroll.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
+#include "platform/PictureDecodes.h"
 #include "platform/Sprite.h"
 #include "platform/TimeSource.h"
 #include "world/World.h"
@@ -36,6 +37,8 @@ public:
 
     // Members in order of construction: the splash clock starts right after the card is
     // loaded, and the buttons after that.
+    // The largest pictures of the start, decoded on the other cores while it goes on.
+    PictureDecodes startPictures;
     sf::View menuView;
     World world;
 
@@ -91,7 +94,7 @@ private:
     void updateSplash(GameWindow& window);
     void updateOptions(GameWindow& window);
     void switchDisplayMode(GameWindow& window, bool fullscreen);
-    void writeOption(const std::string& section, const std::string& key, const std::string& value);
+    void writeOption(const std::string& section, const std::string& key, const std::string& value) const;
     // One press moves one slider: where the two knobs' boxes overlap, the nearer one takes it.
     void keepOnePressForOneSlider(const GameWindow& window);
     void setMenuView(GameWindow& window);

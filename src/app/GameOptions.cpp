@@ -3,8 +3,7 @@
 
 #include "app/Game.h"
 #include "audio/SoundBank.h"
-#include "platform/FileWriter.h"
-#include "platform/Paths.h"
+#include "platform/WriteQueue.h"
 
 namespace {
 // Default stream formatting: six significant digits, no trailing zeros (0.5, 1, 0.666667).
@@ -52,7 +51,6 @@ void Game::switchDisplayMode(GameWindow& window, bool fullscreen) {
     writeOption("Resolution", "Fullscreen", fullscreen ? "1" : "0");
 }
 
-void Game::writeOption(const std::string& section, const std::string& key, const std::string& value) {
-    if (!writeProfileString(section, key, value, optionsPath))
-        unsavedNotice.report(UnsavedNotice::Settings, nativePath(optionsPath));
+void Game::writeOption(const std::string& section, const std::string& key, const std::string& value) const {
+    WriteQueue::setProfileString(section, key, value, optionsPath);
 }

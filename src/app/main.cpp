@@ -10,6 +10,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/SfmlWindow.h"
+#include "platform/WriteQueue.h"
 
 namespace {
 // The window system refuses a side of 0 and wraps one past 65535 to 0, which ends the program
@@ -80,6 +81,8 @@ int main(int argc, char** argv) {
     const unsigned height = windowSide(config.integer("Resolution", "y", 768), 768);
     const bool full = start.fullscreen.value_or(config.integer("Resolution", "Fullscreen", 0) == 1);
 
+    // Saves and settings are written off the frame; every way out ends the loop and lands here.
+    WriteQueue::start();
     SfmlWindow window(width, height, full);
     {
         Game game;
@@ -87,5 +90,6 @@ int main(int argc, char** argv) {
         seedRandom(static_cast<unsigned>(std::time(nullptr)));
         while (window.isOpen()) runFrame(window, game);
     }
+    WriteQueue::stop();
     return 0;
 }

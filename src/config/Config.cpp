@@ -3,8 +3,17 @@
 #include <cstdlib>
 
 #include "platform/Paths.h"
+#include "platform/WriteQueue.h"
 
-Config::Config(const std::string& path) : reader_(nativePath(path)) {}
+namespace {
+// A setting asked to be written is read back as written.
+std::string afterWrites(const std::string& path) {
+    WriteQueue::waitForWrites();
+    return nativePath(path);
+}
+}  // namespace
+
+Config::Config(const std::string& path) : reader_(afterWrites(path)) {}
 
 // The reader joins the values of a key given twice with a line break; the later one wins.
 std::string Config::text(const std::string& section, const std::string& key, const std::string& fallback) const {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 struct Color {
     std::uint8_t r = 255, g = 255, b = 255, a = 255;
@@ -18,12 +18,18 @@ struct IntRect {
 // An RGBA picture kept on the CPU. Game code reads and writes its pixels; the window turns
 // it into textures. Every change bumps the revision and grows the dirty rectangle, so the
 // window re-uploads only what changed.
+//
+// A copy shares the pixels (and with them the id, the revision and the window's textures)
+// with the original until either is first changed; only then does the changed one get pixels
+// of its own. A level of objects showing cached pictures holds each picture once.
 class Image {
 public:
-    Image();
-    Image(const Image& other);
-    Image& operator=(const Image& other);
-    ~Image();
+    // Pixels in memory, shared by the images showing them.
+    class Pixels;
+
+    Image() = default;
+    Image(const Image&) = default;
+    Image& operator=(const Image&) = default;
 
     // Most pixels a loaded picture may have (256 MiB of RGBA): anything larger is refused from
     // its header before a pixel is decoded, so a damaged or hostile file cannot take the
@@ -33,41 +39,46 @@ public:
     // Reads PNG, JPEG, BMP, TGA from a regular file (a device or pipe could block or never
     // end). A failure or a refusal leaves the image empty (0 x 0) and returns false.
     bool loadFromFile(const std::string& path);
+    // What loadFromFile reads, on any thread; nothing on a failure or a refusal.
+    static std::shared_ptr<Pixels> decode(const std::string& path);
     bool saveToFile(const std::string& path) const;
     void create(unsigned width, unsigned height, Color fill = Color{0, 0, 0, 0});
 
     unsigned width() const { return width_; }
     unsigned height() const { return height_; }
-    const std::uint8_t* pixels() const { return pixels_.data(); }
+    const std::uint8_t* pixels() const { return data_; }
 
     // No bounds check: callers clip first.
     Color pixel(unsigned x, unsigned y) const {
-        const std::uint8_t* p = &pixels_[(static_cast<size_t>(y) * width_ + x) * 4];
+        const std::uint8_t* p = &data_[(static_cast<size_t>(y) * width_ + x) * 4];
         return Color{p[0], p[1], p[2], p[3]};
     }
-    std::uint8_t alpha(unsigned x, unsigned y) const { return pixels_[(static_cast<size_t>(y) * width_ + x) * 4 + 3]; }
+    std::uint8_t alpha(unsigned x, unsigned y) const { return data_[(static_cast<size_t>(y) * width_ + x) * 4 + 3]; }
     void setPixel(unsigned x, unsigned y, Color c);
 
     bool smooth() const { return smooth_; }
-    void setSmooth(bool smooth);
+    void setSmooth(bool smooth) { smooth_ = smooth; }
 
-    // Identity for the window's texture table; a copy gets a new one.
-    std::uint64_t id() const { return id_; }
-    std::uint64_t revision() const { return revision_; }
+    // Identity of the pixels for the window's texture table and the terrain masks, never
+    // reused: copies share it until one of them is changed. An empty image has 0.
+    std::uint64_t id() const;
+    std::uint64_t revision() const;
     // The area changed since the last call, then forgets it.
     IntRect takeDirty() const;
 
-    // Called with an image's id when it is destroyed or reloaded, so no texture outlives it.
+    // Called with an id when the last image showing those pixels lets go of them, so no
+    // texture outlives them.
     using ReleaseHook = void (*)(std::uint64_t id);
     static void setReleaseHook(ReleaseHook hook);
 
 private:
-    void markAllChanged();
+    // Shows these pixels; nothing empties the image.
+    void show(std::shared_ptr<Pixels> pixels);
+    // Gives this image pixels of its own before its first change.
+    void ownPixels();
 
     unsigned width_ = 0, height_ = 0;
-    std::vector<std::uint8_t> pixels_;
+    std::shared_ptr<Pixels> shared_;
+    std::uint8_t* data_ = nullptr;
     bool smooth_ = false;
-    std::uint64_t id_;
-    std::uint64_t revision_ = 0;
-    mutable int dirtyLeft_ = 0, dirtyTop_ = 0, dirtyRight_ = 0, dirtyBottom_ = 0;
 };

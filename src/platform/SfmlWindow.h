@@ -11,8 +11,9 @@
 #include "platform/GameWindow.h"
 
 // The real window. Input comes from the window's events and is dropped when the window
-// loses focus. Images become textures lazily, cut into tiles; after pixels change only the
-// touched tiles are uploaded again, and a destroyed image takes its textures with it.
+// loses focus. Images become textures lazily, cut into tiles, one set for all images sharing
+// their pixels; after pixels change only the touched tiles are uploaded again, and pixels no
+// image shows any more take their textures with them.
 class SfmlWindow : public GameWindow {
 public:
     static constexpr int kTileSize = 256;

@@ -32,8 +32,11 @@ public:
     class Writer {
     public:
         Writer(SolidityMask& mask, Image& image) : mask_(mask), image_(image), inStep_(mask.matches(image)) {}
+        // The first write may have given the picture pixels of its own: a new id, same pixels.
         ~Writer() {
-            if (inStep_) mask_.revision_ = image_.revision();
+            if (!inStep_) return;
+            mask_.imageId_ = image_.id();
+            mask_.revision_ = image_.revision();
         }
         Writer(const Writer&) = delete;
         Writer& operator=(const Writer&) = delete;

@@ -7,7 +7,8 @@
 #include "resources/SpriteAnimation.h"
 #include "terrain/SolidityMask.h"
 
-// One placed picture of a level. Its own copy of the picture is what erasing changes.
+// One placed picture of a level. Its picture shares the cached one's pixels until erasing first
+// changes it, which gives it pixels of its own.
 struct LevelObject {
     SpriteAnimation doorAnimation;
     SpriteAnimation checkpointAnimation;

@@ -43,7 +43,8 @@ LevelObjectSet::LevelObjectSet() {
     platformSpeedX = static_cast<float>(config.real("Plattform", "SpeedX", "UNKNOWN"));
     platformSpeedY = static_cast<float>(config.real("Plattform", "SpeedY", "UNKNOWN"));
     openDoorImage.loadFromFile("door_animation.png");
-    closedDoorImage.loadFromFile("door_animation.png");
+    // The same sheet: sharing it costs nothing until one of the two is changed, which none is.
+    closedDoorImage = openDoorImage;
     checkpointImage.loadFromFile("checkpoint_animation.png");
     keyDestroyImage.loadFromFile("key_destroy.png");
 }

@@ -14,8 +14,9 @@ class LevelObjectSet {
 public:
     LevelObjectSet();
 
-    // Most pixels the objects' own picture copies may hold together (1 GiB of RGBA): a record
-    // whose picture would go beyond it is placed with no picture, as if the file were missing.
+    // Most pixels the objects' pictures may hold together once all are erased (1 GiB of RGBA):
+    // a record whose picture would go beyond it is placed with no picture, as if the file were
+    // missing.
     static constexpr std::uint64_t kPixelBudget = 4 * Image::kMaxPixels;
     // Positions are held within this many pixels of the origin (a record beyond is moved to
     // the edge), so every sum of a position and a size, and every conversion of a moving

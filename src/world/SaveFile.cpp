@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "audio/SoundBank.h"
-#include "platform/FileWriter.h"
 #include "platform/Paths.h"
+#include "platform/WriteQueue.h"
 #include "terrain/Collision.h"
 #include "world/World.h"
 #include "world/WorldVars.h"
@@ -77,6 +77,8 @@ void World::applySaveDefaults() {
 }
 
 bool World::loadSave() {
+    // The save asked for last is what is read, written or not yet.
+    WriteQueue::waitForWrites();
     // Reading is all a save needs: progress in a read-only folder is still resumed.
     if (!fileReadable(kSaveFile)) {
         applySaveDefaults();
@@ -103,15 +105,14 @@ bool World::loadSave() {
 }
 
 void World::writeSave() {
-    if (!writeFileAtomically(kSaveFile, std::to_string(checkpointX) + ' ' + std::to_string(checkpointY) + ' ' +
-                                            currentLevelName + ' ' + std::to_string(highestLevel)))
-        progressUnsaved = true;
+    WriteQueue::replaceFile(kSaveFile, std::to_string(checkpointX) + ' ' + std::to_string(checkpointY) + ' ' +
+                                           currentLevelName + ' ' + std::to_string(highestLevel));
 }
 
 void World::writeCompletionSave() {
     std::ostringstream out;
     out << worldVars.startX << ' ' << worldVars.startY << ' ' << "Level.txt" << ' ' << highestLevel;
-    if (!writeFileAtomically(kSaveFile, out.str())) progressUnsaved = true;
+    WriteQueue::replaceFile(kSaveFile, out.str());
 }
 
 void World::stepCheckpoint(LevelObject& checkpoint, int index) {

@@ -39,8 +39,6 @@ public:
     float now = 0;
     float lastSaveTime = 0;
     bool returnToMenu = false;
-    // A write of the save failed; play goes on and the Game tells the player in the menus.
-    bool progressUnsaved = false;
 
 private:
     // Back at the checkpoint in the falling state with no speed left over.

@@ -31,3 +31,4 @@ TEST(FuzzCorpus, InputScriptParser) { replay("inputscript", fuzzInputScript); }
 TEST(FuzzCorpus, PictureLoading) { replay("image", fuzzImage); }
 TEST(FuzzCorpus, LevelFileLoader) { replay("levelfile", fuzzLevelFile); }
 TEST(FuzzCorpus, SaveFileReader) { replay("savefile", fuzzSaveFile); }
+TEST(FuzzCorpus, Play) { replay("play", fuzzPlay); }

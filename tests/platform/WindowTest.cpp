@@ -3,6 +3,7 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <array>
 #include <cstdlib>
+#include <tuple>
 
 #include "platform/HeadlessWindow.h"
 #include "platform/SfmlWindow.h"
@@ -85,6 +86,32 @@ TEST(SfmlWindow, UploadsOnlyChangedTilesAndDrawsMirroredAndTiled) {
     EXPECT_EQ(screenPixel(window, 0, 10), sf::Color(0, 0, 255));
     EXPECT_EQ(screenPixel(window, 599, 10), sf::Color(255, 0, 0));
     EXPECT_EQ(screenPixel(window, 299, 100), sf::Color(0, 255, 0));
+}
+
+// Images sharing pixels (level objects showing a cached picture) share one set of textures
+// until one of them is changed; the others still show the old pixels.
+TEST(SfmlWindow, CopiesShareTexturesUntilOneIsChanged) {
+    if (!haveDisplay()) GTEST_SKIP() << "no display";
+    SfmlWindow window(640, 480, false);
+    window.setView(sf::View(sf::FloatRect(0, 0, 640, 480)));
+    Image cached;
+    cached.create(300, 200, Color{255, 0, 0, 255});
+    Image erased = cached, untouched = cached;
+    Sprite left(&erased), right(&untouched);
+    right.setPosition(300, 0);
+    const auto drawBoth = [&] {
+        window.clear();
+        window.draw(left);
+        window.draw(right);
+    };
+    drawBoth();
+    EXPECT_EQ(std::tuple(window.textureCount(), window.uploadedBytes()), std::tuple(size_t{1}, 300u * 200u * 4u));
+
+    erased.setPixel(10, 10, Color{0, 255, 0, 255});
+    drawBoth();
+    EXPECT_EQ(std::tuple(window.textureCount(), window.uploadedBytes()), std::tuple(size_t{2}, 2 * 300u * 200u * 4u));
+    EXPECT_EQ(screenPixel(window, 10, 10), sf::Color(0, 255, 0));
+    EXPECT_EQ(screenPixel(window, 310, 10), sf::Color(255, 0, 0));
 }
 
 TEST(SfmlWindow, NoTextureOutlivesItsImage) {

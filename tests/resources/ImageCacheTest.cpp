@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "TestSupport.h"
 #include "resources/ImageCache.h"
 
@@ -51,10 +53,35 @@ TEST(Image, ChangesAreTrackedForUpload) {
     const auto rev = img.revision();
     img.setPixel(10, 5, Color{0, 0, 0, 0});
     img.setPixel(20, 7, Color{0, 0, 0, 0});
-    EXPECT_GT(img.revision(), rev);
+    EXPECT_EQ(img.revision(), rev + 2);
     EXPECT_EQ(img.takeDirty(), (IntRect{10, 5, 11, 3}));
     EXPECT_TRUE(img.takeDirty().empty());
-    Image copy = img;
-    EXPECT_NE(copy.id(), img.id());
+}
+
+// A copy shows the original's pixels (and textures) until one of the two is changed; the
+// changed one then has pixels of its own, new to the window, and the other is untouched.
+TEST(Image, CopiesSharePixelsUntilOneIsChanged) {
+    Image original;
+    original.create(100, 50, Color{1, 2, 3, 255});
+    original.takeDirty();
+    Image copy = original, other;
+    other = original;
+    EXPECT_EQ(std::tuple(copy.id(), copy.revision(), copy.pixels()),
+              std::tuple(original.id(), original.revision(), original.pixels()));
+
+    copy.setPixel(40, 20, Color{0, 0, 0, 0});
+    EXPECT_NE(copy.id(), original.id());
     EXPECT_EQ(copy.takeDirty(), (IntRect{0, 0, 100, 50}));
+    EXPECT_EQ(std::tuple(copy.alpha(40, 20), copy.alpha(41, 20)), std::tuple(0, 255));
+    EXPECT_EQ(std::tuple(original.alpha(40, 20), other.alpha(40, 20)), std::tuple(255, 255));
+    EXPECT_TRUE(original.takeDirty().empty());
+    EXPECT_EQ(other.id(), original.id());
+
+    // The last one showing them writes in place.
+    const std::uint8_t* own = copy.pixels();
+    copy.setPixel(41, 20, Color{0, 0, 0, 0});
+    EXPECT_EQ(copy.pixels(), own);
+    // A reload replaces the pixels for this image only.
+    other.create(2, 2);
+    EXPECT_EQ(std::tuple(other.width(), original.width(), original.alpha(0, 0)), std::tuple(2u, 100u, 255));
 }

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <utility>
 
 #include "TerrainTestSupport.h"
 #include "TestSupport.h"
 #include "resources/ImageCache.h"
 #include "terrain/Eraser.h"
+#include "terrain/TerrainSettings.h"
 #include "world/LevelFile.h"
 #include "world/LevelObjectSet.h"
 
@@ -45,7 +47,7 @@ TEST(LevelObjectSet, RecordsBecomeObjectsInFileOrder) {
         const LevelObject& ground = *set.mainList[0];
         EXPECT_EQ(std::tuple(ground.x, ground.y, ground.recordIndex, ground.width, ground.height),
                   std::tuple(500.0f, 700.0f, 0, 30, 20));
-        EXPECT_NE(&ground.image, ImageCache::get("rec_ground.png"));  // its own copy to erase
+        EXPECT_NE(&ground.image, ImageCache::get("rec_ground.png"));  // its own image to erase
         EXPECT_EQ(set.foregroundList[0]->recordIndex, 1);
         const float speeds[][2] = {{0, 0}, {0, 1.5f}, {0, -1.5f}, {2.5f, 0}, {-2.5f, 0}, {0, 7}, {0, 0}};
         for (size_t i = 0; i < set.mainList.size(); ++i) {
@@ -108,6 +110,35 @@ TEST(LevelObjectSet, ReloadingTheSameLevelKeepsOnlyUntouchedObjects) {
     set.load("Level.txt");  // another level came between: everything is new
     EXPECT_EQ(set.mainList[1]->doorAnimation.nextFrame, 0);
     EXPECT_EQ(set.mainList[2]->speedX, 0);
+}
+
+// Objects show the cached picture's pixels until the eraser first changes one of them: that
+// object alone gets pixels of its own, and a restart puts the cached ones back.
+TEST(LevelObjectSet, ErasingOneObjectShowsOnNoOtherAndARestartUndoesIt) {
+    TempDir dir;
+    drawPicture("cow_pencil.png", 40, 40);
+    dir.write("Level.txt", "0 0 cow_pencil.png 2\n100 0 cow_pencil.png 2\n200 0 cow_pencil.png 1\n");
+    LevelObjectSet set;
+    set.load("Level.txt");
+    const Image& cached = *ImageCache::get("cow_pencil.png");
+    LevelObject& erased = *set.mainList[0];
+    const LevelObject& beside = *set.mainList[1];
+    const LevelObject& front = *set.foregroundList[0];
+    for (const LevelObject* o : {&std::as_const(erased), &beside, &front}) EXPECT_EQ(o->image.id(), cached.id());
+
+    const int corner = -terrainSettings.radius2;  // the pass is centred on (20, 20)
+    eraseAt(set.mainList, corner, corner, 20, false);
+    EXPECT_EQ(erased.image.alpha(20, 20), 0);
+    EXPECT_NE(erased.image.id(), cached.id());
+    for (const Image* other : {&beside.image, &front.image, &cached}) {
+        EXPECT_EQ(other->alpha(20, 20), 255);
+        EXPECT_EQ(other->id(), cached.id());
+    }
+
+    set.load("Level.txt");
+    EXPECT_EQ(set.mainList[1].get(), &beside);
+    EXPECT_EQ(std::tuple(set.mainList[0]->image.id(), set.mainList[0]->image.alpha(20, 20)),
+              std::tuple(cached.id(), std::uint8_t{255}));
 }
 
 TEST(LevelObjectSet, MalformedFilesLoadWhatTheyCan) {

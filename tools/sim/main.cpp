@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "Simulation.h"
+#include "platform/WriteQueue.h"
 
 int main(int argc, char** argv) {
     // A headless run is silent unless a sound driver is asked for.
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
         }
         options.script = std::move(*script);
     }
+    WriteQueue::start();
     runSimulation(options, std::cout);
+    WriteQueue::stop();
     return 0;
 }

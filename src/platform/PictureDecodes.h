@@ -1,0 +1,38 @@
+#pragma once
+
+#include <atomic>
+#include <future>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Image.h"
+
+// Decodes pictures, in the order given, on as many threads as the machine has cores while the
+// rest of the start-up goes on. While it lives, the first `Image::loadFromFile` of one of its
+// paths (as written) takes the decoded picture, waiting for it if need be, instead of reading
+// the file again; a picture that failed is read again by that load, so whatever the failure
+// reports comes in its usual place.
+class PictureDecodes {
+public:
+    explicit PictureDecodes(const std::vector<std::string>& paths);
+    // Waits for the decodes still running.
+    ~PictureDecodes();
+    PictureDecodes(const PictureDecodes&) = delete;
+    PictureDecodes& operator=(const PictureDecodes&) = delete;
+
+    // The decoded picture of `path` if a living set has it and nobody took it yet.
+    static std::shared_ptr<Image::Pixels> take(const std::string& path);
+
+private:
+    struct Decode {
+        std::string path;
+        std::promise<std::shared_ptr<Image::Pixels>> promise;
+        std::future<std::shared_ptr<Image::Pixels>> result;
+    };
+    void decodeInTurn();
+
+    std::vector<Decode> decodes_;
+    std::atomic<size_t> next_{0};
+    std::vector<std::future<void>> workers_;
+};
