@@ -168,3 +168,61 @@ TEST(GameScreens, OptionsReturnToTheScreenTheyWereOpenedFrom) {
     h.click(h.game->backButton);
     EXPECT_EQ(h.game->state, PauseMenu);
 }
+
+TEST(GameScreens, EveryButtonHasItsPlaceHitBoxAndHoverStrip) {
+    GameHarness h;
+    Game& g = *h.game;
+    struct Row {
+        const MenuButton& button;
+        float x, y, hitWidth, hitHeight, hoverX, hoverY;
+    };
+    const Row rows[] = {
+        {g.playButton, 550, 160, 394, 35, -55, -10},         {g.optionsButton, 570, 230, 280, 60, -20, 0},
+        {g.quitButton, 590, 350, 189, 60, -70, 0},           {g.quitYesButton, 760, 320, 95, 60, -30, 0},
+        {g.quitNoButton, 900, 290, 95, 60, -30, 0},          {g.returnButton, 320, 400, 450, 60, -40, -30},
+        {g.pauseOptionsButton, 420, 280, 260, 60, -30, -10}, {g.resumeButton, 420, 160, 260, 60, -30, -10},
+        {g.mainMenuButton, 180, 515, 365, 55, -40, -20},     {g.desktopButton, 630, 515, 270, 63, -40, -10},
+        {g.fullscreenYesButton, 550, 385, 95, 60, -30, 0},   {g.fullscreenNoButton, 700, 385, 95, 60, -35, 0},
+        {g.backButton, 160, 635, 165, 50, -30, -10},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.x * 1000 + r.y);
+        EXPECT_EQ(r.button.x, r.x);
+        EXPECT_EQ(r.button.y, r.y);
+        EXPECT_EQ(r.button.hitWidth, r.hitWidth);
+        EXPECT_EQ(r.button.hitHeight, r.hitHeight);
+        EXPECT_EQ(r.button.hoverOffsetX, r.hoverX);
+        EXPECT_EQ(r.button.hoverOffsetY, r.hoverY);
+        EXPECT_EQ(r.button.hoverFrames, 6);
+        EXPECT_FALSE(r.button.sprite.flipX);
+        EXPECT_TRUE(r.button.ringOnHover);
+    }
+}
+
+TEST(GameScreens, VeilDimmerAndCardArePlacedAsTheScreensNeed) {
+    GameFolderCopy folder;
+    Image card;
+    ASSERT_TRUE(card.loadFromFile("MossgroveCardOne.jpg"));
+    const Game game;
+    struct Row {
+        const Sprite& sprite;
+        Color colour;
+        float x, y, scaleX, scaleY;
+    };
+    const Row overlays[] = {{game.whiteVeil, Color{255, 255, 255, 255}, -1000, -1000, 2000, 1500},
+                            {game.dimOverlay, Color{0, 0, 0, 200}, -2000, -2000, 4000, 4000}};
+    for (const Row& r : overlays) {
+        EXPECT_EQ(r.sprite.image->pixel(0, 0), r.colour);
+        EXPECT_FALSE(r.sprite.image->smooth());
+        EXPECT_EQ(r.sprite.x, r.x);
+        EXPECT_EQ(r.sprite.y, r.y);
+        EXPECT_EQ(r.sprite.scaleX, r.scaleX);
+        EXPECT_EQ(r.sprite.scaleY, r.scaleY);
+    }
+    // The card is the card picture, centred on the logical screen.
+    EXPECT_EQ(game.splashImage.width(), card.width());
+    EXPECT_EQ(game.splashImage.height(), card.height());
+    EXPECT_FALSE(game.splashImage.smooth());
+    EXPECT_EQ(game.splashCard.x, static_cast<float>(512 - static_cast<int>(card.width() / 2)));
+    EXPECT_EQ(game.splashCard.y, static_cast<float>(384 - static_cast<int>(card.height() / 2)));
+}

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
+#include "audio/SfmlAudioBackend.h"
+#include "audio/SoundBank.h"
 #include "menu/MenuScroll.h"
 #include "platform/HeadlessWindow.h"
 
@@ -98,4 +101,18 @@ TEST_F(MenuScrollTest, DragFollowsRawWindowPixelsWhateverTheView) {
     EXPECT_FLOAT_EQ(slider.grabOffset, -180);
     frame(slider, 233, true);
     EXPECT_FLOAT_EQ(slider.value, 0.1f);
+}
+
+TEST_F(MenuScrollTest, HoveringOrDraggingTheKnobNeverRings) {
+    FakeAudio audio;
+    soundBank().useBackend(audio);
+    soundBank().loadSounds();
+    frame(slider, 400, false);
+    EXPECT_TRUE(slider.hoverActive);
+    frame(slider, 400, true);
+    frame(slider, 500, true);
+    for (const char* ring : {"ringain_meny.wav", "ringain_meny2.wav", "ringain_meny3.wav"})
+        EXPECT_EQ(audio.effect(ring).starts, 0) << ring;
+    SfmlAudioBackend device;
+    soundBank().useBackend(device);
 }

@@ -61,3 +61,22 @@ TEST(DamagedPicture, AJpegEndingBeforeItsFrameIsRefused) {
         EXPECT_EQ(loaded.height(), 3u) << name;
     }
 }
+
+// The sizes read from the headers are the decoded ones, wider than a byte so the byte order
+// counts; bytes after a PNG's end chunk are not taken for chunks.
+TEST(DamagedPicture, EveryWrittenFormatDeclaresTheSizeItDecodesTo) {
+    TempDir dir;
+    Image wide;
+    wide.create(300, 2, Color{9, 8, 7, 255});
+    for (const char* name : {"wide.png", "wide.bmp", "wide.tga", "wide.jpg"}) ASSERT_TRUE(wide.saveToFile(name));
+    dir.write("trailing.png", dir.read("wide.png") + std::string(16, '\xFF'));
+    for (const char* name : {"wide.png", "wide.bmp", "wide.tga", "wide.jpg", "trailing.png"}) {
+        const auto size = declaredPictureSize(name);
+        ASSERT_TRUE(size) << name;
+        EXPECT_EQ(size->width, 300u) << name;
+        EXPECT_EQ(size->height, 2u) << name;
+        Image loaded;
+        EXPECT_TRUE(loaded.loadFromFile(name)) << name;
+        EXPECT_EQ(loaded.width(), 300u) << name;
+    }
+}
