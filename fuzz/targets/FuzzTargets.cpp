@@ -13,7 +13,7 @@
 #include "InputScript.h"
 #include "config/Config.h"
 #include "platform/Image.h"
-#include "platform/Paths.h"
+#include "platform/FileWriter.h"
 #include "world/LevelFile.h"
 #include "world/LevelObjectSet.h"
 #include "world/World.h"

@@ -56,8 +56,7 @@ Game::Game()
       splashImage(splashCardImage()),
       splashCard(hiddenCentredCard(splashImage)),
       veilImage(filledPixel(Color{255, 255, 255, 255})),
-      // Covers x -1000..1000 and y -1000..500 only: the lowest quarter of the menu shows through.
-      whiteVeil(stretchedPixel(veilImage, -1000, -1000, 2000, 1500)),
+      whiteVeil(stretchedPixel(veilImage, 0, 0, 1024, 768)),
       menuBackgroundImage(loadedImage("Content\\Menu\\menu_background.jpg")),
       menuBackground(&menuBackgroundImage),
       ingameBackgroundImage(loadedImage("Content\\Menu\\ingame_background.png")),
@@ -101,6 +100,20 @@ Game::Game()
 void Game::changeState(int next) {
     previousState = state;
     state = next;
+    screenClock.restart();
+    // A button needs a press that starts while its own screen shows.
+    for (MenuButton* widget : widgets()) widget->forgetPress(leftDown_);
+}
+
+std::array<MenuButton*, 15> Game::widgets() {
+    return {&playButton,         &optionsButton,       &quitButton,    &quitYesButton,  &quitNoButton,
+            &returnButton,       &pauseOptionsButton,  &resumeButton,  &mainMenuButton, &desktopButton,
+            &fullscreenYesButton, &fullscreenNoButton, &backButton,    &soundSlider,    &musicSlider};
+}
+
+void Game::guardQuestion(std::initializer_list<MenuButton*> answers) {
+    if (screenClock.elapsedSeconds() >= kQuestionGuardSeconds) return;
+    for (MenuButton* answer : answers) answer->forgetPress(true);
 }
 
 void Game::setMenuView(GameWindow& window) {
@@ -109,6 +122,7 @@ void Game::setMenuView(GameWindow& window) {
 }
 
 void Game::update(GameWindow& window) {
+    leftDown_ = window.isMouseButtonDown(MouseButton::Left);
     if (state == SplashCard || state == MainMenu) soundBank().playMusicFor("Titel");
 
     // Transitions are tested in order; when two fire in one frame the later one wins.
@@ -127,6 +141,7 @@ void Game::update(GameWindow& window) {
             if (quitButton.takeClick()) changeState(QuitConfirm);
             break;
         case QuitConfirm:
+            guardQuestion({&quitYesButton, &quitNoButton});
             quitYesButton.update(window);
             quitNoButton.update(window);
             if (quitYesButton.clicked) window.close();
@@ -149,6 +164,7 @@ void Game::update(GameWindow& window) {
             if (returnButton.takeClick()) changeState(ExitConfirm);
             break;
         case ExitConfirm:
+            guardQuestion({&mainMenuButton, &desktopButton, &backButton});
             mainMenuButton.update(window);
             desktopButton.update(window);
             backButton.update(window);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <SFML/Graphics/View.hpp>
+#include <array>
+#include <initializer_list>
 #include <string>
 
 #include "menu/MenuButton.h"
@@ -69,14 +71,28 @@ public:
 
     int state = SplashCard;
     int previousState = SplashCard;
+    // Restarted at every change of screen.
+    GameClock screenClock;
+
+    // A question ignores presses for this long after it appears: longer than a double click,
+    // so the click that asked it cannot also answer it.
+    static constexpr float kQuestionGuardSeconds = 0.4f;
 
 private:
     void changeState(int next);
+    std::array<MenuButton*, 15> widgets();
+    // Holds off presses on a question's buttons while it has just appeared.
+    void guardQuestion(std::initializer_list<MenuButton*> answers);
     void updateSplash(GameWindow& window);
     void updateOptions(GameWindow& window);
     void switchDisplayMode(GameWindow& window, bool fullscreen);
     void writeOption(const std::string& section, const std::string& key, const std::string& value) const;
+    // One press moves one slider: where the two knobs' boxes overlap, the nearer one takes it.
+    void keepOnePressForOneSlider(const GameWindow& window);
     void setMenuView(GameWindow& window);
     void drawMainMenu(GameWindow& window);
     void drawPauseMenu(GameWindow& window);
+
+    // The left button as this frame's update found it.
+    bool leftDown_ = false;
 };

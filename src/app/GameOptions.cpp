@@ -1,8 +1,9 @@
+#include <cmath>
 #include <sstream>
 
 #include "app/Game.h"
 #include "audio/SoundBank.h"
-#include "platform/Paths.h"
+#include "platform/FileWriter.h"
 
 namespace {
 // Default stream formatting: six significant digits, no trailing zeros (0.5, 1, 0.666667).
@@ -17,6 +18,7 @@ void Game::updateOptions(GameWindow& window) {
     backButton.update(window);
     fullscreenNoButton.update(window);
     fullscreenYesButton.update(window);
+    keepOnePressForOneSlider(window);
     soundSlider.update(window);
     musicSlider.update(window);
 
@@ -28,6 +30,16 @@ void Game::updateOptions(GameWindow& window) {
     if (soundSlider.changed) writeOption("Sound", "Sound_Volume", formatVolume(soundSlider.value));
     soundBank().setSoundVolume(soundSlider.value);
     soundBank().setMusicVolume(musicSlider.value);
+}
+
+void Game::keepOnePressForOneSlider(const GameWindow& window) {
+    if (!soundSlider.underPointer(window) || !musicSlider.underPointer(window)) return;
+    const float pointerY = MenuButton::pointer(window).y;
+    const auto distance = [pointerY](const MenuScroll& slider) {
+        return std::fabs(pointerY - (slider.hitRect.top + slider.hitRect.bottom) / 2);
+    };
+    MenuScroll& farther = distance(soundSlider) <= distance(musicSlider) ? musicSlider : soundSlider;
+    farther.forgetPress(true);
 }
 
 // Recreating the window resets its view, so the view of the screen the options came

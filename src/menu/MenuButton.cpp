@@ -51,15 +51,25 @@ bool MenuButton::takeClick() {
     return true;
 }
 
-void MenuButton::update(GameWindow& window) {
-    hovered = false;
+void MenuButton::forgetPress(bool buttonDown) {
+    pressed = false;
+    mouseWasDown = buttonDown;
+}
+
+sf::Vector2f MenuButton::pointer(const GameWindow& window) {
+    return window.mapPixelToCoords(window.mouseX(), window.mouseY()) - viewCorner(window);
+}
+
+bool MenuButton::underPointer(const GameWindow& window) const {
     const sf::Vector2f mouse = window.mapPixelToCoords(window.mouseX(), window.mouseY());
     const sf::Vector2f corner = viewCorner(window);
     const float left = hitRect.left + corner.x;
     const float top = hitRect.top + corner.y;
-    const float right = left + hitWidth;
-    const float bottom = top + hitHeight;
-    hovered = left <= mouse.x && mouse.x <= right && top <= mouse.y && mouse.y <= bottom;
+    return left <= mouse.x && mouse.x <= left + hitWidth && top <= mouse.y && mouse.y <= top + hitHeight;
+}
+
+void MenuButton::update(GameWindow& window) {
+    hovered = underPointer(window);
 
     if (window.isMouseButtonDown(MouseButton::Left)) {
         // Only a press that starts over the box counts; sliding onto it with the button held does not.

@@ -31,6 +31,15 @@ public:
     void acknowledge();
     // True once per click, acknowledging it.
     bool takeClick();
+    // Drops a press in progress and takes `buttonDown` as the left button's last state, so
+    // only a press that starts after this counts: a button held since an earlier screen
+    // must be let go first.
+    void forgetPress(bool buttonDown);
+    // The hover test: the pointer is inside the hit box (edges included).
+    bool underPointer(const GameWindow& window) const;
+    // The pointer mapped through the current view, relative to the view's corner: the space
+    // of every button's coordinates.
+    static sf::Vector2f pointer(const GameWindow& window);
 
     bool hovered = false;
     bool clicked = false;

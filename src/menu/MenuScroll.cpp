@@ -28,8 +28,9 @@ MenuScroll::MenuScroll(float length, const std::string& image, const std::string
 void MenuScroll::update(GameWindow& window) {
     MenuButton::update(window);
     changed = false;
-    // The drag follows the raw window x, not the view-mapped one the hover test uses.
-    const float pointerX = static_cast<float>(window.mouseX());
+    // Mapped through the view like the hover test, so the knob stays under the pointer
+    // whatever the window's size.
+    const float pointerX = pointer(window).x;
     if (pressed && !dragging) {
         dragging = true;
         grabOffset = pointerX - x;

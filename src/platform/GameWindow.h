@@ -38,6 +38,7 @@ public:
 
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
-    // Creates the window anew at its current size (options screen).
+    // Creates the window anew at its current size, or at its last windowed size when leaving
+    // full screen (options screen).
     virtual void recreate(bool fullscreen, unsigned frameLimit) = 0;
 };

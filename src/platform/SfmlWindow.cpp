@@ -29,7 +29,7 @@ bool buttonFor(sf::Mouse::Button code, MouseButton& out) {
 }
 }  // namespace
 
-SfmlWindow::SfmlWindow(unsigned width, unsigned height, bool fullscreen) {
+SfmlWindow::SfmlWindow(unsigned width, unsigned height, bool fullscreen) : windowedSize_(width, height) {
     open(width, height, fullscreen, 60);
     gActive = this;
     Image::setReleaseHook(&SfmlWindow::releaseImage);
@@ -48,6 +48,7 @@ void SfmlWindow::releaseImage(std::uint64_t id) {
 void SfmlWindow::open(unsigned width, unsigned height, bool fullscreen, unsigned frameLimit) {
     const sf::Uint32 style = fullscreen ? sf::Style::Fullscreen : (sf::Style::Resize | sf::Style::Close);
     window_.create(sf::VideoMode(width, height, 32), "Torve", style, sf::ContextSettings(24, 8, 0));
+    fullscreen_ = fullscreen;
     // Re-creation resets these, so they are set every time.
     window_.setVerticalSyncEnabled(true);
     window_.setFramerateLimit(frameLimit);
@@ -56,8 +57,11 @@ void SfmlWindow::open(unsigned width, unsigned height, bool fullscreen, unsigned
     input_.releaseAll();
 }
 
+// Full screen takes the window's size as its mode, but the display may give it another;
+// going back to a window restores the size the window last had.
 void SfmlWindow::recreate(bool fullscreen, unsigned frameLimit) {
-    const sf::Vector2u size = window_.getSize();
+    if (!fullscreen_) windowedSize_ = window_.getSize();
+    const sf::Vector2u size = fullscreen_ && !fullscreen ? windowedSize_ : window_.getSize();
     open(size.x, size.y, fullscreen, frameLimit);
 }
 

@@ -61,6 +61,9 @@ private:
     // release is applied at the next frame's events.
     InputState pressedThisFrame_, releaseNextFrame_;
     bool focused_ = false;
+    bool fullscreen_ = false;
+    // The configured size until the player resizes the window.
+    sf::Vector2u windowedSize_;
     sf::Clock frameClock_;
     float frameSeconds_ = 1.f / 60.f;
     std::unordered_map<std::uint64_t, TextureSet> textures_;

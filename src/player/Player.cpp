@@ -42,6 +42,10 @@ sf::Vector2f Player::centre() const {
 void Player::reset(int px, int py, bool standing) {
     x = static_cast<float>(px);
     y = static_cast<float>(py);
+    // A respawn never carries over the speed of the play that was left.
+    vx = 0;
+    vy = 0;
+    fallAccel = 0;
     pickupCounter = 0;
     actionArmed = 0;
     carriedKey = -1;

@@ -11,10 +11,15 @@ public:
     // The sprite points at the ball's own image.
     ScarfBall(const ScarfBall&) = delete;
     ScarfBall& operator=(const ScarfBall&) = delete;
+    // Back at the start of the flight.
+    void reset();
     void update(GameWindow& window, ObjectList& list);
     void draw(GameWindow& window);
 
-    float x = 350, y = 384;
+    static constexpr float kStartX = 350, kStartY = 384;
+    // Pixels per frame the wind carries the ball right.
+    static constexpr float kWind = 5;
+    float x = kStartX, y = kStartY;
     float stepX = 8, stepY = 7;
     Image image;
     Sprite sprite;

@@ -144,7 +144,8 @@ size_t nextOverlapping(const ObjectList& list, size_t i, const WorldBox& box) {
 }
 
 template <class Rule>
-CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, const Rule& rule) {
+CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, const Rule& rule,
+                  int excluded = -1) {
     CollisionHit hit;
     const Toward toward = towardOf(dirX, dirY);
     if (toward == Toward::Nowhere) return hit;
@@ -152,6 +153,7 @@ CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX
     const bool exactBox = exactInt(x) && exactInt(y) && exactInt(w) && exactInt(h);
     for (size_t i = nextOverlapping<Rule>(list, 0, box); i < list.size(); i = nextOverlapping<Rule>(list, i + 1, box)) {
         const LevelObject& o = *list[i];
+        if (static_cast<int>(i) == excluded) continue;
         // An object never collides with itself when it queries its own box.
         if (o.x == box.left && o.y == box.top && o.width == w && o.height == h) continue;
         PixelRange r = clipToObject(o, box);
@@ -173,8 +175,8 @@ CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX
 
 }  // namespace
 
-CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY) {
-    return scan(x, y, w, h, list, dirX, dirY, BoxRule{});
+CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, int excluded) {
+    return scan(x, y, w, h, list, dirX, dirY, BoxRule{}, excluded);
 }
 
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY) {

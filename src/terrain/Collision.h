@@ -17,8 +17,9 @@ struct CollisionHit {
 };
 
 // The first solid pixel in the box in the direction of motion (dirY decides before dirX;
-// both zero never hits). Boxes are integers: callers truncate toward zero.
-CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY);
+// both zero never hits). Boxes are integers: callers truncate toward zero. The object at
+// `excluded`, if any, is left out.
+CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, int excluded = -1);
 // As queryBox for the boomerang: any non-zero alpha, pencil ignored, camera triggers reported,
 // pixels nearer than `radius` to the box centre by approxSqrt.
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY);

@@ -21,6 +21,10 @@ bool reuse(ObjectList& pool, ObjectList& list, const LevelRecord& record) {
     o.x = levelCoordinate(record.x);
     o.y = levelCoordinate(record.y);
     o.kind = record.kind;
+    // A hand-over may have given a platform a speed across its own direction; with its kind
+    // put back it would keep that speed without ever testing for terrain that way.
+    if (o.kind == 6 || o.kind == 7) o.speedY = 0;
+    if (o.kind == 4 || o.kind == 5) o.speedX = 0;
     list.push_back(std::move(*it));
     pool.erase(it);
     return true;

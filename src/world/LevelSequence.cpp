@@ -1,23 +1,18 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
-#include <fstream>
 
 #include "platform/Paths.h"
 #include "world/World.h"
 #include "world/WorldVars.h"
 
-namespace {
-// A level file counts only if it could be opened for reading and writing.
-bool levelFileExists(const std::string& name) {
-    return std::fstream(nativePath(name), std::ios::in | std::ios::out).is_open();
-}
-}  // namespace
-
 void World::changeLevel(const std::string& name) {
     // `name` may be currentLevelName itself, which loadSave overwrites.
     const std::string wanted = name;
     worldVars.cameraFollow = false;
+    // Every start of a level starts the flight afresh too.
+    scarfBall.reset();
+    worldVars.flightCameraX = WorldVars{}.flightCameraX;
     loadSave();
     if (wanted != currentLevelName) {
         currentLevelName = wanted;
@@ -43,7 +38,8 @@ bool World::nextLevelName() {
         const int number = std::atoi(currentLevelName.substr(i, length).c_str());
         candidate = currentLevelName.substr(0, i) + std::to_string(number + 1) + ".txt";
     }
-    if (!levelFileExists(candidate)) return false;
+    // Reading is all a level needs: a read-only game folder plays every level.
+    if (!fileReadable(candidate)) return false;
     currentLevelName = candidate;
     return true;
 }

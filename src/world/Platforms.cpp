@@ -13,8 +13,8 @@ struct Box {
     int x, y, w, h;
 };
 
-CollisionHit query(const Box& b, const ObjectList& list, float dirX, float dirY) {
-    return queryBox(b.x, b.y, b.w, b.h, list, dirX, dirY);
+CollisionHit query(const Box& b, const ObjectList& list, float dirX, float dirY, int excluded = -1) {
+    return queryBox(b.x, b.y, b.w, b.h, list, dirX, dirY, excluded);
 }
 
 Box boxOf(const LevelObject& o, float dx = 0, float dy = 0) { return {trunc(o.x + dx), trunc(o.y + dy), o.width, o.height}; }
@@ -79,7 +79,9 @@ void stepPlatform(LevelObject& p, ObjectList& list, float playerX, float playerY
     p.y += p.speedY;
     const CollisionHit q2 = query(boxOf(p), list, p.speedX, 0);
     const CollisionHit q3 = query(boxOf(p), list, 0, p.speedY);
-    const CollisionHit q4 = query(boxOf(p, 0, p.speedY), list, 0, p.speedY);
+    // The look-ahead leaves the platform's own picture out: it always lies in the box moved
+    // one step on and would never let a handed-over speed return to the base speed.
+    const CollisionHit q4 = query(boxOf(p, 0, p.speedY), list, 0, p.speedY, index);
 
     const int other = findOtherPlatform(list, trunc(p.x + p.speedX), trunc(p.y + p.speedY), p.width, p.height, index);
     if (other != -1) handOver(p, *list[other]);

@@ -3,10 +3,12 @@
 #include <fstream>
 #include <iomanip>
 #include <limits>
+#include <optional>
 #include <sstream>
 #include <vector>
 
 #include "audio/SoundBank.h"
+#include "platform/FileWriter.h"
 #include "platform/Paths.h"
 #include "terrain/Collision.h"
 #include "world/World.h"
@@ -28,15 +30,41 @@ bool parseNumber(const std::string& word, int& out) {
     return true;
 }
 
-// A word is cut after kLongestWord bytes (longer than any path can be), so a damaged file
-// without white space cannot take the game's memory.
-std::vector<std::string> readWords(const std::string& path) {
-    constexpr int kLongestWord = 4096;
-    std::ifstream in(nativePath(path));
-    std::vector<std::string> words;
-    std::string word;
-    while (words.size() < 4 && in >> std::setw(kLongestWord) >> word) words.push_back(word);
-    return words;
+// The fields as the plain stream reads them (whole numbers, a word, a whole number); each
+// field that the stream cannot read, and every field after it, is taken word by word
+// instead. Only the file's head is read, so a damaged file cannot take the game's memory.
+struct SaveFields {
+    std::optional<int> x, y, highest;
+    std::optional<std::string> level;
+};
+
+SaveFields readSaveFields(const std::string& path) {
+    constexpr std::streamsize kLongestWord = 4096;
+    std::string head(4 * kLongestWord, '\0');
+    std::ifstream file(nativePath(path), std::ios::binary);
+    file.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<size_t>(file.gcount()));
+
+    SaveFields fields;
+    std::istringstream stream(head);
+    int x = 0, y = 0, highest = 0;
+    std::string level;
+    int read = 0;
+    if (stream >> x) ++read, fields.x = x;
+    if (read == 1 && stream >> y) ++read, fields.y = y;
+    if (read == 2 && stream >> std::setw(kLongestWord) >> level) ++read, fields.level = level;
+    if (read == 3 && stream >> highest) ++read, fields.highest = highest;
+    if (read == 4) return fields;
+
+    std::istringstream words(head);
+    std::vector<std::string> word(4);
+    for (auto& w : word) words >> std::setw(kLongestWord) >> w;
+    int number = 0;
+    if (read < 1 && parseNumber(word[0], number)) fields.x = number;
+    if (read < 2 && parseNumber(word[1], number)) fields.y = number;
+    if (read < 3 && !word[2].empty()) fields.level = word[2];
+    if (read < 4 && parseNumber(word[3], number)) fields.highest = number;
+    return fields;
 }
 }  // namespace
 
@@ -48,9 +76,8 @@ void World::applySaveDefaults() {
 }
 
 bool World::loadSave() {
-    // A save that cannot be written back is treated as no save at all.
-    const bool usable = std::fstream(nativePath(kSaveFile), std::ios::in | std::ios::out).is_open();
-    if (!usable) {
+    // Reading is all a save needs: progress in a read-only folder is still resumed.
+    if (!fileReadable(kSaveFile)) {
         applySaveDefaults();
         worldVars.flightLevel = false;
         respawnFalling();
@@ -58,12 +85,18 @@ bool World::loadSave() {
     }
     // Each field that is missing or unreadable keeps its default, so a damaged file
     // never leaves the progress undefined.
-    const std::vector<std::string> words = readWords(kSaveFile);
+    const SaveFields fields = readSaveFields(kSaveFile);
     applySaveDefaults();
-    if (words.size() > 0) parseNumber(words[0], checkpointX);
-    if (words.size() > 1) parseNumber(words[1], checkpointY);
-    if (words.size() > 2) currentLevelName = words[2];
-    if (words.size() > 3) parseNumber(words[3], highestLevel);
+    checkpointX = fields.x.value_or(checkpointX);
+    checkpointY = fields.y.value_or(checkpointY);
+    currentLevelName = fields.level.value_or(currentLevelName);
+    highestLevel = fields.highest.value_or(highestLevel);
+    // A level that cannot be read would be an empty one to fall through for ever.
+    if (!fileReadable(currentLevelName)) {
+        const int highest = highestLevel;
+        applySaveDefaults();
+        highestLevel = highest;
+    }
     player.reset(checkpointX, checkpointY, !checkpointIsStart());
     return true;
 }

@@ -29,7 +29,6 @@ void World::update(GameWindow& window) {
     applyCameraView(window);
     if (worldVars.flightLevel) {
         scarfBall.update(window, objects.mainList);
-        if (scarfBall.x > 18000) returnToMenu = true;
     } else {
         player.gravityStep(objects.mainList);
         player.update(window, objects.mainList);
@@ -40,6 +39,13 @@ void World::update(GameWindow& window) {
     if (window.isKeyDown(Key::R)) {
         player.reset(checkpointX, checkpointY, !checkpointIsStart());
         changeLevel(currentLevelName);
+    }
+    // Flown through, the flight completes the game as the last goal does, and Play then
+    // starts the first level.
+    if (worldVars.flightLevel && scarfBall.x > 18000) {
+        writeCompletionSave();
+        currentLevelName = "Level.txt";
+        returnToMenu = true;
     }
 }
 
@@ -90,11 +96,7 @@ void World::resetToStart() {
     worldVars.flightLevel = false;
 }
 
-void World::respawnFalling() {
-    player.reset(checkpointX, checkpointY, false);
-    player.vx = 0;
-    player.vy = 0;
-}
+void World::respawnFalling() { player.reset(checkpointX, checkpointY, false); }
 
 void World::draw(GameWindow& window) {
     objects.drawLayerOne(window);

@@ -56,6 +56,11 @@ public:
         input().setButton(MouseButton::Left, false);
         frame();
     }
+    // Answers the question on show once it takes answers, as a player who has read it.
+    void answer(const MenuButton& button) {
+        frames(static_cast<int>(Game::kQuestionGuardSeconds * 60));
+        click(button);
+    }
     // Releases the button and runs only the update, to look at the window as the
     // update leaves it (the frame loop would set its fixed view after drawing).
     void releaseInUpdateOnly() {

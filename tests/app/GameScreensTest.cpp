@@ -62,12 +62,12 @@ TEST(GameScreens, QuitQuestionReturnsOnNoAndClosesOnYes) {
     EXPECT_EQ(h.game->state, QuitConfirm);
     EXPECT_FALSE(h.game->quitButton.clicked);
     EXPECT_TRUE(h.drew(h.game->dimImage));
-    h.click(h.game->quitNoButton);
+    h.answer(h.game->quitNoButton);
     EXPECT_EQ(h.game->state, MainMenu);
     EXPECT_FALSE(h.game->quitNoButton.clicked);
     EXPECT_FALSE(h.game->quitNoButton.hoverActive);
     h.click(h.game->quitButton);
-    h.click(h.game->quitYesButton);
+    h.answer(h.game->quitYesButton);
     EXPECT_FALSE(h.window.isOpen());
 }
 
@@ -110,16 +110,16 @@ TEST(GameScreens, LeaveQuestionGoesBackToThePauseMenuTheMainMenuOrTheDesktop) {
     h.click(h.game->returnButton);
     EXPECT_EQ(h.game->state, ExitConfirm);
     EXPECT_TRUE(h.drew(h.game->dimImage));
-    h.click(h.game->backButton);
+    h.answer(h.game->backButton);
     EXPECT_EQ(h.game->state, PauseMenu);
     h.click(h.game->returnButton);
-    h.click(h.game->mainMenuButton);
+    h.answer(h.game->mainMenuButton);
     EXPECT_EQ(h.game->state, MainMenu);
     h.click(h.game->playButton);
     EXPECT_EQ(h.game->state, Playing);
     h.pause();
     h.click(h.game->returnButton);
-    h.click(h.game->desktopButton);
+    h.answer(h.game->desktopButton);
     EXPECT_FALSE(h.window.isOpen());
 }
 
@@ -132,7 +132,7 @@ TEST(GameScreens, PlayAfterLeavingResumesAtTheSavedCheckpointNotWhereTheWorldWas
     ASSERT_NE(h.game->world.player.y, resumedY);
     h.pause();
     h.click(h.game->returnButton);
-    h.click(h.game->mainMenuButton);
+    h.answer(h.game->mainMenuButton);
     ASSERT_EQ(h.game->state, MainMenu);
     h.click(h.game->playButton);
     EXPECT_EQ(h.game->world.player.y, resumedY);

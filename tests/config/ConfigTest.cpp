@@ -47,3 +47,12 @@ TEST(Config, MissingFileOrKeyOrNonNumberGivesDefaults) {
     dir.write("config.ini", "[Sound]\nMusic_Volume=loud\n");
     EXPECT_DOUBLE_EQ(Config().real("Sound", "Music_Volume", "1.0"), 0.0);
 }
+
+TEST(Config, AKeyGivenTwiceTakesTheLaterValueAndAByteOrderMarkIsNoText) {
+    TempDir dir;
+    dir.write("config.ini", "\xEF\xBB\xBF[Sound]\nMusic_Volume=0.2\nMusic_Volume=0.7\n[Resolution]\nx=800\nx=1280\n");
+    Config config;
+    EXPECT_DOUBLE_EQ(config.real("Sound", "Music_Volume", "1.0"), 0.7);
+    EXPECT_EQ(config.integer("Resolution", "x", 1024), 1280);
+    EXPECT_EQ(config.text("Resolution", "x", ""), "1280");
+}

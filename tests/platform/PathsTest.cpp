@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 
 #include "TestSupport.h"
+#include "platform/FileWriter.h"
 #include "platform/Paths.h"
 
 TEST(Paths, BackslashesBecomeSlashesOnlyWhenOpening) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <SFML/Graphics/RenderTexture.hpp>
+#include <array>
 #include <cstdlib>
 
 #include "platform/HeadlessWindow.h"
@@ -79,4 +80,16 @@ TEST(SfmlWindow, NoTextureOutlivesItsImage) {
         window.draw(Sprite(&temp));
     }
     EXPECT_EQ(window.textureCount(), 0u);
+}
+
+TEST(SfmlWindow, LeavingFullScreenGivesTheWindowItsOwnSizeBack) {
+    if (!haveDisplay()) GTEST_SKIP() << "no display";
+    // The display has no 800 x 600 mode, so full screen takes the display's size.
+    SfmlWindow window(800, 600, true);
+    ASSERT_NE(window.width(), 800u);
+    window.recreate(false, 64);
+    EXPECT_EQ((std::array{window.width(), window.height()}), (std::array{800u, 600u}));
+    window.recreate(true, 64);
+    window.recreate(false, 64);
+    EXPECT_EQ((std::array{window.width(), window.height()}), (std::array{800u, 600u}));
 }

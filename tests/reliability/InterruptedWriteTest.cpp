@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "TestSupport.h"
-#include "platform/Paths.h"
+#include "platform/FileWriter.h"
 
 namespace {
 // A child process rewrites `name` forever, alternating two versions, and is killed at a

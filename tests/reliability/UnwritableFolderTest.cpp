@@ -25,7 +25,7 @@ protected:
         dir.write("game/Level.txt", "0 0 ground.png 3\n470 -150 checkpoint.png 18\n");
         dir.write("game/save.save", kSave);
         std::filesystem::current_path(game);
-        const auto menu = MenuPoints::ofGameHere();
+        menu = MenuPoints::ofGameHere();
         std::filesystem::current_path(dir.path());
         if (!menu) GTEST_SKIP() << kMenuPointsNeedOwnProcess;
         // Ten seconds on the checkpoint: it writes once five seconds have passed.
@@ -50,8 +50,27 @@ protected:
             EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
     }
 
+    // Runs `command` with the game folder read-only: by permissions for a user, by a private
+    // read-only mount for root; kNoReadOnlyFolder where neither can be had.
+    static constexpr int kNoReadOnlyFolder = -2;
+    MeasuredRun runReadOnly(const std::string& command) {
+        if (getuid() != 0) {
+            // Permissions bind everyone but root.
+            using std::filesystem::perms, std::filesystem::perm_options;
+            std::filesystem::permissions(game, perms::owner_write, perm_options::remove);
+            MeasuredRun run = runMeasured(command);
+            std::filesystem::permissions(game, perms::owner_write, perm_options::add);
+            return run;
+        }
+        if (!canMountPrivately()) return MeasuredRun{kNoReadOnlyFolder, "", 0};
+        const std::string folder = "'" + game.string() + "'";
+        return runMeasured("unshare -m sh -c \"mount --bind " + folder + " " + folder + " && mount -o remount,bind,ro " +
+                           folder + " " + folder + " && " + command + "\"");
+    }
+
     TempDir dir;
     std::filesystem::path game = dir.path() / "game";
+    std::optional<MenuPoints> menu;
     std::string config;
     std::string sim;
 };
@@ -65,20 +84,28 @@ TEST_F(UnwritableFolder, AWritableFolderTakesTheSettingAndTheCheckpoint) {
 }
 
 TEST_F(UnwritableFolder, AReadOnlyFolderLosesTheWritesSilently) {
-    const std::string folder = "'" + game.string() + "'";
-    MeasuredRun run;
-    if (getuid() != 0) {
-        // Permissions bind everyone but root.
-        std::filesystem::permissions(game, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
-        run = runMeasured(sim);
-        std::filesystem::permissions(game, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
-    } else {
-        if (!canMountPrivately()) GTEST_SKIP() << "root, but no private mounts: a read-only folder cannot be made";
-        run = runMeasured("unshare -m sh -c \"mount --bind " + folder + " " + folder + " && mount -o remount,bind,ro " +
-                          folder + " " + folder + " && " + sim + "\"");
-    }
+    const MeasuredRun run = runReadOnly(sim);
+    if (run.status == kNoReadOnlyFolder) GTEST_SKIP() << "root, but no private mounts: a read-only folder cannot be made";
     expectPlayWentOn(run);
     expectUntouched(game);
+}
+
+// An installed game: the save is resumed and every level is played, though nothing is written.
+TEST_F(UnwritableFolder, AReadOnlyFolderResumesTheSaveAndPlaysOnToTheNextLevel) {
+    dir.write("game/Level.txt", "0 0 ground.png 3\n");
+    dir.write("game/Level2.txt", "0 0 ground.png 3\n470 -150 checkpoint.png 19\n");
+    dir.write("game/Level3.txt", "0 0 ground.png 3\n");
+    dir.write("game/save.save", "500 -300 Level2.txt 2");
+    const std::string play = "mouse=" + std::to_string(menu->play.x) + "," + std::to_string(menu->play.y);
+    dir.write("play.script", "2 escape\n2\n1 lmb " + play + "\n1 " + play + "\n120\n");
+    const MeasuredRun run = runReadOnly(sim);
+    if (run.status == kNoReadOnlyFolder) GTEST_SKIP() << "root, but no private mounts: a read-only folder cannot be made";
+    ASSERT_EQ(run.status, 0) << dir.read("errors.txt").substr(0, 4000);
+    const nlohmann::json state = lastState(run.out);
+    EXPECT_EQ(state["state"], 3);
+    EXPECT_EQ(state["level"], "Level3.txt");
+    EXPECT_EQ(state["highestLevel"], 3);
+    EXPECT_EQ(dir.read("game/save.save"), "500 -300 Level2.txt 2");
 }
 
 TEST_F(UnwritableFolder, AFullDiskLosesTheWritesSilently) {

@@ -5,6 +5,9 @@
 using Leaving = PlayedGame;
 
 namespace {
+// A question takes no answer in its first moments, so the asking click cannot answer it.
+constexpr double kReadTheQuestion = 0.5;
+
 void expectEndsWithZero(GameSession& session, const char* after) {
     const auto status = session.process().waitForExit(10);
     ASSERT_TRUE(status) << "still running after " << after;
@@ -18,6 +21,7 @@ TEST_F(Leaving, DesktopButtonOfTheLeaveQuestion) {
     ASSERT_TRUE(session.waitForMenu("pause-menu", screens::pauseMenu));
     session.click(buttons::leave);
     ASSERT_TRUE(session.waitForShot("leave-question", [&](const Image& s) { return session.dimmed(s); }, 3));
+    waitSeconds(kReadTheQuestion);
     session.click(buttons::desktop);
     expectEndsWithZero(session, "the desktop button");
 }
@@ -27,6 +31,7 @@ TEST_F(Leaving, YesToTheQuitQuestion) {
     ASSERT_TRUE(session.skipSplashByClick());
     session.click(buttons::quit);
     ASSERT_TRUE(session.waitForShot("quit-question", [&](const Image& s) { return session.dimmed(s); }, 3));
+    waitSeconds(kReadTheQuestion);
     session.click(buttons::quitYes);
     expectEndsWithZero(session, "yes");
 }

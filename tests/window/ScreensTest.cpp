@@ -2,7 +2,7 @@
 
 #include "GameSession.h"
 #include "config/Config.h"
-#include "platform/Paths.h"
+#include "platform/FileWriter.h"
 
 namespace {
 std::string option(const GameSession& session, const char* section, const char* key) {

@@ -1,3 +1,5 @@
+#include <array>
+
 #include "WorldFixture.h"
 #include "terrain/Eraser.h"
 #include "world/ObjectSteps.h"
@@ -63,6 +65,37 @@ TEST_F(Platforms, ADownwardPlatformHandsItsMotionToAHorizontalOneBelow) {
     EXPECT_EQ(lower.y, 62);  // pushed 2 a frame from the fifth frame on, when the boxes first meet
     EXPECT_EQ(lower.x, 40);  // its own base speed still moves it sideways
     EXPECT_EQ(lower.baseSpeedX, 2);
+}
+
+TEST_F(Platforms, AfterTheHandOverTheReceiverReturnsToItsBaseSpeed) {
+    LevelObject& upper = add(set, 4, 0, 0, 100, 20);
+    LevelObject& lower = add(set, 6, 0, 30, 100, 20);
+    frames(20);
+    ASSERT_EQ(lower.kind, 4);
+    upper.x = -9999;  // the hand-over ends
+    frames(1);
+    const float stoppedAt = lower.y;
+    frames(10);
+    EXPECT_EQ(lower.speedY, 0);
+    EXPECT_EQ(lower.y, stoppedAt);
+}
+
+TEST_F(Platforms, ARestartClearsASpeedAcrossThePlatformsOwnDirection) {
+    picture("slab.png", 100, 20);
+    dir.write("Level.txt", "0 0 slab.png 6\n0 100 slab.png 4\n");
+    set.load("Level.txt");
+    // As hand-overs leave them: the horizontal one sinking as kind 4, the vertical one pushed sideways as kind 6.
+    LevelObject& horizontal = *set.mainList[0];
+    LevelObject& vertical = *set.mainList[1];
+    horizontal.kind = 4;
+    horizontal.speedY = 2;
+    vertical.kind = 6;
+    vertical.speedX = 2;
+    set.load("Level.txt");
+    ASSERT_EQ(set.mainList[0].get(), &horizontal);  // reused, not rebuilt
+    EXPECT_EQ((std::array{horizontal.kind, vertical.kind}), (std::array{6, 4}));
+    EXPECT_EQ((std::array{horizontal.speedX, horizontal.speedY}), (std::array{2.f, 0.f}));
+    EXPECT_EQ((std::array{vertical.speedX, vertical.speedY}), (std::array{0.f, 2.f}));
 }
 
 TEST_F(Platforms, ARisingPlatformStopsBeforeCrushingItsRider) {

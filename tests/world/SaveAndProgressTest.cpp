@@ -99,8 +99,9 @@ TEST_F(SaveAndProgress, ASaveNamingAnotherLevelIsOverruledByTheStartedOne) {
     EXPECT_EQ(dir.read("save.save"), "500 -300 Level2.txt 3");
 }
 
-TEST_F(SaveAndProgress, DamagedSaveFilesFallBackFieldByField) {
+TEST_F(SaveAndProgress, DamagedSaveFilesReadAsAStreamThenFallBackFieldByField) {
     config();
+    for (const char* level : {"Level.txt", "Level2.txt", "Level3.txt"}) dir.write(level, "");
     struct Case {
         const char* content;
         int x, y;
@@ -110,8 +111,13 @@ TEST_F(SaveAndProgress, DamagedSaveFilesFallBackFieldByField) {
     const Case cases[] = {
         {"", 500, -300, "Level.txt", 1},
         {"120 -40", 120, -40, "Level.txt", 1},
-        {"12x 7 Level2.txt 2", 500, 7, "Level2.txt", 2},
-        {"1e99 5 Level3.txt zz", 500, 5, "Level3.txt", 1},
+        // The stream reads a number's whole-number head; what it cannot read is taken word by word.
+        {"12x 7 Level2.txt 2", 12, 7, "Level2.txt", 2},
+        {"500-300 Level2.txt 2", 500, -300, "Level2.txt", 2},
+        {"500.5 -300 Level3.txt 3", 500, -300, "Level3.txt", 3},
+        // A level that cannot be read starts the first level from its start, progress kept.
+        {"300 200 Missing.txt 3", 500, -300, "Level.txt", 3},
+        {"1e99 5 Level3.txt zz", 1, 5, "Level3.txt", 1},
         {"\x01\xff garbage", 500, -300, "Level.txt", 1},
     };
     for (const Case& c : cases) {

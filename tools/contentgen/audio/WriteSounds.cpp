@@ -11,7 +11,7 @@
 #include "Effects.h"
 #include "Generators.h"
 #include "Music.h"
-#include "platform/Paths.h"
+#include "platform/FileWriter.h"
 
 namespace {
 
