@@ -5,6 +5,9 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
+#include "audio/SfmlAudioBackend.h"
+#include "audio/SoundBank.h"
 #include "platform/HeadlessWindow.h"
 #include "player/LevelBuilder.h"
 #include "player/Player.h"
@@ -21,8 +24,20 @@ protected:
         player = std::make_unique<Player>();
         playerVars = {};
         window.recordDraws = true;
+        soundBank().useBackend(audio);
+        soundBank().loadSounds();
     }
-    void TearDown() override { TimeSource::useSimulated(false); }
+    void TearDown() override {
+        TimeSource::useSimulated(false);
+        SfmlAudioBackend device;
+        soundBank().useBackend(device);
+    }
+    // How many times the voices of these effect files were started.
+    int starts(std::initializer_list<const char*> files) const {
+        int n = 0;
+        for (const char* f : files) n += audio.effect(f).starts;
+        return n;
+    }
 
     // A wide ink floor and the player standing on it at x.
     void standOnFloor(float x) {
@@ -44,6 +59,7 @@ protected:
     float bottom() const { return player->y + player->height; }
 
     TempDir dir;
+    FakeAudio audio;
     HeadlessWindow window;
     ObjectList list;
     std::unique_ptr<Player> player;

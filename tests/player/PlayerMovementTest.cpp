@@ -219,3 +219,62 @@ TEST_F(PlayerMovement, GracePeriodOnlyAtTheFirstLedgeAfterAJump) {
     // Walked off the first ledge and on over the second without a jump between.
     EXPECT_FALSE(jumpAfterLedge(600, 1));
 }
+
+// Pencil and ink have their own landings, jumps and footsteps; any other ground sounds plain.
+// A footstep is due in every frame in which the running strip's next frame is 5 or 16 (here
+// each step ends at once, so each of those frames starts one).
+TEST_F(PlayerMovement, LandingJumpAndFootstepsSoundOfTheGroundUnderThePlayer) {
+    using Files = std::initializer_list<const char*>;
+    struct Ground {
+        int kind;
+        Files landings, jumps, steps;
+    };
+    const Files plainSteps = {"walk1.wav", "walk2.wav", "walk3.wav", "walk4.wav", "walk5.wav", "walk6.wav", "walk7.wav"};
+    const Files pencilSteps = {"walk1_bly.wav", "walk2_bly.wav", "walk3_bly.wav", "walk4_bly.wav",
+                               "walk5_bly.wav", "walk6_bly.wav", "walk7_bly.wav"};
+    const Files inkSteps = {"walk1_ink.wav", "walk2_ink.wav", "walk3_ink.wav", "walk4_ink.wav",
+                            "walk5_ink.wav", "walk6_ink.wav", "walk7_ink.wav"};
+    const Ground grounds[] = {
+        {2, {"landa_bly.wav", "landa2_bly.wav", "landa3_bly.wav"}, {"hoppa_bly.wav", "hoppa_bly2.wav"}, pencilSteps},
+        {3, {"landa_ink.wav", "landa2_ink.wav", "landa3_ink.wav"}, {"hoppa_ink.wav", "hoppa2_ink.wav"}, inkSteps},
+        {8, {"landa.wav", "landa2.wav", "landa3.wav"}, {"hoppa.wav"}, plainSteps},
+    };
+    const Files allLandings = {"landa.wav", "landa2.wav", "landa3.wav", "landa_bly.wav", "landa2_bly.wav",
+                               "landa3_bly.wav", "landa_ink.wav", "landa2_ink.wav", "landa3_ink.wav"};
+    const Files allJumps = {"hoppa.wav", "hoppa_ink.wav", "hoppa2_ink.wav", "hoppa_bly.wav", "hoppa_bly2.wav"};
+    for (const Ground& g : grounds) {
+        SCOPED_TRACE(g.kind);
+        for (FakeVoice* v : audio.effects) v->starts = 0;
+        list.clear();
+        addBlock(list, g.kind, -1000, kFloorTop, 4000, 50);
+        player->reset(100, static_cast<int>(kFloorTop - 90 - 40), false);
+        playerVars = {};
+        frames(40);
+        ASSERT_FLOAT_EQ(bottom(), kFloorTop);
+        EXPECT_EQ(starts(g.landings), 1);
+        EXPECT_EQ(starts(allLandings), 1);
+
+        audio.finishAll();
+        hold(Key::W);
+        frame();
+        hold(Key::W, false);
+        EXPECT_EQ(starts(g.jumps), 1);
+        EXPECT_EQ(starts(allJumps), 1);
+        frames(60);
+        EXPECT_EQ(starts(g.landings), 2);
+
+        audio.finishAll();
+        hold(Key::D);
+        std::vector<int> stepFrames;
+        for (int i = 0; i < 60; ++i) {
+            const int next = player->animation.nextFrame;
+            const int before = starts(g.steps);
+            frame();
+            if (starts(g.steps) > before) stepFrames.push_back(next);
+            audio.finishAll();
+        }
+        hold(Key::D, false);
+        EXPECT_EQ(stepFrames, (std::vector<int>{5, 5, 5, 16, 16, 16}));
+        EXPECT_EQ(starts(plainSteps) + starts(pencilSteps) + starts(inkSteps), 6);
+    }
+}
