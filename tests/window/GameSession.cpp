@@ -152,9 +152,12 @@ bool GameSession::waitForMenu(const std::string& step, const char* background, d
 
 bool GameSession::shows(const Image& shot, const char* background) const { return menuShown(shot) == background; }
 
+// The white veil over the whole screen: both sides stay white beside the card, top to bottom.
 bool GameSession::showsSplash(const Image& shot) const {
-    return screen::nonWhiteFraction(shot, leftStrip(shot, 0, 0.6)) < 0.01 &&
-           screen::matchingFraction(shot, picture(screens::mainMenu), leftStrip(shot, 0.7, 1)) > 0.9;
+    const int w = static_cast<int>(shot.width());
+    screen::Region right = leftStrip(shot, 0, 1);
+    right.left = w - right.width;
+    return screen::nonWhiteFraction(shot, leftStrip(shot, 0, 1)) < 0.01 && screen::nonWhiteFraction(shot, right) < 0.01;
 }
 
 bool GameSession::showsLevel(const Image& shot) const { return !menuShown(shot) && !showsSplash(shot); }

@@ -45,10 +45,10 @@ TEST_F(Screens, PauseMenuOptionsDisplayModesVolumeAndBack) {
     EXPECT_EQ(option(session, "Resolution", "Fullscreen"), "1");
     ASSERT_TRUE(session.waitForMenu("full-screen", screens::options));
 
-    // Back to a window, which keeps the size it had.
+    // Back to a window of the size it had before full screen.
     session.click(buttons::fullscreenNo);
     ASSERT_TRUE(session.awaitNewWindow());
-    EXPECT_TRUE(fillsWindow(session, full->width, full->height));
+    EXPECT_TRUE(fillsWindow(session, 1024, 768));
     EXPECT_EQ(option(session, "Resolution", "Fullscreen"), "0");
     ASSERT_TRUE(session.waitForMenu("windowed-again", screens::options));
 

@@ -27,3 +27,9 @@ void addMenuBackgrounds(PictureSet& set);
 void addSplashCard(PictureSet& set);
 void addFlightScenery(PictureSet& set);
 void addPlatformPieces(PictureSet& set);
+void addLandforms(PictureSet& set);
+// Each level's own backdrop and props.
+void addMeadowSetting(PictureSet& set);
+void addForestSetting(PictureSet& set);
+void addRampartSetting(PictureSet& set);
+void addQuarrySetting(PictureSet& set);

@@ -22,6 +22,11 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir) {
     addSplashCard(set);
     addFlightScenery(set);
     addPlatformPieces(set);
+    addLandforms(set);
+    addMeadowSetting(set);
+    addForestSetting(set);
+    addRampartSetting(set);
+    addQuarrySetting(set);
 
     std::vector<std::string> names;
     for (const Picture& p : set) {
