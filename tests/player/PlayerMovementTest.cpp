@@ -159,23 +159,27 @@ TEST_F(PlayerMovement, JumpingIntoACeilingCornerSlidesAroundIt) {
     EXPECT_FLOAT_EQ(player->x, 304);
 }
 
-TEST_F(PlayerMovement, CeilingSlidingStopsAfterFiftyPixels) {
-    standOnFloor(100);
+TEST_F(PlayerMovement, CeilingSlidingStopsOnceFiftyPixelsAreUsed) {
     // A ceiling rising to the right at 45 degrees, 4 pixels above the head at the box's left edge.
-    const float headTop = kFloorTop - 90;
-    auto ceiling = std::make_unique<LevelObject>();
-    ceiling->kind = 3;
-    ceiling->x = 100;
-    ceiling->y = headTop - 4 - 299;
-    ceiling->width = 300;
-    ceiling->height = 300;
-    ceiling->image.create(300, 300);
-    for (int c = 0; c < 300; ++c)
-        for (int r = 0; r <= 299 - c; ++r) ceiling->image.setPixel(c, r, Color{0, 0, 0, 255});
-    list.push_back(std::move(ceiling));
-
-    frame();
-    hold(Key::W);
+    auto jumpUnderTheCeiling = [this] {
+        list.clear();
+        standOnFloor(100);
+        const float headTop = kFloorTop - 90;
+        auto ceiling = std::make_unique<LevelObject>();
+        ceiling->kind = 3;
+        ceiling->x = 100;
+        ceiling->y = headTop - 4 - 299;
+        ceiling->width = 300;
+        ceiling->height = 300;
+        ceiling->image.create(300, 300);
+        for (int c = 0; c < 300; ++c)
+            for (int r = 0; r <= 299 - c; ++r) ceiling->image.setPixel(c, r, Color{0, 0, 0, 255});
+        list.push_back(std::move(ceiling));
+        hold(Key::W, false);
+        frame();
+        hold(Key::W);
+    };
+    jumpUnderTheCeiling();
     // 9, then 8.7, 8.37 and 8.01 twice each; the last one starts at 49 and ends past the cap.
     frames(4);
     EXPECT_NEAR(player->x - 100, 59.16f, 1e-3);
@@ -184,6 +188,17 @@ TEST_F(PlayerMovement, CeilingSlidingStopsAfterFiftyPixels) {
     EXPECT_NEAR(player->x - 100, 59.16f, 1e-3);
     // Once it moves down again the allowance is back.
     EXPECT_EQ(player->ceilingSlide, 0);
+
+    // The cap exactly: with 49 pixels used the second slide (8.7) still happens, with 50 not.
+    for (const int used : {49, 50}) {
+        jumpUnderTheCeiling();
+        frame();
+        ASSERT_FLOAT_EQ(player->x, 109);
+        player->ceilingSlide = used;
+        frame();
+        EXPECT_FLOAT_EQ(player->x, used < 50 ? 117.7f : 109) << used;
+        EXPECT_EQ(player->ceilingSlide, used < 50 ? 57 : 50) << used;
+    }
 }
 
 TEST_F(PlayerMovement, RidingAHorizontalPlatform) {
