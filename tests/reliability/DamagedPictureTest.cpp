@@ -97,6 +97,9 @@ TEST(DamagedPicture, HandMadeHeadersDeclareTheirSizes) {
         {"core bmp", padded(std::string("BM", 2) + std::string(12, '\0') + std::string("\x0C\0\0\0", 4) + w16le + h16le)},
         {"top-down bmp", padded(std::string("BM", 2) + std::string(12, '\0') + std::string("\x28\0\0\0", 4) + w32le +
                                 std::string("\xFE\xFF\xFF\xFF", 4))},
+        // A second start marker has no length; an empty segment is skipped; then the frame.
+        {"jpeg", std::string("\xFF\xD8\xFF\xD8\xFF\xE0\x00\x02\xFF\xC0\x00\x11\x08\x00\x02\x01\x2C", 17) +
+                     std::string(12, '\0')},
     };
     for (const auto& f : files) {
         dir.write("head", f.bytes);
@@ -104,5 +107,10 @@ TEST(DamagedPicture, HandMadeHeadersDeclareTheirSizes) {
         ASSERT_TRUE(size) << f.name;
         EXPECT_EQ(size->width, 300u) << f.name;
         EXPECT_EQ(size->height, 2u) << f.name;
+    }
+    // Cut off in the middle of the size: nothing is declared.
+    for (const std::string& cut : {files[0].bytes.substr(0, 9), std::string("\x89PNG\r\n\x1a\n", 8) + std::string(14, '\0')}) {
+        dir.write("head", cut);
+        EXPECT_FALSE(declaredPictureSize("head")) << cut.size();
     }
 }
