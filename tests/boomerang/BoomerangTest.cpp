@@ -190,3 +190,34 @@ TEST(BoomerangPictures, TheBoxDefaultsToThePictureSize) {
     EXPECT_EQ(boomerang.eraseRadius, 50);
     EXPECT_TRUE(boomerang.image.smooth());
 }
+
+// Ink sends it back from the side it struck, its box put flush against the ink: left of a
+// wall on the right, below a ceiling, and so on.
+TEST_F(BoomerangFlight, InkBouncesItFlushInEveryDirection) {
+    const struct {
+        int pointerX, pointerY;
+        float inkX, inkY;
+        int inkW, inkH;
+        float x, y;  // the box right after the bounce
+    } throws[] = {
+        {700, 400, 700, 300, 20, 200, 680, 390},
+        {300, 400, 280, 300, 20, 200, 300, 390},
+        {500, 600, 400, 600, 200, 20, 490, 580},
+        {500, 200, 400, 180, 200, 20, 490, 200},
+    };
+    for (const auto& t : throws) {
+        list.clear();
+        addBlock(list, 3, t.inkX, t.inkY, t.inkW, t.inkH);
+        boomerang = std::make_unique<Boomerang>();
+        pointAt(t.pointerX, t.pointerY);
+        button(MouseButton::Left, true);
+        throwNow();
+        int frames = 0;
+        while (boomerang->flightTime <= 450 && frames < 30) {
+            fly();
+            ++frames;
+        }
+        EXPECT_FLOAT_EQ(boomerang->x, t.x) << t.pointerX << "," << t.pointerY;
+        EXPECT_FLOAT_EQ(boomerang->y, t.y) << t.pointerX << "," << t.pointerY;
+    }
+}
