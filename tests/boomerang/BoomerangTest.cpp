@@ -79,8 +79,8 @@ TEST_F(BoomerangFlight, HeldItFliesOutForTheReturnTimeThenComesBack) {
     fly();
     EXPECT_FLOAT_EQ(boomerang->dirX, -1);
     EXPECT_LT(boomerang->x, 520 + 12 * (turn - 1));
-    // Caught once its centre is within the spawn length of the player's.
-    EXPECT_GT(flyUntilCaught(100), 0);
+    // Caught once its centre is within the spawn length (30) of the player's, at 12 a frame.
+    EXPECT_EQ(flyUntilCaught(100), 28);
 }
 
 TEST_F(BoomerangFlight, ReleasingTheButtonSendsItBackAfterAHundredMilliseconds) {
