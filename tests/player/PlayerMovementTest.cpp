@@ -293,3 +293,24 @@ TEST_F(PlayerMovement, LandingJumpAndFootstepsSoundOfTheGroundUnderThePlayer) {
         EXPECT_EQ(starts(plainSteps) + starts(pencilSteps) + starts(inkSteps), 6);
     }
 }
+
+// Landing on a platform moving down takes its speed; one moving up, stopped or plain ground
+// gives none. The player ends each frame standing exactly on it.
+TEST_F(PlayerMovement, APlatformMovingDownLendsItsSpeedOnLanding) {
+    const struct {
+        int kind;
+        float speedY, vy;
+    } grounds[] = {{4, 1, 1}, {4, 2, 2}, {4, 0, 0}, {5, -2, 0}, {3, 0, 0}};
+    for (const auto& g : grounds) {
+        list.clear();
+        const int platform = addBlock(list, g.kind, -1000, kFloorTop, 4000, 50);
+        list[platform]->speedY = g.speedY;
+        player->reset(100, static_cast<int>(kFloorTop - 90 - 40), true);
+        player->vy = 0;
+        int frames = 0;
+        while (bottom() != kFloorTop && frames++ < 60) frame();
+        EXPECT_EQ(frames, 10) << g.kind << " " << g.speedY;
+        EXPECT_FLOAT_EQ(player->vy, g.vy) << g.kind << " " << g.speedY;
+        EXPECT_FLOAT_EQ(bottom(), kFloorTop) << g.kind << " " << g.speedY;
+    }
+}
