@@ -118,3 +118,18 @@ TEST_F(Platforms, AFractionalSpeedNeverMoves) {
     frames(10);
     EXPECT_EQ(p.x, 0);
 }
+
+// A key two steps ahead of a platform moving right stops it only when the key, pushed those
+// two steps, would meet terrain; otherwise the platform moves on into the key's place.
+TEST_F(Platforms, AKeyAheadStopsAPlatformOnlyWhenTerrainIsBehindIt) {
+    for (const bool wall : {true, false}) {
+        LevelObjectSet keys;
+        keys.platformSpeedX = 2;
+        LevelObject& p = add(keys, 6, 0, 0, 100, 20);
+        add(keys, 10, 102, 0, 35, 20);
+        if (wall) add(keys, 3, 140, -40, 10, 100);
+        stepPlatform(p, keys.mainList, playerX, playerY, 40, 80);
+        EXPECT_EQ(p.x, wall ? 0 : 2) << wall;
+        EXPECT_EQ(p.speedX, wall ? 0 : 2) << wall;
+    }
+}
