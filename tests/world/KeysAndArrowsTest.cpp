@@ -74,7 +74,7 @@ TEST_F(KeysAndArrows, AFlyingArrowBoresThroughTerrainAndDoorsUntilItStrikesAKey)
         step(arrow);
         ++frames;
     }
-    EXPECT_EQ(frames, 204);  // at 2 a frame, its circle reaches the key at x 408
+    EXPECT_EQ(frames, 204);
     EXPECT_EQ(key.x, -9999);
     EXPECT_EQ(arrow.speedX, 0);
     EXPECT_EQ(arrow.speedY, 0);
