@@ -2,8 +2,6 @@
 
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
-#include "audio/SfmlAudioBackend.h"
-#include "audio/SoundBank.h"
 #include "menu/MenuButton.h"
 #include "platform/HeadlessWindow.h"
 
@@ -21,14 +19,8 @@ struct MenuButtonTest : ::testing::Test {
         writePicture("button_still.png", 40, 20);
         writePicture("button_hover.png", 6 * 50, 30);
         window.recordDraws = true;
-        soundBank().useBackend(audio);
-        soundBank().loadSounds();
     }
-    ~MenuButtonTest() override {
-        TimeSource::useSimulated(false);
-        SfmlAudioBackend device;
-        soundBank().useBackend(device);
-    }
+    ~MenuButtonTest() override { TimeSource::useSimulated(false); }
     int rings() const {
         return audio.effect("ringain_meny.wav").starts + audio.effect("ringain_meny2.wav").starts +
                audio.effect("ringain_meny3.wav").starts;
@@ -50,7 +42,8 @@ struct MenuButtonTest : ::testing::Test {
 
     TempDir dir;
     HeadlessWindow window;
-    FakeAudio audio;
+    FakeSoundBank sounds;
+    FakeAudio& audio = sounds.audio;
 };
 }  // namespace
 

@@ -2,8 +2,6 @@
 
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
-#include "audio/SfmlAudioBackend.h"
-#include "audio/SoundBank.h"
 #include "menu/MenuScroll.h"
 #include "platform/HeadlessWindow.h"
 
@@ -105,15 +103,11 @@ TEST_F(MenuScrollTest, TheKnobStaysUnderThePointerWhateverTheView) {
 }
 
 TEST_F(MenuScrollTest, HoveringOrDraggingTheKnobNeverRings) {
-    FakeAudio audio;
-    soundBank().useBackend(audio);
-    soundBank().loadSounds();
+    FakeSoundBank sounds;
     frame(slider, 400, false);
     EXPECT_TRUE(slider.hoverActive);
     frame(slider, 400, true);
     frame(slider, 500, true);
     for (const char* ring : {"ringain_meny.wav", "ringain_meny2.wav", "ringain_meny3.wav"})
-        EXPECT_EQ(audio.effect(ring).starts, 0) << ring;
-    SfmlAudioBackend device;
-    soundBank().useBackend(device);
+        EXPECT_EQ(sounds.audio.effect(ring).starts, 0) << ring;
 }

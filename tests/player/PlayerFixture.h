@@ -6,8 +6,6 @@
 
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
-#include "audio/SfmlAudioBackend.h"
-#include "audio/SoundBank.h"
 #include "platform/HeadlessWindow.h"
 #include "player/LevelBuilder.h"
 #include "player/Player.h"
@@ -24,14 +22,8 @@ protected:
         player = std::make_unique<Player>();
         playerVars = {};
         window.recordDraws = true;
-        soundBank().useBackend(audio);
-        soundBank().loadSounds();
     }
-    void TearDown() override {
-        TimeSource::useSimulated(false);
-        SfmlAudioBackend device;
-        soundBank().useBackend(device);
-    }
+    void TearDown() override { TimeSource::useSimulated(false); }
     // How many times the voices of these effect files were started.
     int starts(std::initializer_list<const char*> files) const {
         int n = 0;
@@ -59,7 +51,8 @@ protected:
     float bottom() const { return player->y + player->height; }
 
     TempDir dir;
-    FakeAudio audio;
+    FakeSoundBank sounds;
+    FakeAudio& audio = sounds.audio;
     HeadlessWindow window;
     ObjectList list;
     std::unique_ptr<Player> player;

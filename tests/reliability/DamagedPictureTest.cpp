@@ -11,6 +11,18 @@ namespace {
 std::filesystem::path found(const char* name) {
     return std::filesystem::path(TORVE_SOURCE_DIR) / "fuzz/corpus/image" / name;
 }
+
+// The header declares the size the decoder gives.
+void expectDeclaredAndDecoded(const char* name, unsigned width, unsigned height) {
+    const auto size = declaredPictureSize(name);
+    ASSERT_TRUE(size) << name;
+    EXPECT_EQ(size->width, width) << name;
+    EXPECT_EQ(size->height, height) << name;
+    Image loaded;
+    EXPECT_TRUE(loaded.loadFromFile(name)) << name;
+    EXPECT_EQ(loaded.width(), width) << name;
+    EXPECT_EQ(loaded.height(), height) << name;
+}
 }  // namespace
 
 // A 100-byte PNG whose second data chunk claims 1.1 GB: the decoder would reserve 2 GiB for it
@@ -52,14 +64,7 @@ TEST(DamagedPicture, AJpegEndingBeforeItsFrameIsRefused) {
     small.create(2, 3, Color{9, 8, 7, 255});
     ASSERT_TRUE(small.saveToFile("small.jpg"));
     dir.write("filled.jpg", "\xFF\xFF" + dir.read("small.jpg"));
-    for (const char* name : {"small.jpg", "filled.jpg"}) {
-        const auto size = declaredPictureSize(name);
-        ASSERT_TRUE(size) << name;
-        EXPECT_EQ(size->height, 3u) << name;
-        Image loaded;
-        EXPECT_TRUE(loaded.loadFromFile(name)) << name;
-        EXPECT_EQ(loaded.height(), 3u) << name;
-    }
+    for (const char* name : {"small.jpg", "filled.jpg"}) expectDeclaredAndDecoded(name, 2, 3);
 }
 
 // The sizes read from the headers are the decoded ones, wider than a byte so the byte order
@@ -70,15 +75,8 @@ TEST(DamagedPicture, EveryWrittenFormatDeclaresTheSizeItDecodesTo) {
     wide.create(300, 2, Color{9, 8, 7, 255});
     for (const char* name : {"wide.png", "wide.bmp", "wide.tga", "wide.jpg"}) ASSERT_TRUE(wide.saveToFile(name));
     dir.write("trailing.png", dir.read("wide.png") + std::string(16, '\xFF'));
-    for (const char* name : {"wide.png", "wide.bmp", "wide.tga", "wide.jpg", "trailing.png"}) {
-        const auto size = declaredPictureSize(name);
-        ASSERT_TRUE(size) << name;
-        EXPECT_EQ(size->width, 300u) << name;
-        EXPECT_EQ(size->height, 2u) << name;
-        Image loaded;
-        EXPECT_TRUE(loaded.loadFromFile(name)) << name;
-        EXPECT_EQ(loaded.width(), 300u) << name;
-    }
+    for (const char* name : {"wide.png", "wide.bmp", "wide.tga", "wide.jpg", "trailing.png"})
+        expectDeclaredAndDecoded(name, 300, 2);
 }
 
 // Headers of the formats no writer here makes, each declaring 300 x 2 in its own byte order.
