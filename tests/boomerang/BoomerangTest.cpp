@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "boomerang/Boomerang.h"
@@ -220,4 +221,25 @@ TEST_F(BoomerangFlight, InkBouncesItFlushInEveryDirection) {
         EXPECT_FLOAT_EQ(boomerang->x, t.x) << t.pointerX << "," << t.pointerY;
         EXPECT_FLOAT_EQ(boomerang->y, t.y) << t.pointerX << "," << t.pointerY;
     }
+}
+
+// Both pictures are centred on the 20 x 20 box, the glow under the boomerang.
+TEST_F(BoomerangFlight, BothPicturesAreCentredOnTheBox) {
+    for (const auto& [name, w, h] : {std::tuple{"boomerang.png", 30u, 40u}, std::tuple{"boomerang_glow.png", 50u, 60u}}) {
+        Image picture;
+        picture.create(w, h, Color{0, 0, 0, 255});
+        ASSERT_TRUE(picture.saveToFile(name));
+    }
+    boomerang = std::make_unique<Boomerang>();
+    button(MouseButton::Left, true);
+    throwNow();
+    fly();
+    window.clear();
+    boomerang->draw(window);
+    ASSERT_EQ(window.drawn.size(), 2u);
+    EXPECT_EQ(window.drawn[0].image, &boomerang->glowImage);
+    EXPECT_FLOAT_EQ(window.drawn[0].x, boomerang->x - 15);
+    EXPECT_FLOAT_EQ(window.drawn[0].y, boomerang->y - 20);
+    EXPECT_FLOAT_EQ(window.drawn[1].x, boomerang->x - 5);
+    EXPECT_FLOAT_EQ(window.drawn[1].y, boomerang->y - 10);
 }
