@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 export ALSOFT_DRIVERS ?= null
 
-.PHONY: all bootstrap build run test install package bench screenshots build-sanitize test-sanitize soak fuzz clean
+.PHONY: all bootstrap build run test install package bench screenshots build-sanitize test-sanitize soak fuzz mutants clean
 
 all: build
 
@@ -66,7 +66,16 @@ soak: build-sanitize
 	@$(SANITIZE_ENV) scripts/soak build-sanitize
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz
+	rm -rf $(BUILD) build-sanitize build-fuzz build-mutants
+
+# Mutation testing, not part of CI: COUNT faults drawn by SEED from src/ (or from the FILES
+# given, folders or patterns), each built and tested in build-mutants/; prints which test
+# caught each and the score. Niced: it runs for a long while beside other work.
+SEED ?= 1
+COUNT ?= 40
+FILES ?=
+mutants: bootstrap
+	@nice -n 10 scripts/mutants --seed $(SEED) --count $(COUNT) $(if $(FILES),--files $(FILES))
 
 # Builds the libFuzzer harnesses with clang and the sanitizers into build-fuzz/. The whole
 # library carries the coverage counters, so the fuzzer is guided by the readers' own code.

@@ -9,6 +9,15 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/TimeSource.h"
 
+// A headless window that also keeps the frame limit it was last recreated with.
+struct LimitRecordingWindow : HeadlessWindow {
+    void recreate(bool full, unsigned limit) override {
+        HeadlessWindow::recreate(full, limit);
+        frameLimit = limit;
+    }
+    unsigned frameLimit = 0;
+};
+
 // The real Game in a headless window with simulated time, inside a fresh working folder.
 // The options are written into "options/config.ini" of that folder.
 class GameHarness {
@@ -86,6 +95,6 @@ public:
     }
 
     TempDir dir;
-    HeadlessWindow window;
+    LimitRecordingWindow window;
     std::unique_ptr<Game> game;
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "GameHarness.h"
 
 TEST(GameSplash, EscapeOrMouseOnTheFirstFrameSkipsItAtOnce) {
@@ -167,4 +169,52 @@ TEST(GameScreens, OptionsReturnToTheScreenTheyWereOpenedFrom) {
     EXPECT_EQ(h.game->state, Options);
     h.click(h.game->backButton);
     EXPECT_EQ(h.game->state, PauseMenu);
+}
+
+TEST(GameScreens, EveryButtonHasItsPlaceHitBoxAndHoverStrip) {
+    GameHarness h;
+    Game& g = *h.game;
+    struct Row {
+        const MenuButton& button;
+        float x, y, hitWidth, hitHeight, hoverX, hoverY;
+    };
+    const Row rows[] = {
+        {g.playButton, 550, 160, 394, 35, -55, -10},         {g.optionsButton, 570, 230, 280, 60, -20, 0},
+        {g.quitButton, 590, 350, 189, 60, -70, 0},           {g.quitYesButton, 760, 320, 95, 60, -30, 0},
+        {g.quitNoButton, 900, 290, 95, 60, -30, 0},          {g.returnButton, 320, 400, 450, 60, -40, -30},
+        {g.pauseOptionsButton, 420, 280, 260, 60, -30, -10}, {g.resumeButton, 420, 160, 260, 60, -30, -10},
+        {g.mainMenuButton, 180, 515, 365, 55, -40, -20},     {g.desktopButton, 630, 515, 270, 63, -40, -10},
+        {g.fullscreenYesButton, 550, 385, 95, 60, -30, 0},   {g.fullscreenNoButton, 700, 385, 95, 60, -35, 0},
+        {g.backButton, 160, 635, 165, 50, -30, -10},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.x * 1000 + r.y);
+        EXPECT_EQ(r.button.x, r.x);
+        EXPECT_EQ(r.button.y, r.y);
+        EXPECT_EQ(r.button.hitWidth, r.hitWidth);
+        EXPECT_EQ(r.button.hitHeight, r.hitHeight);
+        EXPECT_EQ(r.button.hoverOffsetX, r.hoverX);
+        EXPECT_EQ(r.button.hoverOffsetY, r.hoverY);
+        EXPECT_EQ(r.button.hoverFrames, 6);
+        EXPECT_FALSE(r.button.sprite.flipX);
+        EXPECT_TRUE(r.button.ringOnHover);
+    }
+}
+
+TEST(GameScreens, DimmerAndCardArePlacedAsTheScreensNeed) {
+    GameFolderCopy folder;
+    Image card;
+    ASSERT_TRUE(card.loadFromFile("MossgroveCardOne.jpg"));
+    const Game game;
+    // The dimmer darkens everything behind the questions.
+    EXPECT_EQ(game.dimImage.pixel(0, 0), (Color{0, 0, 0, 200}));
+    EXPECT_FALSE(game.dimImage.smooth());
+    const Sprite& dim = game.dimOverlay;
+    EXPECT_EQ((std::array{dim.x, dim.y, dim.scaleX, dim.scaleY}), (std::array{-2000.f, -2000.f, 4000.f, 4000.f}));
+    // The card is the card picture, centred on the logical screen.
+    EXPECT_EQ(game.splashImage.width(), card.width());
+    EXPECT_EQ(game.splashImage.height(), card.height());
+    EXPECT_FALSE(game.splashImage.smooth());
+    EXPECT_EQ(game.splashCard.x, static_cast<float>(512 - static_cast<int>(card.width() / 2)));
+    EXPECT_EQ(game.splashCard.y, static_cast<float>(384 - static_cast<int>(card.height() / 2)));
 }

@@ -78,6 +78,7 @@ TEST_F(OptionsScreen, DisplayModeSwitchRecreatesTheWindowAndRestoresTheMenuView)
     h.click(h.game->fullscreenYesButton);
     EXPECT_EQ(h.window.recreateCount, 1);
     EXPECT_TRUE(h.window.fullscreen);
+    EXPECT_EQ(h.window.frameLimit, 64u);
     EXPECT_EQ(written(), withLine(kConfig, "Fullscreen=0", "Fullscreen=1"));
     EXPECT_EQ(h.game->state, Options);
 
@@ -86,6 +87,7 @@ TEST_F(OptionsScreen, DisplayModeSwitchRecreatesTheWindowAndRestoresTheMenuView)
     h.releaseInUpdateOnly();
     EXPECT_EQ(h.window.recreateCount, 2);
     EXPECT_FALSE(h.window.fullscreen);
+    EXPECT_EQ(h.window.frameLimit, 64u);
     EXPECT_EQ(h.window.view().getCenter(), sf::Vector2f(512, 384));
     EXPECT_EQ(written(), kConfig);
 }

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "audio/AudioBackend.h"
+#include "audio/SfmlAudioBackend.h"
+#include "audio/SoundBank.h"
 
 // A voice whose status the test sets; it plays nothing, but counts how it was started.
 class FakeVoice : public Voice {
@@ -56,4 +58,19 @@ public:
 private:
     static std::unique_ptr<Voice> make(std::vector<FakeVoice*>& into);
     static FakeVoice& byPath(const std::vector<FakeVoice*>& voices, const std::string& path);
+};
+
+// The process-wide sound bank on fake voices, loaded, for this object's lifetime; the
+// device's voices come back after it.
+class FakeSoundBank {
+public:
+    FakeSoundBank() {
+        soundBank().useBackend(audio);
+        soundBank().loadSounds();
+    }
+    ~FakeSoundBank() {
+        SfmlAudioBackend device;
+        soundBank().useBackend(device);
+    }
+    FakeAudio audio;
 };

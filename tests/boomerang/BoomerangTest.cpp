@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "boomerang/Boomerang.h"
@@ -79,8 +80,8 @@ TEST_F(BoomerangFlight, HeldItFliesOutForTheReturnTimeThenComesBack) {
     fly();
     EXPECT_FLOAT_EQ(boomerang->dirX, -1);
     EXPECT_LT(boomerang->x, 520 + 12 * (turn - 1));
-    // Caught once its centre is within the spawn length of the player's.
-    EXPECT_GT(flyUntilCaught(100), 0);
+    // Caught once its centre is within the spawn length (30) of the player's, at 12 a frame.
+    EXPECT_EQ(flyUntilCaught(100), 28);
 }
 
 TEST_F(BoomerangFlight, ReleasingTheButtonSendsItBackAfterAHundredMilliseconds) {
@@ -189,4 +190,56 @@ TEST(BoomerangPictures, TheBoxDefaultsToThePictureSize) {
     EXPECT_EQ(boomerang.cooldown, 500);
     EXPECT_EQ(boomerang.eraseRadius, 50);
     EXPECT_TRUE(boomerang.image.smooth());
+}
+
+// Ink sends it back from the side it struck, its box put flush against the ink: left of a
+// wall on the right, below a ceiling, and so on.
+TEST_F(BoomerangFlight, InkBouncesItFlushInEveryDirection) {
+    const struct {
+        int pointerX, pointerY;
+        float inkX, inkY;
+        int inkW, inkH;
+        float x, y;  // the box right after the bounce
+    } throws[] = {
+        {700, 400, 700, 300, 20, 200, 680, 390},
+        {300, 400, 280, 300, 20, 200, 300, 390},
+        {500, 600, 400, 600, 200, 20, 490, 580},
+        {500, 200, 400, 180, 200, 20, 490, 200},
+    };
+    for (const auto& t : throws) {
+        list.clear();
+        addBlock(list, 3, t.inkX, t.inkY, t.inkW, t.inkH);
+        boomerang = std::make_unique<Boomerang>();
+        pointAt(t.pointerX, t.pointerY);
+        button(MouseButton::Left, true);
+        throwNow();
+        int frames = 0;
+        while (boomerang->flightTime <= 450 && frames < 30) {
+            fly();
+            ++frames;
+        }
+        EXPECT_FLOAT_EQ(boomerang->x, t.x) << t.pointerX << "," << t.pointerY;
+        EXPECT_FLOAT_EQ(boomerang->y, t.y) << t.pointerX << "," << t.pointerY;
+    }
+}
+
+// Both pictures are centred on the 20 x 20 box, the glow under the boomerang.
+TEST_F(BoomerangFlight, BothPicturesAreCentredOnTheBox) {
+    for (const auto& [name, w, h] : {std::tuple{"boomerang.png", 30u, 40u}, std::tuple{"boomerang_glow.png", 50u, 60u}}) {
+        Image picture;
+        picture.create(w, h, Color{0, 0, 0, 255});
+        ASSERT_TRUE(picture.saveToFile(name));
+    }
+    boomerang = std::make_unique<Boomerang>();
+    button(MouseButton::Left, true);
+    throwNow();
+    fly();
+    window.clear();
+    boomerang->draw(window);
+    ASSERT_EQ(window.drawn.size(), 2u);
+    EXPECT_EQ(window.drawn[0].image, &boomerang->glowImage);
+    EXPECT_FLOAT_EQ(window.drawn[0].x, boomerang->x - 15);
+    EXPECT_FLOAT_EQ(window.drawn[0].y, boomerang->y - 20);
+    EXPECT_FLOAT_EQ(window.drawn[1].x, boomerang->x - 5);
+    EXPECT_FLOAT_EQ(window.drawn[1].y, boomerang->y - 10);
 }

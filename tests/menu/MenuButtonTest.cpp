@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
 #include "menu/MenuButton.h"
 #include "platform/HeadlessWindow.h"
 
@@ -20,6 +21,10 @@ struct MenuButtonTest : ::testing::Test {
         window.recordDraws = true;
     }
     ~MenuButtonTest() override { TimeSource::useSimulated(false); }
+    int rings() const {
+        return audio.effect("ringain_meny.wav").starts + audio.effect("ringain_meny2.wav").starts +
+               audio.effect("ringain_meny3.wav").starts;
+    }
 
     MenuButton makeButton(const std::string& hover = "button_hover.png") {
         return MenuButton("button_still.png", hover, 100, 200, 60, 30, -5, -3, 6, false, true);
@@ -37,6 +42,8 @@ struct MenuButtonTest : ::testing::Test {
 
     TempDir dir;
     HeadlessWindow window;
+    FakeSoundBank sounds;
+    FakeAudio& audio = sounds.audio;
 };
 }  // namespace
 
@@ -102,19 +109,22 @@ TEST_F(MenuButtonTest, HoverStripRunsForwardHoldsAndPlaysBackOncePerVisit) {
     }
     // One step every second drawn frame at 60 frames per second, then the last frame holds.
     EXPECT_EQ(shown, (std::vector<int>{0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 5, 5, 5, 5}));
+    EXPECT_EQ(rings(), 1);
 
     // Leaving plays the strip back; coming back before it ends starts no new visit.
     for (int i = 0; i < 5; ++i) frame(button, 0, 0, false);
     EXPECT_LT(button.hoverAnim.shownFrame, 5);
     frame(button, 120, 210, false);
     EXPECT_TRUE(button.hoverActive);
+    EXPECT_EQ(rings(), 1);
     for (int i = 0; i < 30; ++i) frame(button, 0, 0, false);
     EXPECT_FALSE(button.hoverActive);
     EXPECT_EQ(window.drawn.size(), 1u);
     EXPECT_EQ(button.hoverAnim.nextFrame, 0);
-    // Only now can a visit begin again.
+    // Only now can a visit begin again, with its ring.
     frame(button, 120, 210, false);
     EXPECT_TRUE(button.hoverActive);
+    EXPECT_EQ(rings(), 2);
 }
 
 TEST_F(MenuButtonTest, ButtonWithoutHoverPictureStillClicksAndShowsNoStrip) {
@@ -125,6 +135,7 @@ TEST_F(MenuButtonTest, ButtonWithoutHoverPictureStillClicksAndShowsNoStrip) {
     EXPECT_TRUE(button.clicked);
     EXPECT_FALSE(button.hoverActive);
     EXPECT_EQ(window.drawn.size(), 1u);
+    EXPECT_EQ(rings(), 0);
 }
 
 TEST_F(MenuButtonTest, KeepsItsPlaceInTheWindowWhateverTheView) {
@@ -136,4 +147,6 @@ TEST_F(MenuButtonTest, KeepsItsPlaceInTheWindowWhateverTheView) {
     EXPECT_TRUE(button.clicked);
     EXPECT_FLOAT_EQ(window.drawn.front().x, 3100);
     EXPECT_FLOAT_EQ(window.drawn.front().y, -200);
+    EXPECT_FLOAT_EQ(window.drawn.back().x, 3095);  // the hover strip, offset from the picture
+    EXPECT_FLOAT_EQ(window.drawn.back().y, -203);
 }

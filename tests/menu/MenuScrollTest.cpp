@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
 #include "menu/MenuScroll.h"
 #include "platform/HeadlessWindow.h"
 
@@ -99,4 +100,14 @@ TEST_F(MenuScrollTest, TheKnobStaysUnderThePointerWhateverTheView) {
     EXPECT_FLOAT_EQ(slider.grabOffset, 20);
     frame(slider, 233, true);  // maps to x 466
     EXPECT_FLOAT_EQ(slider.value, 0.2f);
+}
+
+TEST_F(MenuScrollTest, HoveringOrDraggingTheKnobNeverRings) {
+    FakeSoundBank sounds;
+    frame(slider, 400, false);
+    EXPECT_TRUE(slider.hoverActive);
+    frame(slider, 400, true);
+    frame(slider, 500, true);
+    for (const char* ring : {"ringain_meny.wav", "ringain_meny2.wav", "ringain_meny3.wav"})
+        EXPECT_EQ(sounds.audio.effect(ring).starts, 0) << ring;
 }

@@ -15,12 +15,6 @@ TEST(Paths, BackslashesBecomeSlashesOnlyWhenOpening) {
     EXPECT_EQ(nativePath(""), "");
 }
 
-TEST(Paths, ExeDirectoryIsTheTestBinaryFolder) {
-    const std::string dir = exeDirectoryPath("");
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(dir) / "torve-tests"));
-    EXPECT_EQ(exeDirectoryPath("\\config.ini"), dir + "\\config.ini");
-}
-
 TEST(ProfileWriter, ReplacesOneKeyAndKeepsEveryOtherByte) {
     TempDir dir;
     const std::string original =

@@ -31,22 +31,6 @@ TEST(HeadlessWindow, MapsPixelsLikeSfml) {
     }
 }
 
-TEST(HeadlessWindow, ScriptedInputAndRecreationAreInMemory) {
-    HeadlessWindow window;
-    window.scriptedInput().setKey(Key::D, true);
-    window.scriptedInput().mouseX = 40;
-    EXPECT_TRUE(window.isKeyDown(Key::D));
-    EXPECT_FALSE(window.isKeyDown(Key::A));
-    window.scriptedInput().releaseAll();
-    EXPECT_FALSE(window.isKeyDown(Key::D));
-    EXPECT_EQ(window.mouseX(), 40);
-    window.recreate(true, 64);
-    EXPECT_EQ(window.recreateCount, 1);
-    EXPECT_TRUE(window.isOpen());
-    window.close();
-    EXPECT_FALSE(window.isOpen());
-}
-
 namespace {
 sf::Color screenPixel(SfmlWindow& window, unsigned x, unsigned y) {
     sf::Texture shot;

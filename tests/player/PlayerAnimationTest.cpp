@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "player/PlayerAnimations.h"
 #include "player/PlayerFixture.h"
 
 namespace {
@@ -149,4 +150,31 @@ TEST_F(PlayerAnimation, AnUnknownNameDrawsOnlyTheBoomerang) {
     ASSERT_EQ(window.drawn.size(), 2u);
     EXPECT_EQ(window.drawn[0].image, &player->boomerang.glowImage);
     EXPECT_EQ(window.drawn[1].image, &player->boomerang.image);
+}
+
+TEST(PlayerAnimationTable, EveryNameHasItsRowFramesMirrorAndRate) {
+    const struct {
+        const char* name;
+        AnimationRow row;
+    } table[] = {
+        {"RunningRight", {1, 21, false, 1}},          {"RunningLeft", {1, 21, true, 1}},
+        {"JumpingRightRunning", {2, 3, false, 2}},    {"JumpingLeftRunning", {2, 3, true, 2}},
+        {"JumpingRight", {3, 4, false, 2}},           {"JumpingLeft", {3, 4, true, 2}},
+        {"FallingRight", {4, 9, false, 1}},           {"FallingLeft", {4, 9, true, 1}},
+        {"RunningRightTossing", {6, 4, false, 1}},    {"RunningLeftTossing", {6, 4, true, 1}},
+        {"JumpingRightTossing", {7, 4, false, 1}},    {"JumpingLeftTossing", {7, 4, true, 1}},
+        {"StandingRightTossing", {9, 10, false, 0.5f}}, {"StandingLeftTossing", {9, 10, true, 0.5f}},
+        {"StandingRight", {10, 28, false, 1}},        {"StandingLeft", {10, 28, true, 1}},
+    };
+    for (const auto& t : table) {
+        for (const bool key : {false, true}) {
+            AnimationRow row;
+            ASSERT_TRUE(lookupAnimation(t.name, key, row)) << t.name;
+            EXPECT_EQ(row.row, t.row.row) << t.name;
+            // Only the standing strip is one frame shorter with a key in hand.
+            EXPECT_EQ(row.frames, t.row.frames - (key && t.row.row == 10 ? 1 : 0)) << t.name;
+            EXPECT_EQ(row.mirrored, t.row.mirrored) << t.name;
+            EXPECT_EQ(row.periodFactor, t.row.periodFactor) << t.name;
+        }
+    }
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
 #include "platform/HeadlessWindow.h"
 #include "player/LevelBuilder.h"
 #include "player/Player.h"
@@ -23,6 +24,12 @@ protected:
         window.recordDraws = true;
     }
     void TearDown() override { TimeSource::useSimulated(false); }
+    // How many times the voices of these effect files were started.
+    int starts(std::initializer_list<const char*> files) const {
+        int n = 0;
+        for (const char* f : files) n += audio.effect(f).starts;
+        return n;
+    }
 
     // A wide ink floor and the player standing on it at x.
     void standOnFloor(float x) {
@@ -44,6 +51,8 @@ protected:
     float bottom() const { return player->y + player->height; }
 
     TempDir dir;
+    FakeSoundBank sounds;
+    FakeAudio& audio = sounds.audio;
     HeadlessWindow window;
     ObjectList list;
     std::unique_ptr<Player> player;

@@ -159,23 +159,27 @@ TEST_F(PlayerMovement, JumpingIntoACeilingCornerSlidesAroundIt) {
     EXPECT_FLOAT_EQ(player->x, 304);
 }
 
-TEST_F(PlayerMovement, CeilingSlidingStopsAfterFiftyPixels) {
-    standOnFloor(100);
+TEST_F(PlayerMovement, CeilingSlidingStopsOnceFiftyPixelsAreUsed) {
     // A ceiling rising to the right at 45 degrees, 4 pixels above the head at the box's left edge.
-    const float headTop = kFloorTop - 90;
-    auto ceiling = std::make_unique<LevelObject>();
-    ceiling->kind = 3;
-    ceiling->x = 100;
-    ceiling->y = headTop - 4 - 299;
-    ceiling->width = 300;
-    ceiling->height = 300;
-    ceiling->image.create(300, 300);
-    for (int c = 0; c < 300; ++c)
-        for (int r = 0; r <= 299 - c; ++r) ceiling->image.setPixel(c, r, Color{0, 0, 0, 255});
-    list.push_back(std::move(ceiling));
-
-    frame();
-    hold(Key::W);
+    auto jumpUnderTheCeiling = [this] {
+        list.clear();
+        standOnFloor(100);
+        const float headTop = kFloorTop - 90;
+        auto ceiling = std::make_unique<LevelObject>();
+        ceiling->kind = 3;
+        ceiling->x = 100;
+        ceiling->y = headTop - 4 - 299;
+        ceiling->width = 300;
+        ceiling->height = 300;
+        ceiling->image.create(300, 300);
+        for (int c = 0; c < 300; ++c)
+            for (int r = 0; r <= 299 - c; ++r) ceiling->image.setPixel(c, r, Color{0, 0, 0, 255});
+        list.push_back(std::move(ceiling));
+        hold(Key::W, false);
+        frame();
+        hold(Key::W);
+    };
+    jumpUnderTheCeiling();
     // 9, then 8.7, 8.37 and 8.01 twice each; the last one starts at 49 and ends past the cap.
     frames(4);
     EXPECT_NEAR(player->x - 100, 59.16f, 1e-3);
@@ -184,6 +188,17 @@ TEST_F(PlayerMovement, CeilingSlidingStopsAfterFiftyPixels) {
     EXPECT_NEAR(player->x - 100, 59.16f, 1e-3);
     // Once it moves down again the allowance is back.
     EXPECT_EQ(player->ceilingSlide, 0);
+
+    // The cap exactly: with 49 pixels used the second slide (8.7) still happens, with 50 not.
+    for (const int used : {49, 50}) {
+        jumpUnderTheCeiling();
+        frame();
+        ASSERT_FLOAT_EQ(player->x, 109);
+        player->ceilingSlide = used;
+        frame();
+        EXPECT_FLOAT_EQ(player->x, used < 50 ? 117.7f : 109) << used;
+        EXPECT_EQ(player->ceilingSlide, used < 50 ? 57 : 50) << used;
+    }
 }
 
 TEST_F(PlayerMovement, RidingAHorizontalPlatform) {
@@ -218,4 +233,84 @@ TEST_F(PlayerMovement, GracePeriodOnlyAtTheFirstLedgeAfterAJump) {
     EXPECT_FALSE(jumpAfterLedge(300, 9));  // 0.15 s is past the 0.12 s grace
     // Walked off the first ledge and on over the second without a jump between.
     EXPECT_FALSE(jumpAfterLedge(600, 1));
+}
+
+// Pencil and ink have their own landings, jumps and footsteps; any other ground sounds plain.
+// A footstep is due in every frame in which the running strip's next frame is 5 or 16 (here
+// each step ends at once, so each of those frames starts one).
+TEST_F(PlayerMovement, LandingJumpAndFootstepsSoundOfTheGroundUnderThePlayer) {
+    using Files = std::initializer_list<const char*>;
+    struct Ground {
+        int kind;
+        Files landings, jumps, steps;
+    };
+    const Files plainSteps = {"walk1.wav", "walk2.wav", "walk3.wav", "walk4.wav", "walk5.wav", "walk6.wav", "walk7.wav"};
+    const Files pencilSteps = {"walk1_bly.wav", "walk2_bly.wav", "walk3_bly.wav", "walk4_bly.wav",
+                               "walk5_bly.wav", "walk6_bly.wav", "walk7_bly.wav"};
+    const Files inkSteps = {"walk1_ink.wav", "walk2_ink.wav", "walk3_ink.wav", "walk4_ink.wav",
+                            "walk5_ink.wav", "walk6_ink.wav", "walk7_ink.wav"};
+    const Ground grounds[] = {
+        {2, {"landa_bly.wav", "landa2_bly.wav", "landa3_bly.wav"}, {"hoppa_bly.wav", "hoppa_bly2.wav"}, pencilSteps},
+        {3, {"landa_ink.wav", "landa2_ink.wav", "landa3_ink.wav"}, {"hoppa_ink.wav", "hoppa2_ink.wav"}, inkSteps},
+        {8, {"landa.wav", "landa2.wav", "landa3.wav"}, {"hoppa.wav"}, plainSteps},
+    };
+    const Files allLandings = {"landa.wav", "landa2.wav", "landa3.wav", "landa_bly.wav", "landa2_bly.wav",
+                               "landa3_bly.wav", "landa_ink.wav", "landa2_ink.wav", "landa3_ink.wav"};
+    const Files allJumps = {"hoppa.wav", "hoppa_ink.wav", "hoppa2_ink.wav", "hoppa_bly.wav", "hoppa_bly2.wav"};
+    for (const Ground& g : grounds) {
+        SCOPED_TRACE(g.kind);
+        for (FakeVoice* v : audio.effects) v->starts = 0;
+        list.clear();
+        addBlock(list, g.kind, -1000, kFloorTop, 4000, 50);
+        player->reset(100, static_cast<int>(kFloorTop - 90 - 40), false);
+        playerVars = {};
+        frames(40);
+        ASSERT_FLOAT_EQ(bottom(), kFloorTop);
+        EXPECT_EQ(starts(g.landings), 1);
+        EXPECT_EQ(starts(allLandings), 1);
+
+        audio.finishAll();
+        hold(Key::W);
+        frame();
+        hold(Key::W, false);
+        EXPECT_EQ(starts(g.jumps), 1);
+        EXPECT_EQ(starts(allJumps), 1);
+        frames(60);
+        EXPECT_EQ(starts(g.landings), 2);
+
+        audio.finishAll();
+        hold(Key::D);
+        std::vector<int> stepFrames;
+        for (int i = 0; i < 60; ++i) {
+            const int next = player->animation.nextFrame;
+            const int before = starts(g.steps);
+            frame();
+            if (starts(g.steps) > before) stepFrames.push_back(next);
+            audio.finishAll();
+        }
+        hold(Key::D, false);
+        EXPECT_EQ(stepFrames, (std::vector<int>{5, 5, 5, 16, 16, 16}));
+        EXPECT_EQ(starts(plainSteps) + starts(pencilSteps) + starts(inkSteps), 6);
+    }
+}
+
+// Landing on a platform moving down takes its speed; one moving up, stopped or plain ground
+// gives none. The player ends each frame standing exactly on it.
+TEST_F(PlayerMovement, APlatformMovingDownLendsItsSpeedOnLanding) {
+    const struct {
+        int kind;
+        float speedY, vy;
+    } grounds[] = {{4, 1, 1}, {4, 2, 2}, {4, 0, 0}, {5, -2, 0}, {3, 0, 0}};
+    for (const auto& g : grounds) {
+        list.clear();
+        const int platform = addBlock(list, g.kind, -1000, kFloorTop, 4000, 50);
+        list[platform]->speedY = g.speedY;
+        player->reset(100, static_cast<int>(kFloorTop - 90 - 40), true);
+        player->vy = 0;
+        int frames = 0;
+        while (bottom() != kFloorTop && frames++ < 60) frame();
+        EXPECT_EQ(frames, 10) << g.kind << " " << g.speedY;
+        EXPECT_FLOAT_EQ(player->vy, g.vy) << g.kind << " " << g.speedY;
+        EXPECT_FLOAT_EQ(bottom(), kFloorTop) << g.kind << " " << g.speedY;
+    }
 }

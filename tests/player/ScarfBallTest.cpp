@@ -71,6 +71,19 @@ TEST_F(ScarfBallFlight, HeightIsSteeredWithinItsLimits) {
     for (int i = 0; i < 300; ++i) ball.update(window, list);
     EXPECT_GE(ball.y, 1082);
     EXPECT_LT(ball.y, 1082 + 7);
+    hold(Key::S, false);
+    // A step is taken while the ball is short of the limit, so it may end up to 6 beyond it.
+    const struct {
+        Key key;
+        float from, to;
+    } edges[] = {{Key::W, -377, -384}, {Key::W, -383, -390}, {Key::S, 1075, 1082}, {Key::S, 1081, 1088}};
+    for (const auto& e : edges) {
+        ball.y = e.from;
+        hold(e.key);
+        for (int i = 0; i < 3; ++i) ball.update(window, list);
+        hold(e.key, false);
+        EXPECT_FLOAT_EQ(ball.y, e.to) << e.from;
+    }
 }
 
 TEST_F(ScarfBallFlight, ItRubsOutPencilButNotInk) {

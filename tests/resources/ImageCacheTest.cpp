@@ -49,6 +49,7 @@ TEST(ImageCache, MissingOrEmptyPathIsCachedEmpty) {
 TEST(Image, ChangesAreTrackedForUpload) {
     Image img;
     img.create(100, 50);
+    EXPECT_EQ(img.pixel(99, 49), (Color{0, 0, 0, 0}));  // a new picture is transparent black
     img.takeDirty();
     const auto rev = img.revision();
     img.setPixel(10, 5, Color{0, 0, 0, 0});

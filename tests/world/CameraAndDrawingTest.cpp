@@ -105,3 +105,56 @@ TEST_F(CameraAndDrawing, TheTwoDoorHintsNeverShowTogether) {
     EXPECT_EQ(window.drawn[0].x, -100);
     EXPECT_EQ(window.drawn[0].y, -190);
 }
+
+// The opened door holds its open frame, the closed one its shut frame; the checkpoint flag
+// waves for ever; the key's break plays its strip once.
+TEST_F(CameraAndDrawing, DoorStripsHoldTheirEndTheFlagLoopsAndTheKeyBreakPlaysOnce) {
+    picture("door_animation.png", 5 * 101, 2 * 140);
+    picture("checkpoint_animation.png", 14 * 140, 400);
+    picture("key_destroy.png", 6 * 150, 150);
+    LevelObjectSet set;
+    add(set, 12, 0, 0, 101, 140);
+    add(set, 11, 200, 0, 101, 140);
+    add(set, 18, 400, 0, 140, 400);
+    set.keyDestroyActive = true;
+    // Opening in the strip's first row, closing in its second; each from its own sheet.
+    window.recordDraws = true;
+    for (int f = 0; f < 10; ++f) {
+        window.clear();
+        set.drawLayerOne(window);
+        set.drawLayerTwo(window);
+        TimeSource::advanceFrame();
+    }
+    ASSERT_EQ(window.drawn.size(), 4u);
+    const Image* sheets[] = {&set.openDoorImage, &set.closedDoorImage, &set.checkpointImage, &set.keyDestroyImage};
+    const IntRect frames[] = {{0, 0, 101, 140}, {0, 140, 101, 140}, {0, 0, 140, 400}, {0, 0, 150, 150}};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(window.drawn[i].image, sheets[i]) << i;
+        EXPECT_EQ(window.drawn[i].image->width(), static_cast<unsigned>(i == 2 ? 1960 : i == 3 ? 900 : 505)) << i;
+        EXPECT_EQ(window.drawn[i].rect, frames[i]) << i;
+    }
+    set = LevelObjectSet();
+    add(set, 12, 0, 0, 101, 140);
+    add(set, 11, 200, 0, 101, 140);
+    add(set, 18, 400, 0, 140, 400);
+    set.keyDestroyActive = true;
+    int keyBreakFrames = 0;
+    std::vector<int> shown[3];
+    for (int f = 0; f < 200; ++f) {
+        set.drawLayerOne(window);
+        set.drawLayerTwo(window);
+        if (set.keyDestroyActive) ++keyBreakFrames;
+        for (int i = 0; i < 3; ++i) {
+            const LevelObject& o = *set.mainList[static_cast<size_t>(i)];
+            const int frame = (i < 2 ? o.doorAnimation : o.checkpointAnimation).shownFrame;
+            if (shown[i].empty() || shown[i].back() != frame) shown[i].push_back(frame);
+        }
+        TimeSource::advanceFrame();
+    }
+    EXPECT_EQ(shown[0], (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(shown[1], (std::vector<int>{0}));
+    std::vector<int> waving;
+    for (int i = 0; i < 29; ++i) waving.push_back(i % 14);
+    EXPECT_EQ(shown[2], waving);
+    EXPECT_EQ(keyBreakFrames, 45);  // five steps of a seventh of a second
+}

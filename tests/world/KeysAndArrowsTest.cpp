@@ -74,9 +74,10 @@ TEST_F(KeysAndArrows, AFlyingArrowBoresThroughTerrainAndDoorsUntilItStrikesAKey)
         step(arrow);
         ++frames;
     }
-    EXPECT_LT(frames, 400);
+    EXPECT_EQ(frames, 204);
     EXPECT_EQ(key.x, -9999);
     EXPECT_EQ(arrow.speedX, 0);
+    EXPECT_EQ(arrow.speedY, 0);
     EXPECT_EQ(starts("break_key.wav"), 1);
     EXPECT_EQ(starts("break_arrow.wav"), 1);
     // A tunnel through both terrains at the arrow's centre line; the door is untouched.
@@ -85,4 +86,26 @@ TEST_F(KeysAndArrows, AFlyingArrowBoresThroughTerrainAndDoorsUntilItStrikesAKey)
     EXPECT_EQ(pencil.image.alpha(5, 0), 255);
     EXPECT_EQ(door.kind, 11);
     EXPECT_FALSE(door.imageChanged);
+}
+
+// A key riding a platform into a wall stays behind, one pixel clear of it on its right and
+// flush against it on its left.
+TEST_F(KeysAndArrows, AKeyRiddenIntoAWallStaysBehindIt) {
+    const struct {
+        int kind;
+        float wallX, keyX;
+    } rides[] = {{6, 330, 294}, {7, 60, 70}};
+    for (const auto& r : rides) {
+        set = LevelObjectSet();
+        set.platformSpeedX = 2;
+        LevelObject& platform = add(set, r.kind, 100, 200, 200, 20);
+        LevelObject& key = add(set, 10, 190, 170, 20, 30);
+        add(set, 3, r.wallX, 100, 10, 90);
+        for (int i = 0; i < 80; ++i) {
+            stepPlatform(platform, set.mainList, -5000, 0, 40, 80);
+            step(key);
+        }
+        EXPECT_EQ(key.x, r.keyX) << r.kind;
+        EXPECT_EQ(key.y, 170) << r.kind;
+    }
 }

@@ -1,6 +1,7 @@
 #include <array>
 
 #include "WorldFixture.h"
+#include "terrain/Eraser.h"
 #include "world/ObjectSteps.h"
 
 class Platforms : public WorldFixture {
@@ -29,11 +30,13 @@ TEST_F(Platforms, AFreePlatformMovesForEver) {
 
 TEST_F(Platforms, AWallStopsAPlatformUntilItIsErased) {
     LevelObject& p = add(set, 6, 0, 0, 100, 20);
-    LevelObject& wall = add(set, 3, 150, -40, 10, 100);
+    add(set, 2, 150, -40, 10, 100);
     frames(60);
     EXPECT_EQ(p.x, 50);
     EXPECT_EQ(audio.effect("plattform.wav").state, VoiceStatus::Paused);
-    wall.image.create(10, 100);
+    // The boomerang rubs a hole through the pencil wall where the platform runs: a circle of
+    // radius 30 round (155, 10), its square's corner 30 + 3 (the rim) up and left of that.
+    eraseAt(set.mainList, 122, -23, 30, false);
     frames(5);
     EXPECT_EQ(p.x, 60);
     EXPECT_TRUE(audio.effect("plattform.wav").playing());
@@ -59,7 +62,7 @@ TEST_F(Platforms, ADownwardPlatformHandsItsMotionToAHorizontalOneBelow) {
     frames(16);
     EXPECT_EQ(upper.y, 40);
     EXPECT_EQ(lower.kind, 4);
-    EXPECT_GT(lower.y, 30);
+    EXPECT_EQ(lower.y, 62);  // pushed 2 a frame from the fifth frame on, when the boxes first meet
     EXPECT_EQ(lower.x, 40);  // its own base speed still moves it sideways
     EXPECT_EQ(lower.baseSpeedX, 2);
 }
@@ -114,4 +117,19 @@ TEST_F(Platforms, AFractionalSpeedNeverMoves) {
     LevelObject& p = add(set, 6, 0, 0, 100, 20);
     frames(10);
     EXPECT_EQ(p.x, 0);
+}
+
+// A key two steps ahead of a platform moving right stops it only when the key, pushed those
+// two steps, would meet terrain; otherwise the platform moves on into the key's place.
+TEST_F(Platforms, AKeyAheadStopsAPlatformOnlyWhenTerrainIsBehindIt) {
+    for (const bool wall : {true, false}) {
+        LevelObjectSet keys;
+        keys.platformSpeedX = 2;
+        LevelObject& p = add(keys, 6, 0, 0, 100, 20);
+        add(keys, 10, 102, 0, 35, 20);
+        if (wall) add(keys, 3, 140, -40, 10, 100);
+        stepPlatform(p, keys.mainList, playerX, playerY, 40, 80);
+        EXPECT_EQ(p.x, wall ? 0 : 2) << wall;
+        EXPECT_EQ(p.speedX, wall ? 0 : 2) << wall;
+    }
 }
