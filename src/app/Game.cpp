@@ -140,8 +140,10 @@ void Game::setMenuView(GameWindow& window) {
 void Game::update(GameWindow& window) {
     leftDown_ = window.isMouseButtonDown(MouseButton::Left);
     navigateByKeys(window);
-    for (const std::string& failed : WriteQueue::takeFailures())
-        unsavedNotice.report(failed == optionsPath ? UnsavedNotice::Settings : UnsavedNotice::Progress, nativePath(failed));
+    for (const std::string& failed : WriteQueue::takeFailures()) {
+        if (failed == optionsPath) unsavedNotice.report(UnsavedNotice::Settings, nativePath(failed));
+        else if (failed == gameFolders().progress) unsavedNotice.report(UnsavedNotice::Progress, nativePath(failed));
+    }
     if (state == SplashCard || state == MainMenu) soundBank().playMusicFor("Titel");
 
     // Transitions are tested in order; when two fire in one frame the later one wins.
