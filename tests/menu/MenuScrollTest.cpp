@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
 #include "menu/MenuScroll.h"
@@ -83,7 +85,9 @@ TEST_F(MenuScrollTest, OwnerValuePlacesKnobAndCutsTheBar) {
     EXPECT_EQ(slider.fullSprite.rect.left, 0);
     EXPECT_EQ(slider.fullSprite.rect.width, 200);
     EXPECT_EQ(slider.emptySprite.rect.left, 200);
+    EXPECT_EQ((std::array{slider.fullSprite.rect.top, slider.emptySprite.rect.top}), (std::array{0, 0}));
     EXPECT_FLOAT_EQ(slider.emptySprite.x, 580);
+    EXPECT_FALSE(slider.sprite.flipX || slider.hoverSprite.flipX);  // the knob is never mirrored
     // A press on the bar outside the knob's box does nothing.
     frame(slider, 900, true);
     frame(slider, 900, false);
