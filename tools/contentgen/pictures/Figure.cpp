@@ -72,9 +72,7 @@ struct Pen {
         const Path p = at(outline);
         fill.fill(p);
         c.paint(fill, core, Grain{5, 0.15f, seed++});
-        Path ring = p;
-        ring.push_back(p.front());
-        pencil(c, ring, lineWidth * at.scale, kGraphite, seed++, false);
+        pencil(c, closed(p), lineWidth * at.scale, kGraphite, seed++, false);
     }
     void line(const Path& path, float width, Paint paint) { pencil(c, at(path), width * at.scale, paint, seed++, false); }
     void dot(Vec2 centre, float r, Paint paint) {

@@ -47,6 +47,12 @@ inline Path curve(Vec2 a, Vec2 control, Vec2 b, int steps = 16) {
     return p;
 }
 
+// The outline with its first point again at the end, so a stroke along it closes.
+inline Path closed(Path p) {
+    if (!p.empty()) p.push_back(p.front());
+    return p;
+}
+
 inline Path translated(Path p, Vec2 by) {
     for (Vec2& v : p) v = v + by;
     return p;

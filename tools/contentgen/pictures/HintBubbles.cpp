@@ -22,9 +22,7 @@ Canvas bubble(const std::string& line, std::uint32_t seed) {
     Mask fill(kW, kH);
     fill.fill(outline);
     c.paint(fill, kPaper.withAlpha(0.95f));
-    Path ring = outline;
-    ring.push_back(outline.front());
-    pencil(c, ring, 2.6f, kGraphite, seed);
+    pencil(c, closed(outline), 2.6f, kGraphite, seed);
     // A key cap round the word Space.
     const Lettering& font = handLettering();
     const float capW = font.width("Space", 34) + 26;

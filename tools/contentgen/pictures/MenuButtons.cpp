@@ -28,9 +28,7 @@ Canvas wordPicture(int w, int h, Word word, bool tag, std::uint32_t seed) {
         Mask paper(w, h);
         paper.fill(label);
         c.paint(paper, kPaper);
-        Path ring = label;
-        ring.push_back(label.front());
-        pencil(c, ring, 2.2f, kGraphite, seed);
+        pencil(c, closed(label), 2.2f, kGraphite, seed);
     } else {
         // A dab of watercolour under the word.
         const float half = handLettering().width(word.text, word.size) / 2 + 10;

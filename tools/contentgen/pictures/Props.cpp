@@ -145,9 +145,7 @@ Canvas plank(int w, int h, Paint colour, std::uint32_t seed, bool lift) {
     Mask lines(w, h);
     for (int i = 1; i < 3; ++i) lines.stroke(wobbled({{8, fh * i / 3}, {fw - 8, fh * i / 3}}, 1.2f, seed + i, 50), 0.5f);
     c.paint(lines, kInk.withAlpha(0.45f));
-    Path ring = outline;
-    ring.push_back(outline.front());
-    ink(c, ring, 3.0f, seed + 5);
+    ink(c, closed(outline), 3.0f, seed + 5);
     Mask bolts(w, h);
     for (float x : {10.0f, fw - 10})
         bolts.ellipse({x, fh * 0.5f}, 2.2f, 2.2f);

@@ -77,9 +77,7 @@ Canvas ruinedTower() {
     hatch(c, shade, -1.0f, 6, 1.3f, kGraphite.withAlpha(0.4f), 1430);
     const Path slit{{170, 260}, {170, 200}, {186, 190}, {186, 260}};
     wash(c, slit, {50, 44, 48, 0.9f}, 1431);
-    Path ring = body;
-    ring.push_back(body.front());
-    pencil(c, ring, 2.4f, kGraphite, 1432);
+    pencil(c, closed(body), 2.4f, kGraphite, 1432);
     return c;
 }
 
@@ -92,9 +90,7 @@ Canvas banner() {
     cloth.push_back({24, 200});
     wash(c, cloth, {170, 50, 48, 0.9f}, 1451);
     wash(c, ellipsePath({62, 90}, 16, 16), {230, 190, 90, 0.9f}, 1452);
-    Path ring = cloth;
-    ring.push_back(cloth.front());
-    pencil(c, ring, 1.8f, kGraphite, 1453);
+    pencil(c, closed(cloth), 1.8f, kGraphite, 1453);
     return c;
 }
 

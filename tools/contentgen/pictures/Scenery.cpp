@@ -22,11 +22,6 @@ Path blob(Vec2 centre, float rx, float ry, std::uint32_t seed) {
     return p;
 }
 
-Path closed(Path p) {
-    p.push_back(p.front());
-    return p;
-}
-
 }  // namespace
 
 Canvas paper(int width, int height, std::uint32_t seed) {
