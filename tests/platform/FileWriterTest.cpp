@@ -42,6 +42,9 @@ TEST(FileWriter, ALinkedFileIsUpdatedThroughTheLinkWithItsPermissions) {
     EXPECT_EQ(dir.read("real/config.ini"), "[Sound]\nMusic_Volume=0.5\n");
     EXPECT_EQ(modeOf("real/config.ini"), 0640u);
     EXPECT_FALSE(fs::exists("real/config.ini.tmp"));
+    // Every byte is a write of its own worth keeping, down to a file of one.
+    ASSERT_TRUE(writeFileAtomically("one", "1"));
+    EXPECT_EQ(dir.read("one"), "1");
 }
 
 TEST(FileWriter, AFileTheUserCannotWriteKeepsItsContent) {
