@@ -22,6 +22,7 @@
 #include "GameBench.h"
 #include "Spawn.h"
 #include "TerrainBench.h"
+#include "platform/LargeBlocks.h"
 #include "platform/WriteQueue.h"
 
 namespace fs = std::filesystem;
@@ -99,6 +100,7 @@ double childMedian(const std::vector<std::string>& args, int runs, bool untilRea
 }  // namespace
 
 int main(int argc, char** argv) {
+    returnLargeBlocksToTheSystem();
     const fs::path exeDir = fs::path(selfPath()).parent_path();
     std::string gameDir = (exeDir / "game").string(), replayDir = (exeDir / ".." / "tests" / "replays").string();
     std::string simExe = (exeDir / "torve-sim").string();
@@ -144,22 +146,26 @@ int main(int argc, char** argv) {
     // Whole frames on every level; the heaviest one is the one with the slowest median.
     const BenchLevel* heaviest = &setup.levels[0];
     Timings heaviestFrames;
+    // Of three plays: the median of medians and of p99s, the worst frame of all; and the frames
+    // the system preempted, with the worst of them.
     std::vector<std::pair<std::string, Timings>> frames;
+    std::vector<Timings> preemptedFrames;
     for (const BenchLevel& level : setup.levels) {
         if (micro) break;
-        std::vector<double> medians, p99s, worsts;
-        Timings best;
+        std::vector<double> medians, p99s;
+        Timings best, preempted;
         for (int run = 0; run < 3; ++run) {
-            const Timings t = measureFrames(level);
-            medians.push_back(t.median);
-            p99s.push_back(t.p99);
-            worsts.push_back(t.worst);
-            best = t;
+            const FrameTimings t = measureFrames(level);
+            medians.push_back(t.own.median);
+            p99s.push_back(t.own.p99);
+            best.worst = std::max(best.worst, t.own.worst);
+            preempted.samples += t.preempted.samples;
+            preempted.worst = std::max(preempted.worst, t.preempted.worst);
         }
         best.median = summarise(medians).median;
         best.p99 = summarise(p99s).median;
-        best.worst = summarise(worsts).median;
         frames.push_back({level.name, best});
+        preemptedFrames.push_back(preempted);
         if (best.median >= heaviestFrames.median) {
             heaviestFrames = best;
             heaviest = &level;
@@ -201,12 +207,18 @@ int main(int argc, char** argv) {
     if (ns("mask/build/1600x160") > 0)
         rows.push_back({"solidity mask build, 1600x160 picture", "-", microseconds(ns("mask/build/1600x160")), "-", "-", "-"});
 
-    for (const auto& [name, t] : frames) {
+    constexpr double kWorstFrameMs = 2;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const auto& [name, t] = frames[i];
         const bool isHeaviest = name == heaviest->name;
         rows.push_back({"frame, median / p99 / worst, " + name, "16.7 ms budget",
                         milliseconds(t.median) + " / " + milliseconds(t.p99) + " / " + milliseconds(t.worst),
-                        fixed(100 * t.median / kFrameBudgetMs, 2) + " %", isHeaviest ? "< 2 % (heaviest)" : "-",
-                        isHeaviest ? yesNo(t.median < 0.02 * kFrameBudgetMs) : "-"});
+                        fixed(100 * t.median / kFrameBudgetMs, 2) + " %",
+                        std::string(isHeaviest ? "< 2 % (heaviest), " : "") + "worst < 2 ms",
+                        yesNo((!isHeaviest || t.median < 0.02 * kFrameBudgetMs) && t.worst < kWorstFrameMs)});
+        rows.push_back({"  frames preempted by the system, worst", "-",
+                        std::to_string(preemptedFrames[i].samples) + ", " + milliseconds(preemptedFrames[i].worst), "-", "-",
+                        "-"});
     }
 
     if (micro) {

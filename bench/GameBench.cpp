@@ -1,5 +1,6 @@
 #include "GameBench.h"
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -38,6 +39,13 @@ void startPlaying(Game& game, const std::string& level) {
     game.previousState = game.state;
     game.state = Playing;
     game.world.changeLevel(level);
+}
+
+// Times this thread lost its core to another before it was done.
+long preemptions() {
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return usage.ru_nivcsw;
 }
 
 long residentKb() {
@@ -82,27 +90,26 @@ Timings summarise(std::vector<double> ms) {
     return t;
 }
 
-Timings measureFrames(const BenchLevel& level) {
+FrameTimings measureFrames(const BenchLevel& level) {
     TimeSource::useSimulated(true);
     HeadlessWindow window;
     Game game;
     seedRandom(1);
     startPlaying(game, level.name);
-    std::vector<double> ms;
+    std::vector<double> own, preempted;
     for (long frame = 0; frame < level.script.totalFrames(); ++frame) {
         window.scriptedInput() = level.script.at(frame);
+        const long switches = preemptions();
         const auto start = Clock::now();
         runFrame(window, game);
-        ms.push_back(msSince(start));
+        const double ms = msSince(start);
         TimeSource::advanceFrame();
         // The frame that reached the goal loads the next level: that is a level change.
-        if (game.state != Playing || game.world.currentLevelName != level.name) {
-            ms.pop_back();
-            break;
-        }
+        if (game.state != Playing || game.world.currentLevelName != level.name) break;
+        (preemptions() == switches ? own : preempted).push_back(ms);
     }
     TimeSource::useSimulated(false);
-    return summarise(ms);
+    return {summarise(own), summarise(preempted)};
 }
 
 WarmChanges measureWarmChanges(const BenchLevel& level, int restarts) {

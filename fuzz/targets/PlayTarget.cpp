@@ -111,12 +111,6 @@ void makeOwnPictures(const std::string& bytes) {
     }
 }
 
-bool samePixels(const Image& a, const Image& b) {
-    if (a.width() != b.width() || a.height() != b.height()) return false;
-    const size_t bytes = static_cast<size_t>(a.width()) * a.height() * 4;
-    return a.pixels() == b.pixels() || bytes == 0 || std::memcmp(a.pixels(), b.pixels(), bytes) == 0;
-}
-
 // An object nothing has rubbed out shows its record's picture as read, whatever happened to
 // the objects around it.
 void requireUntouchedPictures(const LevelObjectSet& objects) {
@@ -125,7 +119,7 @@ void requireUntouchedPictures(const LevelObjectSet& objects) {
         for (const auto& o : *list) {
             if (o->imageChanged || o->image.width() == 0) continue;
             const auto index = static_cast<size_t>(o->recordIndex);
-            if (index >= file.records.size() || !samePixels(o->image, *ImageCache::get(file.records[index].picture)))
+            if (index >= file.records.size() || !o->image.samePixels(*ImageCache::get(file.records[index].picture)))
                 std::abort();
         }
 }

@@ -7,6 +7,7 @@
 #include "app/FrameLoop.h"
 #include "app/Game.h"
 #include "config/Config.h"
+#include "platform/LargeBlocks.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/SfmlWindow.h"
@@ -43,6 +44,7 @@ std::optional<std::string> findLevel(const std::string& given) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    returnLargeBlocksToTheSystem();
     CLI::App app{"Torve, a hand-drawn platform game. Without options it starts at the splash card.", "torve"};
     StartOptions start;
     bool windowed = false, fullscreen = false;

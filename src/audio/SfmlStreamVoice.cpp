@@ -2,7 +2,11 @@
 
 #include "audio/SoundFileLimits.h"
 
-void SfmlStreamVoice::load(const std::string& path) { opened_ = soundFileWithinLimits(path) && source_.openFromFile(path); }
+void SfmlStreamVoice::load(const std::string& path) {
+    opened_ = soundFileWithinLimits(path) && source_.openFromFile(path);
+    // A file just opened is at its start.
+    rewound_ = true;
+}
 
 void SfmlStreamVoice::play() {
     if (!opened_) return;

@@ -20,8 +20,10 @@ struct IntRect {
 // window re-uploads only what changed.
 //
 // A copy shares the pixels (and with them the id, the revision and the window's textures)
-// with the original until either is first changed; only then does the changed one get pixels
-// of its own. A level of objects showing cached pictures holds each picture once.
+// with the original until either is first changed; only then does the changed one get an
+// identity of its own, and a copy of just the rows it changes. A level of objects showing
+// cached pictures holds each picture once, and an erased object little more. Rows with no
+// bit set (the gaps of a character sheet) are held once per picture.
 class Image {
 public:
     // Pixels in memory, shared by the images showing them.
@@ -46,15 +48,19 @@ public:
 
     unsigned width() const { return width_; }
     unsigned height() const { return height_; }
-    const std::uint8_t* pixels() const { return data_; }
 
     // No bounds check: callers clip first.
+    // Row y: width() pixels of RGBA, valid until this image is changed or let go of.
+    const std::uint8_t* row(unsigned y) const { return rows_[y]; }
     Color pixel(unsigned x, unsigned y) const {
-        const std::uint8_t* p = &data_[(static_cast<size_t>(y) * width_ + x) * 4];
+        const std::uint8_t* p = rows_[y] + static_cast<size_t>(x) * 4;
         return Color{p[0], p[1], p[2], p[3]};
     }
-    std::uint8_t alpha(unsigned x, unsigned y) const { return data_[(static_cast<size_t>(y) * width_ + x) * 4 + 3]; }
+    std::uint8_t alpha(unsigned x, unsigned y) const { return rows_[y][static_cast<size_t>(x) * 4 + 3]; }
     void setPixel(unsigned x, unsigned y, Color c);
+
+    // Same size and every pixel equal.
+    bool samePixels(const Image& other) const;
 
     bool smooth() const { return smooth_; }
     void setSmooth(bool smooth) { smooth_ = smooth; }
@@ -74,11 +80,11 @@ public:
 private:
     // Shows these pixels; nothing empties the image.
     void show(std::shared_ptr<Pixels> pixels);
-    // Gives this image pixels of its own before its first change.
+    // Gives this image an identity of its own before its first change.
     void ownPixels();
 
     unsigned width_ = 0, height_ = 0;
     std::shared_ptr<Pixels> shared_;
-    std::uint8_t* data_ = nullptr;
+    const std::uint8_t* const* rows_ = nullptr;
     bool smooth_ = false;
 };

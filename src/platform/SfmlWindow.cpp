@@ -160,7 +160,7 @@ void SfmlWindow::upload(TextureSet& set, const Image& image, const IntRect& area
             staging_.resize(rowBytes * static_cast<size_t>(bottom - top));
             for (int y = top; y < bottom; ++y)
                 std::memcpy(&staging_[rowBytes * static_cast<size_t>(y - top)],
-                            image.pixels() + (static_cast<size_t>(y) * image.width() + left) * 4, rowBytes);
+                            image.row(static_cast<unsigned>(y)) + static_cast<size_t>(left) * 4, rowBytes);
             set.tiles[static_cast<size_t>(r * set.columns + c)]->update(
                 staging_.data(), static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top),
                 static_cast<unsigned>(left - tx), static_cast<unsigned>(top - ty));

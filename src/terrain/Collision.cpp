@@ -61,11 +61,9 @@ void record(CollisionHit& hit, const LevelObject& o, size_t index, int px, int p
 // the record, and reading them row by row is far cheaper than walking them column by column.
 template <class Counts>
 bool trimEmptyRows(const LevelObject& o, PixelRange& r, const Counts& counts) {
-    const std::uint8_t* alpha = o.image.pixels() + 3;
-    const size_t stride = static_cast<size_t>(o.image.width()) * 4;
     const auto rowCounts = [&](int k) {
         const float fy = o.y + static_cast<float>(k);
-        const std::uint8_t* row = alpha + static_cast<size_t>(k) * stride;
+        const std::uint8_t* row = o.image.row(static_cast<unsigned>(k)) + 3;
         for (int j = r.j0; j < r.jEnd; ++j)
             if (counts(o.x + static_cast<float>(j), fy, row[static_cast<size_t>(j) * 4])) return true;
         return false;
@@ -82,8 +80,6 @@ bool trimEmptyRows(const LevelObject& o, PixelRange& r, const Counts& counts) {
 template <class Counts>
 void scanPixels(CollisionHit& hit, const LevelObject& o, size_t index, PixelRange r, Toward toward, Counts counts) {
     if (!trimEmptyRows(o, r, counts)) return;
-    const std::uint8_t* alpha = o.image.pixels() + 3;
-    const size_t stride = static_cast<size_t>(o.image.width()) * 4;
     for (int j = r.j0; j < r.jEnd; ++j) {
         const float fx = o.x + static_cast<float>(j);
         const int px = static_cast<int>(fx);
@@ -98,7 +94,7 @@ void scanPixels(CollisionHit& hit, const LevelObject& o, size_t index, PixelRang
                 if (toward == Toward::Down && !(py < hit.hitY)) break;
                 if (toward == Toward::Up && !(py > hit.hitY)) continue;
             }
-            if (!counts(fx, fy, alpha[static_cast<size_t>(k) * stride + static_cast<size_t>(j) * 4])) continue;
+            if (!counts(fx, fy, o.image.alpha(static_cast<unsigned>(j), static_cast<unsigned>(k)))) continue;
             record(hit, o, index, px, py);
             ++hit.count;
             if (toward != Toward::Up) break;

@@ -45,9 +45,8 @@ void SolidityMask::rebuild(const Image& image) {
     wordsPerRow_ = static_cast<int>((width + 63) / 64);
     height_ = height;
     bits_.assign(2 * planeSize(), 0);
-    const std::uint8_t* alpha = image.pixels() + 3;
     for (unsigned y = 0; y < height; ++y) {
-        const std::uint8_t* line = alpha + static_cast<size_t>(y) * width * 4;
+        const std::uint8_t* line = image.row(y) + 3;
         for (unsigned x0 = 0; x0 < width; x0 += 64) {
             std::uint64_t solid, any;
             maskWords(line + static_cast<size_t>(x0) * 4, width - x0 < 64 ? width - x0 : 64, solid, any);

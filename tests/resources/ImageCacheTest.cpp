@@ -67,8 +67,8 @@ TEST(Image, CopiesSharePixelsUntilOneIsChanged) {
     original.takeDirty();
     Image copy = original, other;
     other = original;
-    EXPECT_EQ(std::tuple(copy.id(), copy.revision(), copy.pixels()),
-              std::tuple(original.id(), original.revision(), original.pixels()));
+    EXPECT_EQ(std::tuple(copy.id(), copy.revision(), copy.row(20)),
+              std::tuple(original.id(), original.revision(), original.row(20)));
 
     copy.setPixel(40, 20, Color{0, 0, 0, 0});
     EXPECT_NE(copy.id(), original.id());
@@ -79,10 +79,40 @@ TEST(Image, CopiesSharePixelsUntilOneIsChanged) {
     EXPECT_EQ(other.id(), original.id());
 
     // The last one showing them writes in place.
-    const std::uint8_t* own = copy.pixels();
+    // Only the changed row is copied; the last one showing it writes in place.
+    EXPECT_EQ(std::tuple(copy.row(19), copy.row(21)), std::tuple(original.row(19), original.row(21)));
+    const std::uint8_t* own = copy.row(20);
+    EXPECT_NE(own, original.row(20));
     copy.setPixel(41, 20, Color{0, 0, 0, 0});
-    EXPECT_EQ(copy.pixels(), own);
+    EXPECT_EQ(copy.row(20), own);
     // A reload replaces the pixels for this image only.
     other.create(2, 2);
     EXPECT_EQ(std::tuple(other.width(), original.width(), original.alpha(0, 0)), std::tuple(2u, 100u, 255));
+}
+
+// Rows that are all zero (most of a character sheet) and the rows of a new picture are held
+// once; changing one of them, or saving, must still see every row on its own.
+TEST(Image, RowsHeldOnceAreChangedOneAtATime) {
+    TempDir dir;
+    Image drawn;
+    drawn.create(40, 40);
+    for (unsigned x = 0; x < 40; ++x) {
+        drawn.setPixel(x, 30, Color{200, 100, 50, 255});
+        drawn.setPixel(x, 35, Color{9, 9, 9, 0});  // no alpha, yet not empty
+    }
+    EXPECT_EQ(std::tuple(drawn.alpha(0, 29), drawn.alpha(0, 30), drawn.pixel(3, 35), drawn.alpha(0, 36)),
+              std::tuple(0, 255, Color{9, 9, 9, 0}, 0));
+    ASSERT_TRUE(drawn.saveToFile("sparse.png"));
+
+    Image sheet;
+    ASSERT_TRUE(sheet.loadFromFile("sparse.png"));
+    EXPECT_TRUE(sheet.samePixels(drawn));
+    EXPECT_EQ(std::tuple(sheet.row(0), sheet.row(39)), std::tuple(sheet.row(29), sheet.row(29)));
+    Image copy = sheet;
+    copy.setPixel(7, 5, Color{1, 2, 3, 4});
+    EXPECT_EQ(std::tuple(copy.pixel(7, 5), copy.pixel(7, 6), copy.pixel(7, 4), sheet.pixel(7, 5)),
+              std::tuple(Color{1, 2, 3, 4}, Color{0, 0, 0, 0}, Color{0, 0, 0, 0}, Color{0, 0, 0, 0}));
+    EXPECT_FALSE(copy.samePixels(sheet));
+    copy.setPixel(7, 5, Color{0, 0, 0, 0});
+    EXPECT_TRUE(copy.samePixels(sheet));
 }

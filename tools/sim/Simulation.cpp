@@ -8,9 +8,8 @@
 namespace {
 int solidPixels(const Image& image) {
     int count = 0;
-    const std::uint8_t* p = image.pixels();
-    const size_t n = static_cast<size_t>(image.width()) * image.height();
-    for (size_t i = 0; i < n; ++i) count += p[i * 4 + 3] > 0;
+    for (unsigned y = 0; y < image.height(); ++y)
+        for (unsigned x = 0; x < image.width(); ++x) count += image.alpha(x, y) > 0;
     return count;
 }
 }  // namespace

@@ -4,9 +4,11 @@
 #include <iostream>
 
 #include "Simulation.h"
+#include "platform/LargeBlocks.h"
 #include "platform/WriteQueue.h"
 
 int main(int argc, char** argv) {
+    returnLargeBlocksToTheSystem();
     // A headless run is silent unless a sound driver is asked for.
     setenv("ALSOFT_DRIVERS", "null", 0);
     CLI::App app{"torve-sim: runs the game headless with simulated time, in the current game folder"};

@@ -18,13 +18,17 @@ Canvas::Canvas(int width, int height, Paint fill) : Canvas(width, height) {
 
 Canvas Canvas::fromImage(const Image& image) {
     Canvas c(static_cast<int>(image.width()), static_cast<int>(image.height()));
-    const std::uint8_t* p = image.pixels();
-    for (size_t i = 0; i < c.px_.size(); i += 4) {
-        const float a = p[i + 3] / 255.0f;
-        c.px_[i] = p[i] * a;
-        c.px_[i + 1] = p[i + 1] * a;
-        c.px_[i + 2] = p[i + 2] * a;
-        c.px_[i + 3] = a;
+    const size_t rowBytes = static_cast<size_t>(image.width()) * 4;
+    for (unsigned y = 0; y < image.height(); ++y) {
+        const std::uint8_t* p = image.row(y);
+        float* out = &c.px_[y * rowBytes];
+        for (size_t i = 0; i < rowBytes; i += 4) {
+            const float a = p[i + 3] / 255.0f;
+            out[i] = p[i] * a;
+            out[i + 1] = p[i + 1] * a;
+            out[i + 2] = p[i + 2] * a;
+            out[i + 3] = a;
+        }
     }
     return c;
 }
