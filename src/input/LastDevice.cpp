@@ -25,7 +25,8 @@ bool padActed(const PadState& now, const PadState& before) {
 
 void LastDevice::note(const InputState& input) {
     if (!input.pad.connected) pad_ = false;
-    else if (padActed(input.pad, before_.pad)) pad_ = true;
+    // A pad just plugged in is compared with one at rest, so what it holds counts at once.
+    else if (padActed(input.pad, before_.pad.connected ? before_.pad : PadState{})) pad_ = true;
     else if (keyboardOrMouseActed(input, before_)) pad_ = false;
     before_ = input;
 }

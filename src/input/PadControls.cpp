@@ -34,7 +34,8 @@ std::optional<sf::Vector2f> aimDirection(const PadState& pad) {
 
 MenuDirection menuDirection(const PadState& pad) {
     if (!pad.connected) return MenuDirection::None;
-    const float x = runAxisX(pad), y = runAxisY(pad);
+    const bool dpad = pad.dpadX != 0 || pad.dpadY != 0;
+    const float x = dpad ? pad.dpadX : pad.leftX, y = dpad ? pad.dpadY : pad.leftY;
     if (std::fabs(x) >= std::fabs(y)) return pushed(x) ? MenuDirection::Right : pushed(-x) ? MenuDirection::Left : MenuDirection::None;
     return pushed(y) ? MenuDirection::Down : pushed(-y) ? MenuDirection::Up : MenuDirection::None;
 }

@@ -19,8 +19,8 @@ bool holds(Action action, const PadState& pad, bool steering);
 // The right stick's direction, of length 1; nothing while it rests in the dead zone.
 std::optional<sf::Vector2f> aimDirection(const PadState& pad);
 
-// Which way the d-pad, or else the left stick, points for moving a menu's focus: one way only,
-// along the axis pushed farther.
+// Which way the d-pad, or while it rests the left stick, points for moving a menu's focus: one
+// way only, along the axis pushed farther.
 enum class MenuDirection { None, Up, Down, Left, Right };
 MenuDirection menuDirection(const PadState& pad);
 
