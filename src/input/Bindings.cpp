@@ -61,9 +61,9 @@ bool Bindings::keyDown(Key key, const InputState& input, bool padSteers) const {
     return anyHeld(action, input) || padControls::holds(action, input.pad, padSteers);
 }
 
-bool Bindings::buttonDown(MouseButton button, const InputState& input) const {
+bool Bindings::buttonDown(MouseButton button, const InputState& input, bool padAims) const {
     const Action action = button == MouseButton::Left ? Action::Throw : Action::Recall;
-    return input.button(button) || anyHeld(action, input) || padControls::holds(action, input.pad, false);
+    return input.button(button) || anyHeld(action, input) || (padAims && padControls::holds(action, input.pad, false));
 }
 
 Bindings& inputBindings() {

@@ -26,8 +26,10 @@ public:
     const std::vector<sf::Keyboard::Key>& keysOf(Action action) const;
     // `padSteers`: the pad's stick also stands for jump and down (up and down in the flight).
     bool keyDown(Key key, const InputState& input, bool padSteers = false) const;
-    // The mouse button itself, or a key or pad control bound to throw (left) or recall (right).
-    bool buttonDown(MouseButton button, const InputState& input) const;
+    // The mouse button itself, or a key bound to throw (left) or recall (right); with
+    // `padAims`, the pad's throw and recall too (in play only, so that a trigger never clicks a
+    // menu button under a pointer nobody looks at).
+    bool buttonDown(MouseButton button, const InputState& input, bool padAims = false) const;
 
 private:
     bool anyHeld(Action action, const InputState& input) const;

@@ -31,4 +31,6 @@ sf::IntRect GameWindow::pixelViewport(const sf::View& v) const {
 
 bool GameWindow::isKeyDown(Key k) const { return inputBindings().keyDown(k, input(), padSteers); }
 
-bool GameWindow::isMouseButtonDown(MouseButton b) const { return inputBindings().buttonDown(b, input()); }
+bool GameWindow::isMouseButtonDown(MouseButton b) const {
+    return inputBindings().buttonDown(b, input(), aimPointer.has_value());
+}

@@ -16,7 +16,8 @@ public:
     virtual ~GameWindow() = default;
 
     virtual const InputState& input() const = 0;
-    // Through the player's key bindings and the pad's controls.
+    // Through the player's key bindings and the pad's controls; the pad's throw and recall
+    // stand for the mouse buttons only where it aims.
     bool isKeyDown(Key k) const;
     bool isMouseButtonDown(MouseButton b) const;
     // The pointer the rules see: the pad's aim point while one is placed, else the mouse.

@@ -95,6 +95,10 @@ TEST(MenuKeys, EveryScreenIsDrivenWithThePadAlone) {
     touch(h, start);
     Game& game = *h.game;
     ASSERT_EQ(game.state, MainMenu);
+    h.pointAt(game.quitButton);  // a pointer left over a button: a trigger is no click
+    touch(h, [](PadState& p) { p.rightTrigger = 100; });
+    ASSERT_EQ(game.state, MainMenu);
+    h.pointAt(0, 0);
 
     touch(h, [](PadState& p) { p.leftY = 90; });  // the stick moves the focus as the d-pad does
     touch(h, dpadDown);
