@@ -23,21 +23,26 @@ constexpr int kSticks[] = {ABS_X, ABS_Y, ABS_RX, ABS_RY};
 constexpr int kTriggers[] = {ABS_Z, ABS_RZ};
 constexpr int kHat[] = {ABS_HAT0X, ABS_HAT0Y};
 
-// As root, the device node can be made where the kernel has uinput but the folder lacks it.
-void makeNodeIfMissing() {
-    if (std::filesystem::exists("/dev/uinput") || geteuid() != 0) return;
+// As root, a device node the kernel has but the folder lacks (a container's /dev) can be made
+// from its numbers in sysfs; true when the node is there.
+bool nodeFrom(const std::filesystem::path& sysDev, const std::filesystem::path& node) {
+    if (std::filesystem::exists(node)) return true;
     unsigned major = 0, minor = 0;
-    std::ifstream dev("/sys/class/misc/uinput/dev");
     char colon;
-    if (dev >> major >> colon >> minor) mknod("/dev/uinput", S_IFCHR | 0600, makedev(major, minor));
+    std::ifstream dev(sysDev);
+    if (geteuid() != 0 || !(dev >> major >> colon >> minor)) return false;
+    std::error_code ec;
+    std::filesystem::create_directories(node.parent_path(), ec);
+    return mknod(node.c_str(), S_IFCHR | 0600, makedev(major, minor)) == 0;
 }
 }  // namespace
 
 VirtualPad::VirtualPad() {
-    makeNodeIfMissing();
+    if (!std::filesystem::exists("/dev/uinput") && nodeFrom("/sys/class/misc/uinput/dev", "/dev/uinput"))
+        madeNodes_.push_back("/dev/uinput");
     fd_ = open("/dev/uinput", O_WRONLY | O_NONBLOCK);
     if (fd_ < 0) {
-        unavailable_ = std::string("no virtual pad: /dev/uinput: ") + std::strerror(errno);
+        unavailable_ = std::string("no virtual pad: this machine offers no usable /dev/uinput (") + std::strerror(errno) + ")";
         return;
     }
     if (!makeDevice()) {
@@ -49,9 +54,11 @@ VirtualPad::VirtualPad() {
 }
 
 VirtualPad::~VirtualPad() {
-    if (fd_ < 0) return;
-    ioctl(fd_, UI_DEV_DESTROY);
-    close(fd_);
+    if (fd_ >= 0) {
+        ioctl(fd_, UI_DEV_DESTROY);
+        close(fd_);
+    }
+    for (const std::string& node : madeNodes_) unlink(node.c_str());
 }
 
 bool VirtualPad::makeDevice() {
@@ -82,7 +89,11 @@ bool VirtualPad::awaitJoystickNode() {
             const std::string node = input.path().filename().string();
             if (node.rfind("js", 0) != 0 || fileText(input.path() / "device" / "name") != std::string(kName) + "\n")
                 continue;
-            return fs::exists("/dev/input/" + node);
+            const std::string path = "/dev/input/" + node;
+            if (fs::exists(path)) return true;
+            if (!nodeFrom(input.path() / "dev", path)) return false;
+            madeNodes_.push_back(path);
+            return true;
         }
         waitSeconds(0.1);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // A gamepad the kernel makes at the test's request through /dev/uinput, as if one were plugged
 // in: two sticks, two triggers, a d-pad and the usual buttons. Where the machine cannot make
@@ -26,4 +27,6 @@ private:
 
     int fd_ = -1;
     std::string unavailable_;
+    // Device nodes made for the test, taken away with the pad.
+    std::vector<std::string> madeNodes_;
 };
