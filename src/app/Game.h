@@ -99,9 +99,10 @@ private:
     void keepOnePressForOneSlider(const GameWindow& window);
     void setMenuView(GameWindow& window);
 
-    // Menus without a pointer: the arrows move a focus over the screen's buttons, Enter or
-    // Space presses the focused one, the menu key (Escape) the screen's back or resume button;
-    // on a focused slider left and right move the knob by 5 %.
+    // Menus without a pointer: the arrows, the d-pad or the left stick move a focus over the
+    // screen's buttons, Enter, Space or the pad's south button presses the focused one, the
+    // menu key (Escape, start) or the east button the screen's back or resume button; on a
+    // focused slider left and right move the knob by 5 %.
     enum MenuInput { FocusUp, FocusDown, FocusLeft, FocusRight, PressFocused, GoBack, MenuInputCount };
     using MenuInputs = std::bitset<MenuInputCount>;
     struct MenuScreen {

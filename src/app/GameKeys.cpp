@@ -1,14 +1,20 @@
 #include "app/Game.h"
 
+#include "input/PadControls.h"
+
 Game::MenuInputs Game::menuInputsOf(const GameWindow& window) {
+    using padControls::MenuDirection;
     const InputState& input = window.input();
+    const MenuDirection pad = padControls::menuDirection(input.pad);
+    const bool padOn = input.pad.connected;
     MenuInputs inputs;
-    inputs[FocusUp] = input.held(sf::Keyboard::Up);
-    inputs[FocusDown] = input.held(sf::Keyboard::Down);
-    inputs[FocusLeft] = input.held(sf::Keyboard::Left);
-    inputs[FocusRight] = input.held(sf::Keyboard::Right);
-    inputs[PressFocused] = input.held(sf::Keyboard::Enter) || input.held(sf::Keyboard::Space);
-    inputs[GoBack] = window.isKeyDown(Key::Escape);
+    inputs[FocusUp] = input.held(sf::Keyboard::Up) || pad == MenuDirection::Up;
+    inputs[FocusDown] = input.held(sf::Keyboard::Down) || pad == MenuDirection::Down;
+    inputs[FocusLeft] = input.held(sf::Keyboard::Left) || pad == MenuDirection::Left;
+    inputs[FocusRight] = input.held(sf::Keyboard::Right) || pad == MenuDirection::Right;
+    inputs[PressFocused] = input.held(sf::Keyboard::Enter) || input.held(sf::Keyboard::Space) ||
+                           (padOn && input.pad.button(PadButton::South));
+    inputs[GoBack] = window.isKeyDown(Key::Escape) || (padOn && input.pad.button(PadButton::East));
     return inputs;
 }
 

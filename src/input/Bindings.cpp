@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "input/KeyNames.h"
+#include "input/PadControls.h"
 
 namespace {
 using sf::Keyboard;
@@ -55,12 +56,14 @@ bool Bindings::anyHeld(Action action, const InputState& input) const {
     return false;
 }
 
-bool Bindings::keyDown(Key key, const InputState& input) const {
-    return anyHeld(kActionOfKey[static_cast<size_t>(key)], input);
+bool Bindings::keyDown(Key key, const InputState& input, bool padSteers) const {
+    const Action action = kActionOfKey[static_cast<size_t>(key)];
+    return anyHeld(action, input) || padControls::holds(action, input.pad, padSteers);
 }
 
-bool Bindings::buttonDown(MouseButton button, const InputState& input) const {
-    return input.button(button) || anyHeld(button == MouseButton::Left ? Action::Throw : Action::Recall, input);
+bool Bindings::buttonDown(MouseButton button, const InputState& input, bool padAims) const {
+    const Action action = button == MouseButton::Left ? Action::Throw : Action::Recall;
+    return input.button(button) || anyHeld(action, input) || (padAims && padControls::holds(action, input.pad, false));
 }
 
 Bindings& inputBindings() {

@@ -7,8 +7,9 @@
 #include "config/Config.h"
 #include "platform/Input.h"
 
-// What the player does, each on the keyboard keys bound to it. The game's rules read the
-// game keys and mouse buttons; each action stands for one of them.
+// What the player does, each on the keyboard keys bound to it and on its place on a gamepad
+// (input/PadControls). The game's rules read the game keys and mouse buttons; each action
+// stands for one of them.
 enum class Action { Left, Right, Jump, Down, KeyDoor, Restart, Menu, Throw, Recall, Count };
 
 class Bindings {
@@ -23,9 +24,12 @@ public:
     void load(const Config& config);
 
     const std::vector<sf::Keyboard::Key>& keysOf(Action action) const;
-    bool keyDown(Key key, const InputState& input) const;
-    // The mouse button itself, or a key bound to throw (left) or recall (right).
-    bool buttonDown(MouseButton button, const InputState& input) const;
+    // `padSteers`: the pad's stick also stands for jump and down (up and down in the flight).
+    bool keyDown(Key key, const InputState& input, bool padSteers = false) const;
+    // The mouse button itself, or a key bound to throw (left) or recall (right); with
+    // `padAims`, the pad's throw and recall too (in play only, so that a trigger never clicks a
+    // menu button under a pointer nobody looks at).
+    bool buttonDown(MouseButton button, const InputState& input, bool padAims = false) const;
 
 private:
     bool anyHeld(Action action, const InputState& input) const;

@@ -2,7 +2,9 @@
 
 #include <SFML/Graphics/View.hpp>
 #include <SFML/System/Vector2.hpp>
+#include <optional>
 
+#include "input/LastDevice.h"
 #include "platform/Input.h"
 #include "platform/Sprite.h"
 
@@ -14,11 +16,20 @@ public:
     virtual ~GameWindow() = default;
 
     virtual const InputState& input() const = 0;
-    // Through the player's key bindings.
+    // Through the player's key bindings and the pad's controls; the pad's throw and recall
+    // stand for the mouse buttons only where it aims.
     bool isKeyDown(Key k) const;
     bool isMouseButtonDown(MouseButton b) const;
-    int mouseX() const { return input().mouseX; }
-    int mouseY() const { return input().mouseY; }
+    // The pointer the rules see: the pad's aim point while one is placed, else the mouse.
+    int mouseX() const { return aimPointer ? aimPointer->x : input().mouseX; }
+    int mouseY() const { return aimPointer ? aimPointer->y : input().mouseY; }
+    // The pad took the controls last and is still plugged in: its aim is the pointer.
+    bool padInUse() const { return lastDevice_.pad(); }
+
+    // Set by the world while it steps the player or the ball: where the pad aims, in window
+    // pixels, and whether the stick also steers up and down.
+    std::optional<sf::Vector2i> aimPointer;
+    bool padSteers = false;
 
     virtual unsigned width() const = 0;
     virtual unsigned height() const = 0;
@@ -27,6 +38,8 @@ public:
     // Window pixel to view coordinates, the same maths as SFML's.
     sf::Vector2f mapPixelToCoords(int px, int py) const;
     sf::Vector2f mapPixelToCoords(int px, int py, const sf::View& view) const;
+    // The other way, to the nearest pixel.
+    sf::Vector2i mapCoordsToPixel(sf::Vector2f point) const;
 
     // Seconds the last frame took.
     virtual float frameSeconds() const = 0;
@@ -42,4 +55,14 @@ public:
     // Creates the window anew at its current size, or at its last windowed size when leaving
     // full screen (options screen).
     virtual void recreate(bool fullscreen, unsigned frameLimit) = 0;
+
+protected:
+    // By processEvents, once the frame's input is in.
+    void noteInput() { lastDevice_.note(input()); }
+
+private:
+    // The view's viewport in window pixels.
+    sf::IntRect pixelViewport(const sf::View& view) const;
+
+    LastDevice lastDevice_;
 };

@@ -18,7 +18,7 @@ public:
     void setView(const sf::View& view) override { view_ = view; }
     float frameSeconds() const override;
 
-    void processEvents() override {}
+    void processEvents() override { noteInput(); }
     void clear() override { drawn.clear(); }
     void draw(const Sprite& sprite) override;
     void display() override {}

@@ -104,6 +104,10 @@ void SfmlWindow::processEvents() {
             default: break;
         }
     }
+    // A pad held while another program has the focus is not meant for the game either.
+    input_.pad = pad_.read();
+    if (!focused_) input_.pad.release();
+    noteInput();
 }
 
 void SfmlWindow::clear() { window_.clear(sf::Color::White); }

@@ -9,9 +9,10 @@
 #include <vector>
 
 #include "platform/GameWindow.h"
+#include "platform/SfmlPad.h"
 
-// The real window. Input comes from the window's events and is dropped when the window
-// loses focus. Images become textures lazily, cut into tiles, one set for all images sharing
+// The real window. Input comes from the window's events and the first gamepad, and is dropped
+// when the window loses focus. Images become textures lazily, cut into tiles, one set for all images sharing
 // their pixels; after pixels change only the touched tiles are uploaded again, and pixels no
 // image shows any more take their textures with them.
 class SfmlWindow : public GameWindow {
@@ -61,6 +62,7 @@ private:
     // A press and its release within one frame still show as held for that frame; the
     // release is applied at the next frame's events.
     InputState pressedThisFrame_, releaseNextFrame_;
+    SfmlPad pad_;
     bool focused_ = false;
     bool fullscreen_ = false;
     // The configured size until the player resizes the window.

@@ -11,6 +11,8 @@
 #include "world/WorldVars.h"
 
 World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
+    reticleImage.loadFromFile("reticle.png");
+    reticle.setImage(&reticleImage);
     loadSave();
     lastSaveTime = 0;
     returnToMenu = false;
@@ -28,10 +30,14 @@ void World::update(GameWindow& window) {
     worldVars.flightLevel = currentLevelName == "Level5.txt";
     applyCameraView(window);
     if (worldVars.flightLevel) {
+        window.padSteers = true;
         scarfBall.update(window, objects.mainList);
+        window.padSteers = false;
     } else {
         player.gravityStep(objects.mainList);
+        aimWithPad(window);
         player.update(window, objects.mainList);
+        window.aimPointer.reset();
     }
     soundBank().playMusicFor(currentLevelName);
     updateObjects();
@@ -47,6 +53,11 @@ void World::update(GameWindow& window) {
         currentLevelName = "Level.txt";
         returnToMenu = true;
     }
+}
+
+void World::aimWithPad(GameWindow& window) {
+    padAim.update(window.input().pad, player.facing == 'D');
+    if (window.padInUse()) window.aimPointer = window.mapCoordsToPixel(padAim.pointFrom(player.centre()));
 }
 
 bool World::checkpointIsStart() const {
@@ -104,4 +115,10 @@ void World::draw(GameWindow& window) {
     if (worldVars.flightLevel) scarfBall.draw(window);
     else player.draw(window);
     objects.drawLayerTwo(window);
+    if (window.padInUse() && !worldVars.flightLevel) {
+        const sf::Vector2f aim = padAim.pointFrom(player.centre());
+        reticle.setPosition(aim.x - static_cast<float>(reticleImage.width()) / 2,
+                            aim.y - static_cast<float>(reticleImage.height()) / 2);
+        window.draw(reticle);
+    }
 }

@@ -3,7 +3,10 @@
 #include <SFML/Graphics/View.hpp>
 #include <string>
 
+#include "input/PadAim.h"
 #include "platform/GameWindow.h"
+#include "platform/Image.h"
+#include "platform/Sprite.h"
 #include "platform/TimeSource.h"
 #include "player/Player.h"
 #include "player/ScarfBall.h"
@@ -39,8 +42,14 @@ public:
     float now = 0;
     float lastSaveTime = 0;
     bool returnToMenu = false;
+    PadAim padAim;
+    // Shows the pad's aim point while the pad is in use.
+    Image reticleImage;
+    Sprite reticle;
 
 private:
+    // Places the pointer the player's update reads at the pad's aim point, in window pixels.
+    void aimWithPad(GameWindow& window);
     // Back at the checkpoint in the falling state with no speed left over.
     void respawnFalling();
     void updateObjects();

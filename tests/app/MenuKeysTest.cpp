@@ -73,3 +73,52 @@ TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
     EXPECT_EQ(game.state, MainMenu);
     EXPECT_TRUE(h.window.isOpen());
 }
+
+namespace {
+// One touch of the pad: `press` holds for a frame, then everything is let go for a frame.
+void touch(GameHarness& h, void (*press)(PadState&)) {
+    press(h.input().pad);
+    h.frame();
+    h.input().pad.release();
+    h.frame();
+}
+void dpadDown(PadState& p) { p.dpadY = 100; }
+void south(PadState& p) { p.setButton(PadButton::South, true); }
+void east(PadState& p) { p.setButton(PadButton::East, true); }
+void start(PadState& p) { p.setButton(PadButton::Start, true); }
+}  // namespace
+
+TEST(MenuKeys, EveryScreenIsDrivenWithThePadAlone) {
+    GameHarness h;
+    h.pointAt(0, 0);
+    h.input().pad.connected = true;
+    touch(h, start);
+    Game& game = *h.game;
+    ASSERT_EQ(game.state, MainMenu);
+    h.pointAt(game.quitButton);  // a pointer left over a button: a trigger is no click
+    touch(h, [](PadState& p) { p.rightTrigger = 100; });
+    ASSERT_EQ(game.state, MainMenu);
+    h.pointAt(0, 0);
+
+    touch(h, [](PadState& p) { p.leftY = 90; });  // the stick moves the focus as the d-pad does
+    touch(h, dpadDown);
+    EXPECT_EQ((std::array{game.playButton.focused, game.optionsButton.focused}), (std::array{false, true}));
+    touch(h, south);
+    ASSERT_EQ(game.state, Options);
+
+    touch(h, [](PadState& p) { p.leftX = -50, p.leftY = 90; });  // down and a little left: down only
+    ASSERT_TRUE(game.musicSlider.focused);
+    EXPECT_FLOAT_EQ(game.musicSlider.value, 1.f);
+    touch(h, [](PadState& p) { p.dpadX = -100; });
+    EXPECT_FLOAT_EQ(game.musicSlider.value, 0.95f);
+    touch(h, east);
+    ASSERT_EQ(game.state, MainMenu);
+
+    touch(h, dpadDown);
+    touch(h, south);
+    ASSERT_EQ(game.state, Playing);
+    touch(h, start);
+    ASSERT_EQ(game.state, PauseMenu);
+    touch(h, east);  // resume
+    EXPECT_EQ(game.state, Playing);
+}

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "InputScript.h"
 #include "TestSupport.h"
 
 namespace {
@@ -27,6 +30,19 @@ TEST_P(LevelReplay, FinishesTheLevel) {
     const Replay& replay = GetParam();
     const auto script = std::filesystem::path(TORVE_SOURCE_DIR) / "tests" / "replays" / replay.script;
     ASSERT_TRUE(std::filesystem::exists(script)) << script;
+    if (std::string(replay.script).find(".pad.") != std::string::npos) {
+        // Nothing but the pad: no key, no mouse button, the pointer never moved, the pad never out.
+        std::ifstream in(script);
+        std::string error;
+        const auto steps = parseInputScript(in, error).value().steps;
+        for (size_t i = 0; i < steps.size(); ++i) {
+            const InputState& held = steps[i].held;
+            EXPECT_EQ((std::array{held.keys.any(), held.button(MouseButton::Left), held.button(MouseButton::Right),
+                                  held.mouseX != 0 || held.mouseY != 0, held.pad.connected}),
+                      (std::array{false, false, false, false, true}))
+                << "step " << i + 1;
+        }
+    }
     GameFolderCopy dir;
     ASSERT_TRUE(std::filesystem::exists(dir.path() / replay.level));
     const CommandResult r = runCommand(std::string("ALSOFT_DRIVERS=null ") + TORVE_SIM_EXE + " --level " +
@@ -41,10 +57,19 @@ TEST_P(LevelReplay, FinishesTheLevel) {
     }
 }
 
+// Each level twice: with keyboard and mouse, and with the pad alone.
 INSTANTIATE_TEST_SUITE_P(ShippedLevels, LevelReplay,
                          ::testing::Values(Replay{"Level.txt", "Level1.script", "Level2.txt"},
                                            Replay{"Level2.txt", "Level2.script", "Level3.txt"},
                                            Replay{"Level3.txt", "Level3.script", "Level4.txt"},
                                            Replay{"Level4.txt", "Level4.script", "Level5.txt"},
-                                           Replay{"Level5.txt", "Level5.script", ""}),
-                         [](const auto& info) { return std::string(info.param.script).substr(0, 6); });
+                                           Replay{"Level5.txt", "Level5.script", ""},
+                                           Replay{"Level.txt", "Level1.pad.script", "Level2.txt"},
+                                           Replay{"Level2.txt", "Level2.pad.script", "Level3.txt"},
+                                           Replay{"Level3.txt", "Level3.pad.script", "Level4.txt"},
+                                           Replay{"Level4.txt", "Level4.pad.script", "Level5.txt"},
+                                           Replay{"Level5.txt", "Level5.pad.script", ""}),
+                         [](const auto& info) {
+                             const std::string script = info.param.script;
+                             return script.substr(0, 6) + (script.find(".pad.") != std::string::npos ? "Pad" : "");
+                         });

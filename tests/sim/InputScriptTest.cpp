@@ -32,6 +32,9 @@ TEST(InputScript, BadLinesAreReportedWithTheirNumber) {
     EXPECT_EQ(error, "line 1: unknown input 'jump'");
     std::istringstream badMouse("3 mouse=1\n");
     EXPECT_FALSE(parseInputScript(badMouse, error));
+    std::istringstream badStick("3 pad-stick=0,101\n");
+    EXPECT_FALSE(parseInputScript(badStick, error));
+    EXPECT_EQ(error, "line 1: unknown input 'pad-stick=0,101'");
     std::istringstream negative("-3 d\n");
     EXPECT_FALSE(parseInputScript(negative, error));
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
+#include <linux/input-event-codes.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "GameSession.h"
+#include "VirtualPad.h"
 #include "config/Config.h"
 
 
@@ -19,38 +22,62 @@ TEST_F(Play, ClickSkipsTheSplashAndPlayStartsTheFirstLevel) {
     EXPECT_EQ(fileText(session.folder() / "save.save"), "500 -300 Level.txt 1");
 }
 
-TEST_F(Play, HeldKeysRunAndJump) {
-    Image standing;
-    ASSERT_TRUE(session.startPlaying(&standing));
-
+namespace {
+// Runs right for a second, then jumps, with whatever controls `holdRun` and `holdJump` press
+// (true) and let go (false); the scene before is `standing`.
+void expectRunAndJump(GameSession& session, const Image& standing, const std::function<void(bool)>& holdRun,
+                      const std::function<void(bool)>& holdJump) {
     // The camera follows the player, so a run to the right moves the scene to the left.
-    session.hold("d", 1.0);
+    holdRun(true);
+    waitSeconds(1.0);
+    holdRun(false);
     Image ran;
     ASSERT_TRUE(session.waitForStillLevel(&ran));
     const int run = screen::horizontalShift(standing, ran, 400);
-    EXPECT_GT(run, 60) << "held d moved the scene by " << run << " pixels";
+    EXPECT_GT(run, 60) << "running moved the scene by " << run << " pixels";
 
     // A jump shows above the player's head: the scene drops where the camera follows the
     // player up, the player rises on the screen where it does not. Either way the changes
     // in the middle of the screen reach higher than a standing sprite is tall.
     const long spriteHeight = Config((session.folder() / "config.ini").string()).integer("Player", "SizeYSprite", 100);
     const screen::Region middle{static_cast<int>(ran.width()) / 2 - 100, 0, 200, static_cast<int>(ran.height())};
-    session.keyDown("w");
+    holdJump(true);
     bool held = true;
     int reach = 0;
     const auto start = std::chrono::steady_clock::now();
     while (secondsSince(start) < 1.2) {
         if (held && secondsSince(start) > 0.3) {
-            session.keyUp("w");
+            holdJump(false);
             held = false;
         }
         const Image now = x11::capture(session.display(), session.window());
         if (now.width() == ran.width()) reach = std::max(reach, screen::changedRowSpan(ran, now, middle));
     }
-    EXPECT_GT(reach, spriteHeight + 40) << "w changed only " << reach << " rows around the player";
+    EXPECT_GT(reach, spriteHeight + 40) << "the jump changed only " << reach << " rows around the player";
     Image landed;
     ASSERT_TRUE(session.waitForStillLevel(&landed));
     EXPECT_EQ(screen::verticalShift(ran, landed, 300), 0) << "the player did not come down where it took off";
+}
+}  // namespace
+
+TEST_F(Play, HeldKeysRunAndJump) {
+    Image standing;
+    ASSERT_TRUE(session.startPlaying(&standing));
+    expectRunAndJump(
+        session, standing, [&](bool down) { down ? session.keyDown("d") : session.keyUp("d"); },
+        [&](bool down) { down ? session.keyDown("w") : session.keyUp("w"); });
+}
+
+// A pad the kernel makes through uinput (root, where the machine offers it), read by the game
+// as any pad plugged in.
+TEST_F(Play, AGamepadRunsAndJumps) {
+    VirtualPad pad;
+    if (!pad.unavailable().empty()) GTEST_SKIP() << pad.unavailable();
+    Image standing;
+    ASSERT_TRUE(session.startPlaying(&standing));
+    expectRunAndJump(
+        session, standing, [&](bool down) { pad.leftStickX(down ? 100 : 0); },
+        [&](bool down) { pad.button(BTN_SOUTH, down); });
 }
 
 TEST_F(Play, KeysMeantForAnotherWindowDoNotMoveThePlayer) {

@@ -1,6 +1,7 @@
 #include "InputScript.h"
 
 #include <charconv>
+#include <map>
 #include <sstream>
 
 #include "input/KeyNames.h"
@@ -29,6 +30,43 @@ bool parseLong(const std::string& text, long& out) {
     return ec == std::errc() && ptr == end;
 }
 
+// "X,Y" within -limit..limit.
+bool parsePair(const std::string& text, long limit, long& x, long& y) {
+    const size_t comma = text.find(',');
+    if (comma == std::string::npos || !parseLong(text.substr(0, comma), x) || !parseLong(text.substr(comma + 1), y))
+        return false;
+    return -limit <= x && x <= limit && -limit <= y && y <= limit;
+}
+
+// "pad" plugs a pad in with nothing held; every other pad word plugs it in too.
+bool parsePadWord(const std::string& word, PadState& pad) {
+    static const std::map<std::string, PadButton> buttons = {
+        {"pad-a", PadButton::South},          {"pad-b", PadButton::East},
+        {"pad-x", PadButton::West},           {"pad-y", PadButton::North},
+        {"pad-lb", PadButton::LeftShoulder},  {"pad-rb", PadButton::RightShoulder},
+        {"pad-back", PadButton::Back},        {"pad-start", PadButton::Start}};
+    static const std::map<std::string, std::pair<float PadState::*, float>> pulls = {
+        {"pad-lt", {&PadState::leftTrigger, 100.f}}, {"pad-rt", {&PadState::rightTrigger, 100.f}},
+        {"pad-up", {&PadState::dpadY, -100.f}},      {"pad-down", {&PadState::dpadY, 100.f}},
+        {"pad-left", {&PadState::dpadX, -100.f}},    {"pad-right", {&PadState::dpadX, 100.f}}};
+    static const std::map<std::string, std::pair<float PadState::*, float PadState::*>> sticks = {
+        {"pad-stick=", {&PadState::leftX, &PadState::leftY}}, {"pad-aim=", {&PadState::rightX, &PadState::rightY}}};
+
+    if (word != "pad" && word.rfind("pad-", 0) != 0) return false;
+    if (const auto b = buttons.find(word); b != buttons.end()) pad.setButton(b->second, true);
+    else if (const auto p = pulls.find(word); p != pulls.end()) pad.*(p->second.first) = p->second.second;
+    else if (word != "pad") {
+        const size_t equals = word.find('=');
+        const auto stick = equals == std::string::npos ? sticks.end() : sticks.find(word.substr(0, equals + 1));
+        long x, y;
+        if (stick == sticks.end() || !parsePair(word.substr(equals + 1), 100, x, y)) return false;
+        pad.*(stick->second.first) = static_cast<float>(x);
+        pad.*(stick->second.second) = static_cast<float>(y);
+    }
+    pad.connected = true;
+    return true;
+}
+
 bool parseWord(const std::string& word, InputState& held) {
     if (word == "lmb") {
         held.setButton(MouseButton::Left, true);
@@ -39,16 +77,13 @@ bool parseWord(const std::string& word, InputState& held) {
         return true;
     }
     if (word.rfind("mouse=", 0) == 0) {
-        const std::string pos = word.substr(6);
-        const size_t comma = pos.find(',');
         long mx, my;
-        if (comma == std::string::npos || !parseLong(pos.substr(0, comma), mx) || !parseLong(pos.substr(comma + 1), my))
-            return false;
-        if (mx < -100000 || mx > 100000 || my < -100000 || my > 100000) return false;
+        if (!parsePair(word.substr(6), 100000, mx, my)) return false;
         held.mouseX = static_cast<int>(mx);
         held.mouseY = static_cast<int>(my);
         return true;
     }
+    if (parsePadWord(word, held.pad)) return true;
     // Any keyboard key by name: a d w s r space escape are the game's own keys.
     if (const auto key = keyNamed(word)) {
         held.setHeld(*key, true);

@@ -4,8 +4,8 @@
 #include "pictures/PictureSet.h"
 #include "pictures/Strokes.h"
 
-// The small things of a level: the boomerang, the scarf ball, keys, arrows, platforms and
-// the invisible boxes of goals and camera triggers.
+// The small things of a level: the boomerang, the scarf ball, the pad's reticle, keys, arrows,
+// platforms and the invisible boxes of goals and camera triggers.
 namespace {
 
 using namespace strokes;
@@ -83,6 +83,34 @@ Canvas scarfBall() {
     Mask eye(110, 60);
     eye.ellipse(head + Vec2{5, 0}, 1.3f, 1.6f);
     c.paint(eye, kInk);
+    return c;
+}
+
+// Where a gamepad aims the boomerang: a pencilled ring with four red ticks and a dot, on a
+// pale halo so it reads over ink as well as over paper.
+Canvas reticle() {
+    Canvas c(44, 44);
+    const Vec2 centre{22, 22};
+    Mask halo(44, 44);
+    halo.ellipse(centre, 17, 17);
+    Mask hole(44, 44);
+    hole.ellipse(centre, 9, 9);
+    c.paint(halo, kPaper.withAlpha(0.55f));
+    c.erase(hole, 0.7f);
+    // Drawn in one go round and a little past the start, as a hand closes a circle.
+    Path ring;
+    for (int i = 0; i <= 52; ++i) {
+        const float a = -0.4f + 2 * kPi * 1.06f * i / 52;
+        ring.push_back(centre + Vec2{std::cos(a), std::sin(a)} * 12.5f);
+    }
+    pencil(c, wobbled(ring, 1.0f, 95, 14), 2.0f, kGraphite, 96);
+    for (int k = 0; k < 4; ++k) {
+        const Vec2 out = rotate({0, -1}, kPi / 2 * k);
+        ink(c, {centre + out * 15, centre + out * 21}, 3.4f, 97u + k, kScarfRed);
+    }
+    Mask dot(44, 44);
+    dot.ellipse(centre, 1.8f, 1.8f);
+    c.paint(dot, kInk);
     return c;
 }
 
@@ -166,6 +194,7 @@ void addProps(PictureSet& set) {
     add(set, "boomerang.png", boomerang());
     add(set, "boomerang_glow.png", boomerangGlow());
     add(set, "scarfball.png", scarfBall());
+    add(set, "reticle.png", reticle());
     add(set, "Content/Level/key.png", key());
     add(set, "Content/Level/arrow_right.png", arrow({1, 0}));
     add(set, "Content/Level/arrow_left.png", arrow({-1, 0}));
