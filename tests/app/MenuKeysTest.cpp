@@ -25,7 +25,10 @@ TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
     EXPECT_TRUE(game.playButton.focused);
     EXPECT_TRUE(game.playButton.hoverActive);
     tap(h, K::Down);
-    EXPECT_EQ((std::array{game.playButton.focused, game.optionsButton.focused}), (std::array{false, true}));
+    tap(h, K::Down);
+    tap(h, K::Up);
+    EXPECT_EQ((std::array{game.playButton.focused, game.optionsButton.focused, game.quitButton.focused}),
+              (std::array{false, true, false}));
     tap(h, K::Enter);
     ASSERT_EQ(game.state, Options);
 
@@ -33,6 +36,8 @@ TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
     tap(h, K::Down);
     tap(h, K::Left);
     tap(h, K::Left);
+    tap(h, K::Left);
+    tap(h, K::Right);
     EXPECT_FLOAT_EQ(game.musicSlider.value, 0.9f);
     EXPECT_NE(h.dir.read("options/config.ini").find("Music_Volume=0.9\n"), std::string::npos);
     tap(h, K::Down);

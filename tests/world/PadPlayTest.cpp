@@ -100,6 +100,16 @@ TEST_F(PadPlay, TheRightStickAimsTheReticleAndTheThrowUntilTheMouseMoves) {
     EXPECT_NEAR(w.player.boomerang.dirX, -0.6f, 0.005f);
     EXPECT_NEAR(w.player.boomerang.dirY, -0.8f, 0.005f);
 
+    // A fresh key hands the aim back to the mouse; a push of the stick takes it again.
+    input().setHeld(sf::Keyboard::E, true);
+    frames(w, 1);
+    input().setHeld(sf::Keyboard::E, false);
+    EXPECT_EQ(reticle(w), std::nullopt);
+    input().pad.rightX = 100;
+    frames(w, 1);
+    input().pad.rightX = 0;
+    EXPECT_EQ(reticle(w), aimedAt(150, 0));
+
     // The mouse takes over: the right button calls the boomerang back, the pointer aims.
     input().setButton(MouseButton::Right, true);
     frames(w, 1);
