@@ -11,6 +11,7 @@ protected:
     World& land() {
         dir.write("config.ini", kPlayerConfig);
         picture("floor.png", 4000, 50);
+        picture("reticle.png", 30, 20);
         World& w = play("0 500 floor.png 3\n");
         window.recordDraws = true;
         frames(w, 120);
@@ -25,11 +26,12 @@ protected:
             w.draw(window);
         }
     }
-    // Where the reticle was drawn in the last frame; the folder has no reticle picture, so the
-    // sprite's corner is the aim point itself.
+    // The centre of the reticle as drawn in the last frame: the aim point.
     std::optional<sf::Vector2f> reticle(const World& w) const {
         for (const Sprite& s : window.drawn)
-            if (s.image == &w.reticleImage) return sf::Vector2f(s.x, s.y);
+            if (s.image == &w.reticleImage)
+                return sf::Vector2f(s.x + static_cast<float>(s.image->width()) / 2,
+                                    s.y + static_cast<float>(s.image->height()) / 2);
         return std::nullopt;
     }
     InputState& input() { return window.scriptedInput(); }
