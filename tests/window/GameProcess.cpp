@@ -5,6 +5,7 @@
 #include <X11/Xutil.h>
 #include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -29,36 +30,43 @@ std::string fileText(const std::filesystem::path& path) {
 
 void waitSeconds(double seconds) { std::this_thread::sleep_for(std::chrono::duration<double>(seconds)); }
 
+// The server takes the first free display number itself and writes it to a pipe: tests that
+// each picked a free number and started a server on it could pick the same one at once, and
+// the loser's test then ran on the winner's server, among its windows.
 PrivateDisplay::PrivateDisplay() {
-    for (int n = 150; n < 400 && pid_ < 0; ++n) {
-        const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-        if (std::filesystem::exists(lock) || std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n))) continue;
-        name_ = ":" + std::to_string(n);
-        pid_ = fork();
-        if (pid_ == 0) {
-            int devnull = open("/dev/null", O_WRONLY);
-            dup2(devnull, 1);
-            dup2(devnull, 2);
-            // -terminate: the server ends with its last client, so a client that keeps its
-            // connection until exit (the window library does) never sees it vanish.
-            execlp("Xvfb", "Xvfb", name_.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-terminate",
-                   static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        const auto start = std::chrono::steady_clock::now();
-        while (secondsSince(start) < 10) {
-            if (Display* d = XOpenDisplay(name_.c_str())) {
-                keepAlive_ = d;
-                ready_ = true;
-                break;
-            }
-            int raw;
-            if (waitpid(pid_, &raw, WNOHANG) == pid_) {  // lost the race for this number
-                pid_ = -1;
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
+    int numberPipe[2];
+    if (pipe(numberPipe) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+        close(numberPipe[0]);
+        int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, 1);
+        dup2(devnull, 2);
+        const std::string fd = std::to_string(numberPipe[1]);
+        // -terminate: the server ends with its last client, so a client that keeps its
+        // connection until exit (the window library does) never sees it vanish.
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+               "-terminate", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(numberPipe[1]);
+    std::string number;
+    const auto start = std::chrono::steady_clock::now();
+    pollfd readable{numberPipe[0], POLLIN, 0};
+    for (char c; pid_ > 0 && secondsSince(start) < 10;) {
+        if (poll(&readable, 1, 100) <= 0) continue;
+        if (read(numberPipe[0], &c, 1) != 1 || c == '\n') break;
+        number += c;
+    }
+    close(numberPipe[0]);
+    if (number.empty()) {
+        if (pid_ > 0) kill(pid_, SIGTERM);
+        return;
+    }
+    name_ = ":" + number;
+    if (Display* d = XOpenDisplay(name_.c_str())) {
+        keepAlive_ = d;
+        ready_ = true;
     }
 }
 
