@@ -46,6 +46,9 @@ TEST(GameSplash, CardFadesInHoldsAndFadesOutThenTheMenuTakesOverAfterFiveSeconds
 
 TEST(GameSplash, FadeAlphaClampsAndResetsTheColourToWhite) {
     Sprite sprite;
+    sprite.color.a = 250;
+    fadeAlpha(sprite, 6);  // exactly 256 must not wrap to 0
+    EXPECT_EQ(sprite.color.a, 255);
     sprite.color = Color{10, 20, 30, 250};
     fadeAlpha(sprite, 10);
     EXPECT_EQ(sprite.color, (Color{255, 255, 255, 255}));
@@ -71,6 +74,28 @@ TEST(GameScreens, QuitQuestionReturnsOnNoAndClosesOnYes) {
     h.click(h.game->quitButton);
     h.answer(h.game->quitYesButton);
     EXPECT_FALSE(h.window.isOpen());
+}
+
+// A menu frame, the pointer away from every button: the background, then each button's picture.
+TEST(GameScreens, MenusDrawTheirBackgroundThenEveryButton) {
+    GameHarness h;
+    h.pointAt(0, 0);
+    h.skipSplash();
+    Game& g = *h.game;
+    const auto drawnImages = [&h] {
+        std::vector<const Image*> images;
+        for (const Sprite& sprite : h.window.drawn) images.push_back(sprite.image);
+        return images;
+    };
+    h.frame();
+    EXPECT_EQ(drawnImages(), (std::vector<const Image*>{&g.menuBackgroundImage, g.playButton.sprite.image,
+                                                       g.optionsButton.sprite.image, g.quitButton.sprite.image}));
+    h.click(g.playButton);
+    h.pointAt(0, 0);
+    h.pause();
+    h.frame();
+    EXPECT_EQ(drawnImages(), (std::vector<const Image*>{&g.ingameBackgroundImage, g.resumeButton.sprite.image,
+                                                       g.pauseOptionsButton.sprite.image, g.returnButton.sprite.image}));
 }
 
 TEST(GameScreens, PlayResumesThroughTheWorldAndEscapeOpensThePauseMenu) {
