@@ -65,10 +65,12 @@ void copyShippedSettings(const std::filesystem::path& shipped, const std::string
 GameFolders findGameFolders(const std::string& programFolder) {
     const std::filesystem::path program(programFolder);
     const std::filesystem::path installed = (program / ".." / "share" / "torve").lexically_normal();
-    const std::filesystem::path data = !holdsGameData(program) && holdsGameData(installed) ? installed : program;
+    const bool isInstall = !holdsGameData(program) && holdsGameData(installed);
+    const std::filesystem::path data = isInstall ? installed : program;
     GameFolders found;
     found.data = data.string();
-    if (writable(data)) return found;
+    // An install's data is shared by every user, even where this one (root) may write it.
+    if (!isInstall && writable(data)) return found;
 
     const std::filesystem::path config = userFolder("XDG_CONFIG_HOME", ".config");
     const std::filesystem::path progress = userFolder("XDG_DATA_HOME", ".local/share");

@@ -11,8 +11,9 @@ struct GameFolders {
 };
 
 // The data beside the program when it is there, else in the install's share/torve/.
-// Settings and progress stay beside the data when that folder is writable, else they go to
-// the per-user folders, which are made here; the shipped settings are copied there on first
+// Settings and progress stay beside data found beside the program (a build or a portable
+// copy) when that folder is writable; an install's, or a read-only copy's, go to the
+// per-user folders, which are made here; the shipped settings are copied there on first
 // start, so a later write of one key never leaves a file without the others.
 GameFolders findGameFolders(const std::string& programFolder);
 void useGameFolders(const GameFolders& folders);

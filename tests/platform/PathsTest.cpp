@@ -56,7 +56,8 @@ TEST(AtomicWrite, FailureLeavesTheOldFileAndNoTemporary) {
     dir.write("save.save", "500 -300 Level.txt 1");
     ASSERT_TRUE(writeFileAtomically("save.save", "10 20 Level2.txt 2"));
     EXPECT_EQ(dir.read("save.save"), "10 20 Level2.txt 2");
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "save.save.tmp"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
     // A read-only folder loses the write, reported, and the old file stays whole.
     if (geteuid() != 0) {
         chmod(dir.path().c_str(), 0555);
@@ -85,15 +86,21 @@ TEST(GameFolders, DataBesideTheProgramElseInTheInstallElseBesideTheProgram) {
     };
     for (const FolderCase& c : cases) {
         TempDir dir;
+        setenv("XDG_CONFIG_HOME", (dir.path() / "cfg").c_str(), 1);
+        setenv("XDG_DATA_HOME", (dir.path() / "dat").c_str(), 1);
         std::filesystem::create_directories(dir.path() / "bin");
         if (c.dataBeside) dir.write("bin/config.ini", "[Sound]\n");
         if (c.dataInstalled) dir.write("share/torve/config.ini", "[Sound]\n");
         const GameFolders found = findGameFolders((dir.path() / "bin").string());
         EXPECT_EQ(found.data, (dir.path() / c.expected).string()) << c.name;
-        // Writable data keeps settings and progress where they always were.
-        EXPECT_EQ(found.settings, "config.ini") << c.name;
-        EXPECT_EQ(found.progress, "save.save") << c.name;
+        // Writable data beside the program keeps settings and progress where they always were;
+        // an install's go to the user's folders even when this user (root) may write the install.
+        const bool install = c.dataInstalled && !c.dataBeside;
+        EXPECT_EQ(found.settings, install ? (dir.path() / "cfg/torve/config.ini").string() : "config.ini") << c.name;
+        EXPECT_EQ(found.progress, install ? (dir.path() / "dat/torve/save.save").string() : "save.save") << c.name;
     }
+    unsetenv("XDG_CONFIG_HOME");
+    unsetenv("XDG_DATA_HOME");
 }
 
 TEST(GameFolders, RelativeNamesOpenInTheDataFolder) {
