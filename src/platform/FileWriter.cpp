@@ -1,8 +1,9 @@
 #include "platform/FileWriter.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -18,44 +19,85 @@
 #include <unistd.h>
 #endif
 
+namespace {
+std::atomic<unsigned> temporaryCount{0};
+
+#ifdef _WIN32
+unsigned long processId() { return GetCurrentProcessId(); }
+#else
+unsigned long processId() { return static_cast<unsigned long>(::getpid()); }
+#endif
+
+// Names no other write uses, this copy of the game's or another's: `<target>.<process>.<count>.tmp`.
+std::string temporaryName(const std::string& target) {
+    return target + "." + std::to_string(processId()) + "." + std::to_string(temporaryCount++) + ".tmp";
+}
+
+bool allDigits(const std::string& s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+}  // namespace
+
+bool isWriteTemporary(const std::string& name) {
+    // Earlier versions used one fixed name per file.
+    if (name == "save.save.tmp" || name == "config.ini.tmp") return true;
+    const std::string suffix = ".tmp";
+    if (name.size() <= suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    const std::string stem = name.substr(0, name.size() - suffix.size());
+    const size_t countDot = stem.rfind('.');
+    if (countDot == std::string::npos || countDot == 0) return false;
+    const size_t processDot = stem.rfind('.', countDot - 1);
+    return processDot != std::string::npos && processDot > 0 &&
+           allDigits(stem.substr(countDot + 1)) && allDigits(stem.substr(processDot + 1, countDot - processDot - 1));
+}
+
 #ifdef _WIN32
 bool writeFileAtomically(const std::string& path, const std::string& content) {
     const std::string target = nativePath(path);
-    const std::string temp = target + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << content;
-        out.flush();
-        if (!out) {
-            std::remove(temp.c_str());
-            return false;
-        }
-    }
-    if (!MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
+    const std::string temp = temporaryName(target);
+    // CREATE_NEW: whatever already lies at the name is never written through.
+    const HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+              written == content.size() && FlushFileBuffers(file);
+    if (!CloseHandle(file)) ok = false;
+    if (ok && !MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) ok = false;
+    if (!ok) DeleteFileA(temp.c_str());
+    return ok;
 }
 #else
 namespace {
-bool writeAll(int fd, const std::string& content) {
+bool writeAllAt(int fd, const std::string& content, off_t offset) {
     const char* data = content.data();
     size_t left = content.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
+        const ssize_t n = ::pwrite(fd, data, left, offset);
         if (n <= 0) return false;
         data += n;
+        offset += n;
         left -= static_cast<size_t>(n);
     }
     return true;
 }
 
 // The plain write, for a folder that takes no new files while the file itself is writable.
+// The file is never emptied: the new content goes over the old, blanks (which every reader
+// ignores at the end) fill out the old length, and the file is cut to size only once that is
+// on disk. A kill lands between the pages of one write, never inside one, so a file of one
+// page (as the save and the settings are) is the old or the new at every instant.
 bool rewriteInPlace(const std::string& target, const std::string& content) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+    struct stat old {};
+    bool ok = ::fstat(fd, &old) == 0;
+    const size_t oldSize = ok ? static_cast<size_t>(old.st_size) : 0;
+    std::string padded = content;
+    if (padded.size() < oldSize) padded.append(oldSize - padded.size(), ' ');
+    ok = ok && writeAllAt(fd, padded, 0) && ::fsync(fd) == 0;
+    if (ok && padded.size() != content.size())
+        ok = ::ftruncate(fd, static_cast<off_t>(content.size())) == 0 && ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     return ok;
 }
@@ -76,6 +118,16 @@ bool openableForWriting(const std::string& target) {
     ::close(fd);
     return true;
 }
+
+// Made here and now, so nothing planted at the name (a link least of all) is written through.
+int createTemporary(const std::string& target, std::string& temp) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = temporaryName(target);
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, const std::string& content) {
@@ -84,8 +136,8 @@ bool writeFileAtomically(const std::string& path, const std::string& content) {
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists && !openableForWriting(target)) return false;
 
-    const std::string temp = target + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    std::string temp;
+    const int fd = createTemporary(target, temp);
     if (fd < 0) return exists && (errno == EACCES || errno == EPERM) && rewriteInPlace(target, content);
     if (exists) {
         // The new file takes the old one's permissions and, where the system allows, its owner.
@@ -93,7 +145,7 @@ bool writeFileAtomically(const std::string& path, const std::string& content) {
         [[maybe_unused]] const int owned = ::fchown(fd, existing.st_uid, existing.st_gid);
     }
     // The data must be on disk before the rename makes it the file's content.
-    bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
+    bool ok = writeAllAt(fd, content, 0) && ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false;
     if (!ok) ::unlink(temp.c_str());

@@ -1,6 +1,7 @@
 #include "platform/WriteQueue.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -45,6 +46,7 @@ public:
     }
 
     void ask(Write write) {
+        if (refusing_) return;
         std::unique_lock lock(mutex_);
         if (!thread_.joinable() || stopping_) {
             lock.unlock();
@@ -56,6 +58,8 @@ public:
         queue_.push_back(std::move(write));
         wake_.notify_all();
     }
+
+    void refuse() { refusing_ = true; }
 
     std::vector<std::string> takeFailures() {
         std::lock_guard lock(failuresMutex_);
@@ -94,6 +98,7 @@ private:
     std::condition_variable wake_, done_;
     std::deque<Write> queue_;
     bool writing_ = false, stopping_ = false;
+    std::atomic<bool> refusing_ = false;
     std::thread thread_;
     std::mutex failuresMutex_;
     std::vector<std::string> failures_;
@@ -123,3 +128,5 @@ void WriteQueue::setProfileString(const std::string& section, const std::string&
 void WriteQueue::waitForWrites() { writer().waitForWrites(); }
 
 std::vector<std::string> WriteQueue::takeFailures() { return writer().takeFailures(); }
+
+void WriteQueue::refuseWrites() { writer().refuse(); }

@@ -24,4 +24,7 @@ public:
     static void waitForWrites();
     // The paths of the writes that failed since the last call, in the order they failed.
     static std::vector<std::string> takeFailures();
+    // From now on every write asked for is dropped, neither made nor reported as failed: for
+    // a copy of the game that plays while another holds its folders.
+    static void refuseWrites();
 };

@@ -41,7 +41,7 @@ TEST(FileWriter, ALinkedFileIsUpdatedThroughTheLinkWithItsPermissions) {
     EXPECT_TRUE(fs::is_symlink("config.ini"));
     EXPECT_EQ(dir.read("real/config.ini"), "[Sound]\nMusic_Volume=0.5\n");
     EXPECT_EQ(modeOf("real/config.ini"), 0640u);
-    EXPECT_FALSE(fs::exists("real/config.ini.tmp"));
+    for (const auto& entry : fs::directory_iterator("real")) EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
     // Every byte is a write of its own worth keeping, down to a file of one.
     ASSERT_TRUE(writeFileAtomically("one", "1"));
     EXPECT_EQ(dir.read("one"), "1");
