@@ -96,11 +96,12 @@ Game::Game()
       soundSlider(330, "Content\\Menu\\dot.png", "Content\\Menu\\dot.png", 380, 300, 100, 100, 0, 0, 1),
       musicSlider(330, "Content\\Menu\\dot.png", "Content\\Menu\\dot.png", 380, 210, 100, 100, 0, 0, 1),
       optionsPath(gameFolders().settings) {
-    // Stored as read: a value outside 0..1 stays so until its knob is dragged.
     const Config config;
     inputBindings().load(config);
-    musicSlider.value = static_cast<float>(config.real("Sound", "Music_Volume", "1.0"));
-    soundSlider.value = static_cast<float>(config.real("Sound", "Sound_Volume", "1.0"));
+    musicSlider.value = static_cast<float>(config.volume("Music_Volume"));
+    soundSlider.value = static_cast<float>(config.volume("Sound_Volume"));
+    if (const auto damage = Config::damage(settingsToRead()))
+        unsavedNotice.report(UnsavedNotice::SettingsUnread, nativePath(settingsToRead()), *damage);
 }
 
 void Game::changeState(int next) {
@@ -127,9 +128,10 @@ void Game::guardQuestion(std::initializer_list<MenuButton*> answers) {
     for (MenuButton* answer : answers) answer->forgetPress(true);
 }
 
-void Game::startLevel(const std::string& name) {
+void Game::startLevel(const std::string& name, bool apart) {
     changeState(Playing);
-    world.changeLevel(name);
+    if (apart) world.playApart(name);
+    else world.changeLevel(name);
 }
 
 void Game::setMenuView(GameWindow& window) {

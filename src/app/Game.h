@@ -32,8 +32,9 @@ public:
 
     void update(GameWindow& window);
     void draw(GameWindow& window);
-    // Straight into a level, past the splash card and the menu, as the level authors' start does.
-    void startLevel(const std::string& name);
+    // Straight into a level, past the splash card and the menu. A level started apart (the
+    // command line's) leaves the player's progress as it was.
+    void startLevel(const std::string& name, bool apart = false);
 
     // Members in order of construction: the splash clock starts right after the card is
     // loaded, and the buttons after that.

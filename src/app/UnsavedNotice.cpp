@@ -2,18 +2,22 @@
 
 #include <algorithm>
 
-void UnsavedNotice::report(What what, const std::string& path) {
+void UnsavedNotice::report(What what, const std::string& where, const std::string& why) {
     if (told_[what]) return;
     told_[what] = true;
-    lines_.push_back((what == Progress ? "Progress could not be saved to " : "Settings could not be saved to ") + path);
+    static constexpr std::array<const char*, 4> kSays = {
+        "Progress could not be saved to ", "Settings could not be saved to ",
+        "The game's own settings stand in: could not read ", "Another copy of the game is playing here, so this one saves nothing in "};
+    lines_.push_back(kSays[what] + where + (why.empty() ? "" : " (" + why + ")"));
     layout();
 }
 
 // Lines stack up from just above the grass the menus draw along the foot of the 1024 x 768
-// screen; a long path is written smaller rather than cut.
+// screen, clear of the options screen's back button; a long path is written smaller rather
+// than cut.
 void UnsavedNotice::layout() {
     sprites_.clear();
-    constexpr float kLineHeight = 30, kMargin = 12, kBottom = 650;
+    constexpr float kLineHeight = 30, kMargin = 12, kBottom = 630;
     for (size_t i = 0; i < lines_.size(); ++i) {
         const float scale = std::min(0.6f, (1024 - 2 * kMargin) / std::max(1.0f, letters_.width(lines_[i])));
         const float y = kBottom - kLineHeight * static_cast<float>(lines_.size() - i);

@@ -7,14 +7,15 @@
 #include "menu/LetterSheet.h"
 #include "platform/GameWindow.h"
 
-// Tells the player, at the foot of the menus, that progress or settings could not be saved and
-// where the game tried: once for each, from the first failure until play goes on. Play itself
-// is never interrupted for it.
+// Tells the player, at the foot of the menus, that progress or settings could not be saved or
+// read and where: once for each, from the first report until play goes on. Play itself is
+// never interrupted for it.
 class UnsavedNotice {
 public:
-    enum What { Progress = 0, Settings = 1 };
+    enum What { Progress = 0, Settings = 1, SettingsUnread = 2, AnotherCopy = 3 };
 
-    void report(What what, const std::string& path);
+    // `where` is the file or folder concerned; `why`, when given, is said after it.
+    void report(What what, const std::string& where, const std::string& why = "");
     void draw(GameWindow& window);
     // What was drawn has been told.
     void playResumed();
@@ -25,7 +26,7 @@ private:
     void layout();
 
     LetterSheet letters_;
-    std::array<bool, 2> told_{};
+    std::array<bool, 4> told_{};
     std::vector<std::string> lines_;
     std::vector<Sprite> sprites_;
     size_t drawnLines_ = 0;  // the first lines, which the player has seen

@@ -1,4 +1,6 @@
 #include <CLI/CLI.hpp>
+#include <SFML/Window/VideoMode.hpp>
+#include <algorithm>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -7,17 +9,25 @@
 #include "app/FrameLoop.h"
 #include "app/Game.h"
 #include "config/Config.h"
+#include "platform/FolderLock.h"
 #include "platform/LargeBlocks.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/SfmlWindow.h"
+#include "platform/StopSignals.h"
 #include "platform/WriteQueue.h"
+#include "world/LevelFile.h"
 
 namespace {
 // The window system refuses a side of 0 and wraps one past 65535 to 0, which ends the program
-// before it starts: a side it cannot make falls back to the default.
-unsigned windowSide(long configured, unsigned fallback) {
-    return configured >= 1 && configured <= 16384 ? static_cast<unsigned>(configured) : fallback;
+// before it starts; a window below 320 x 240 shows nothing usable and one beyond the largest
+// display mode cannot be seen whole.
+unsigned windowSide(const char* key, long configured, unsigned smallest, unsigned largest) {
+    const long side = std::clamp(configured, static_cast<long>(smallest), static_cast<long>(largest));
+    if (side != configured)
+        std::cerr << "torve: config.ini: [Resolution] " << key << "=" << configured << " is out of reach; using "
+                  << side << "\n";
+    return static_cast<unsigned>(side);
 }
 
 struct StartOptions {
@@ -40,6 +50,10 @@ std::optional<std::string> findLevel(const std::string& given) {
     }
     if (fs::is_regular_file(nativePath(given), ec)) return given;
     return std::nullopt;
+}
+std::string folderOf(const std::string& file) {
+    const std::filesystem::path parent = std::filesystem::path(nativePath(file)).parent_path();
+    return parent.empty() ? "." : parent.string();
 }
 }  // namespace
 
@@ -75,22 +89,43 @@ int main(int argc, char** argv) {
             std::cerr << "torve: no level file " << start.level << " here or in " << gameFolders().data << "\n";
             return 2;
         }
+        // The level's own messages are torve-levelcheck's; here a file that places nothing is
+        // no level at all.
+        const LevelFile file = LevelFile::read(*level);
+        if (file.records.empty()) {
+            std::cerr << "torve: " << start.level << " is not a level file: ";
+            if (file.stop.clean()) std::cerr << "it places no picture\n";
+            else std::cerr << "line " << file.stop.line << ": expected " << file.stop.expected << ", found '" << file.stop.found << "'\n";
+            return 2;
+        }
         start.level = *level;
     }
 
     Config config;
-    const unsigned width = windowSide(config.integer("Resolution", "x", 1024), 1024);
-    const unsigned height = windowSide(config.integer("Resolution", "y", 768), 768);
+    const sf::VideoMode largest = sf::VideoMode::getFullscreenModes().empty()
+                                      ? sf::VideoMode(16384, 16384)
+                                      : sf::VideoMode::getFullscreenModes().front();
+    const unsigned width = windowSide("x", config.integer("Resolution", "x", 1024), 320, largest.width);
+    const unsigned height = windowSide("y", config.integer("Resolution", "y", 768), 240, largest.height);
     const bool full = start.fullscreen.value_or(config.integer("Resolution", "Fullscreen", 0) == 1);
 
     // Saves and settings are written off the frame; every way out ends the loop and lands here.
+    catchStopSignals();
+    const std::string progressFolder = folderOf(gameFolders().progress);
+    const std::string settingsFolder = folderOf(gameFolders().settings);
+    const FolderLock progressLock(progressFolder);
+    std::optional<FolderLock> settingsLock;
+    if (settingsFolder != progressFolder) settingsLock.emplace(settingsFolder);
+    const bool alone = progressLock.held() && (!settingsLock || settingsLock->held());
+    if (!alone) WriteQueue::refuseWrites();
     WriteQueue::start();
     SfmlWindow window(width, height, full);
     {
         Game game;
-        if (!start.level.empty()) game.startLevel(start.level);
+        if (!alone) game.unsavedNotice.report(UnsavedNotice::AnotherCopy, progressFolder);
+        if (!start.level.empty()) game.startLevel(start.level, true);
         seedRandom(static_cast<unsigned>(std::time(nullptr)));
-        while (window.isOpen()) runFrame(window, game);
+        while (window.isOpen() && !stopAsked()) runFrame(window, game);
     }
     WriteQueue::stop();
     return 0;

@@ -79,8 +79,8 @@ void SoundBank::loadSounds() {
     for (size_t i = 0; i < musicFiles.size(); ++i)
         tracks_[i]->load(nativePath("Content/Music/" + std::string(musicFiles[i].name)));
     const Config config;
-    const double music = config.real("Sound", "Music_Volume", "1.0");
-    const double sound = config.real("Sound", "Sound_Volume", "1.0");
+    const double music = config.volume("Music_Volume", false);
+    const double sound = config.volume("Sound_Volume", false);
     setSoundVolume(static_cast<float>(sound));
     setMusicVolume(static_cast<float>(music));
 }

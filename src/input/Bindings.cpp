@@ -1,5 +1,8 @@
 #include "input/Bindings.h"
 
+#include <strings.h>
+
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 
@@ -36,8 +39,17 @@ Bindings::Bindings() {
 }
 
 void Bindings::load(const Config& config) {
+    const std::vector<std::string> cut = config.cutKeys("Controls");
     for (size_t a = 0; a < keys_.size(); ++a) {
         const ActionInfo& info = infoOf(static_cast<Action>(a));
+        const bool tooLong = std::any_of(cut.begin(), cut.end(), [&](const std::string& key) {
+            return strcasecmp(key.c_str(), info.name) == 0;
+        });
+        if (tooLong) {
+            std::cerr << "config.ini: [Controls] " << info.name << ": the line is too long to read; the default keys stay\n";
+            keys_[a] = info.defaults;
+            continue;
+        }
         std::istringstream names(config.text("Controls", info.name, ""));
         std::vector<Keyboard::Key> bound;
         for (std::string name; names >> name;) {

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <array>
+#include <string_view>
 #include <cctype>
 #include <cstdlib>
 
@@ -7,13 +9,17 @@
 #include "world/WorldVars.h"
 
 void World::changeLevel(const std::string& name) {
-    // `name` may be currentLevelName itself, which loadSave overwrites.
+    // `name` may be currentLevelName itself, which resume overwrites.
     const std::string wanted = name;
+    if (!isShippedLevel(wanted) && !playingApart_) {
+        apart_ = saved_;
+        playingApart_ = true;
+    }
     worldVars.cameraFollow = false;
     // Every start of a level starts the flight afresh too.
     scarfBall.reset();
     worldVars.flightCameraX = WorldVars{}.flightCameraX;
-    loadSave();
+    resume(progress());
     if (wanted != currentLevelName) {
         currentLevelName = wanted;
         resetToStart();
@@ -21,6 +27,20 @@ void World::changeLevel(const std::string& name) {
     highestLevel = std::max(highestLevel, levelNumber());
     writeSave();
     objects.load(wanted);
+}
+
+void World::continueLevel() {
+    if (playingApart_) {
+        playingApart_ = false;
+        currentLevelName = saved_.level;
+    }
+    changeLevel(currentLevelName);
+}
+
+void World::playApart(const std::string& name) {
+    if (!playingApart_) apart_ = saved_;
+    playingApart_ = true;
+    changeLevel(name);
 }
 
 bool World::nextLevelName() {
@@ -42,6 +62,15 @@ bool World::nextLevelName() {
     if (!fileReadable(candidate)) return false;
     currentLevelName = candidate;
     return true;
+}
+
+namespace {
+constexpr std::array<std::string_view, 5> kShippedLevels = {"Level.txt", "Level2.txt", "Level3.txt", "Level4.txt",
+                                                            "Level5.txt"};
+}
+
+bool World::isShippedLevel(const std::string& name) {
+    return std::find(kShippedLevels.begin(), kShippedLevels.end(), name) != kShippedLevels.end();
 }
 
 int World::levelNumber() const {

@@ -79,37 +79,51 @@ void World::applySaveDefaults() {
 bool World::loadSave() {
     // The save asked for last is what is read, written or not yet.
     WriteQueue::waitForWrites();
-    // Reading is all a save needs: progress in a read-only folder is still resumed.
-    if (!fileReadable(kSaveFile)) {
-        applySaveDefaults();
-        worldVars.flightLevel = false;
-        respawnFalling();
-        return false;
-    }
-    // Each field that is missing or unreadable keeps its default, so a damaged file
-    // never leaves the progress undefined.
-    const SaveFields fields = readSaveFields(kSaveFile);
     applySaveDefaults();
-    checkpointX = fields.x.value_or(checkpointX);
-    checkpointY = fields.y.value_or(checkpointY);
-    currentLevelName = fields.level.value_or(currentLevelName);
-    highestLevel = fields.highest.value_or(highestLevel);
-    // A level that cannot be read would be an empty one to fall through for ever.
-    if (!fileReadable(currentLevelName)) {
-        const int highest = highestLevel;
-        applySaveDefaults();
-        highestLevel = highest;
+    // Reading is all a save needs: progress in a read-only folder is still resumed.
+    const bool used = fileReadable(kSaveFile);
+    if (used) {
+        // Each field that is missing or unreadable keeps its default, so a damaged file
+        // never leaves the progress undefined.
+        const SaveFields fields = readSaveFields(kSaveFile);
+        checkpointX = fields.x.value_or(checkpointX);
+        checkpointY = fields.y.value_or(checkpointY);
+        currentLevelName = fields.level.value_or(currentLevelName);
+        highestLevel = fields.highest.value_or(highestLevel);
+        // A level that cannot be read would be an empty one to fall through for ever.
+        if (!fileReadable(currentLevelName)) {
+            const int highest = highestLevel;
+            applySaveDefaults();
+            highestLevel = highest;
+        }
+    } else {
+        worldVars.flightLevel = false;
     }
+    saved_ = Progress{checkpointX, checkpointY, currentLevelName, highestLevel};
+    resume(saved_);
+    return used;
+}
+
+void World::resume(const Progress& from) {
+    checkpointX = from.checkpointX;
+    checkpointY = from.checkpointY;
+    currentLevelName = from.level;
+    highestLevel = from.highestLevel;
     player.reset(checkpointX, checkpointY, !checkpointIsStart());
-    return true;
 }
 
 void World::writeSave() {
+    progress() = Progress{checkpointX, checkpointY, currentLevelName, highestLevel};
+    if (playingApart_) return;
     WriteQueue::replaceFile(kSaveFile, std::to_string(checkpointX) + ' ' + std::to_string(checkpointY) + ' ' +
                                            currentLevelName + ' ' + std::to_string(highestLevel));
 }
 
+// Resumes at the first level's start; the fields of the level just finished stay as they are.
 void World::writeCompletionSave() {
+    progress() = Progress{static_cast<int>(worldVars.startX), static_cast<int>(worldVars.startY), "Level.txt",
+                          highestLevel};
+    if (playingApart_) return;
     std::ostringstream out;
     out << worldVars.startX << ' ' << worldVars.startY << ' ' << "Level.txt" << ' ' << highestLevel;
     WriteQueue::replaceFile(kSaveFile, out.str());
@@ -130,7 +144,11 @@ void World::stepCheckpoint(LevelObject& checkpoint, int index) {
     }
     checkpointX = static_cast<int>(checkpoint.x - player.width * 0.5 + checkpoint.width / 2);
     checkpointY = static_cast<int>(static_cast<float>(checkpoint.height) + checkpoint.y - player.height);
-    if (now > lastSaveTime + 5) {
+    // A checkpoint just reached is written at once; standing on it rewrites it now and then.
+    const Progress& held = progress();
+    const bool moved = held.checkpointX != checkpointX || held.checkpointY != checkpointY ||
+                       held.level != currentLevelName;
+    if (moved || now > lastSaveTime + 5) {
         writeSave();
         lastSaveTime = now;
     }

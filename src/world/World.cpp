@@ -1,6 +1,8 @@
 #include "world/World.h"
 
 #include <cmath>
+#include <iostream>
+#include <string>
 
 #include "audio/SoundBank.h"
 #include "config/Config.h"
@@ -10,9 +12,25 @@
 #include "world/ObjectSteps.h"
 #include "world/WorldVars.h"
 
+namespace {
+// A start beyond where objects can be placed cannot be turned into the checkpoint's whole pixels.
+float startCoordinate(const Config& config, const char* key, float fallback) {
+    const double read = config.real("Debug", key, std::to_string(fallback));
+    if (std::fabs(read) <= LevelObjectSet::kFarthest) return static_cast<float>(read);
+    std::cerr << "torve: config.ini: [Debug] " << key << "=" << read << " lies beyond the level's reach; using "
+              << fallback << "\n";
+    return fallback;
+}
+}  // namespace
+
 World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
     reticleImage.loadFromFile("reticle.png");
     reticle.setImage(&reticleImage);
+    Config config;
+    // The save's defaults start where the level starts.
+    worldVars.startX = startCoordinate(config, "PlayerX", 500);
+    worldVars.startY = startCoordinate(config, "PlayerY", -300);
+    worldVars.updateLength = static_cast<float>(config.real("Optimization", "UpdateLength", "1000"));
     loadSave();
     lastSaveTime = 0;
     returnToMenu = false;
@@ -20,10 +38,6 @@ World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
     loadHintImages();
     loadCollisionSettings();
     loadArrowRadius();
-    Config config;
-    worldVars.startX = static_cast<float>(config.real("Debug", "PlayerX", "500"));
-    worldVars.startY = static_cast<float>(config.real("Debug", "PlayerY", "-300"));
-    worldVars.updateLength = static_cast<float>(config.real("Optimization", "UpdateLength", "1000"));
 }
 
 void World::update(GameWindow& window) {
@@ -97,8 +111,6 @@ void World::updateObjects() {
         else stepObject(object, list, index);
     }
 }
-
-void World::continueLevel() { changeLevel(currentLevelName); }
 
 void World::resetToStart() {
     checkpointX = static_cast<int>(worldVars.startX);

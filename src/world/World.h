@@ -11,6 +11,7 @@
 #include "player/Player.h"
 #include "player/ScarfBall.h"
 #include "world/LevelObjectSet.h"
+#include "world/Progress.h"
 
 // The game in play: the player, the level's objects, the camera and the progress.
 class World {
@@ -19,8 +20,15 @@ public:
 
     void update(GameWindow& window);
     void draw(GameWindow& window);
+    // Starts, restarts or resumes a level from the progress held in memory, which is read from
+    // save.save only when the world is made: a restart lands on the last checkpoint touched
+    // whatever the disk did with it.
     void changeLevel(const std::string& name);
+    // Back to the main progress, as the play button does.
     void continueLevel();
+    // Plays a level without touching the main progress, as a level started from the command
+    // line is; its checkpoints still count for its own restarts.
+    void playApart(const std::string& name);
     void resetToStart();
     void applyCameraView(GameWindow& window);
 
@@ -30,6 +38,8 @@ public:
     void stepCheckpoint(LevelObject& checkpoint, int index);
     bool nextLevelName();
     int levelNumber() const;
+    // One of the levels the game ships; any other level is played apart from the progress.
+    static bool isShippedLevel(const std::string& name);
 
     Player player;
     ScarfBall scarfBall;
@@ -48,6 +58,10 @@ public:
     Sprite reticle;
 
 private:
+    // Where restarts and resumes of the level being played come from.
+    Progress& progress() { return playingApart_ ? apart_ : saved_; }
+    // The level's checkpoint from the progress, with the player placed on it.
+    void resume(const Progress& from);
     // Places the pointer the player's update reads at the pad's aim point, in window pixels.
     void aimWithPad(GameWindow& window);
     // Back at the checkpoint in the falling state with no speed left over.
@@ -56,4 +70,10 @@ private:
     // The respawn point is the level start: the player falls in rather than standing.
     bool checkpointIsStart() const;
     void applySaveDefaults();
+
+    // The main progress as last asked to be written to save.save.
+    Progress saved_;
+    // The progress of a level played apart, begun as a copy of the main one.
+    Progress apart_;
+    bool playingApart_ = false;
 };

@@ -66,7 +66,7 @@ TEST(ClickTarget, OnePressInTheSlidersOverlapMovesOnlyTheNearerKnob) {
         bool soundMoves;
     };
     for (const Case c : {Case{258, true}, Case{252, false}}) {
-        GameHarness h;
+        GameHarness h{"[Sound]\nMusic_Volume=1\nSound_Volume=1\n"};
         h.skipSplash();
         h.click(h.game->optionsButton);
         h.frame();

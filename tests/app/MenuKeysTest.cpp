@@ -16,7 +16,7 @@ void tap(GameHarness& h, sf::Keyboard::Key key) {
 
 TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
     using K = sf::Keyboard;
-    GameHarness h;
+    GameHarness h{"[Sound]\nMusic_Volume=1\nSound_Volume=1\n"};
     h.pointAt(0, 0);  // the pointer rests away from every button
     h.skipSplash();
     Game& game = *h.game;
@@ -94,7 +94,7 @@ void start(PadState& p) { p.setButton(PadButton::Start, true); }
 }  // namespace
 
 TEST(MenuKeys, EveryScreenIsDrivenWithThePadAlone) {
-    GameHarness h;
+    GameHarness h{"[Sound]\nMusic_Volume=1\nSound_Volume=1\n"};
     h.pointAt(0, 0);
     h.input().pad.connected = true;
     touch(h, start);

@@ -43,12 +43,11 @@ struct OptionsScreen : ::testing::Test {
 };
 }  // namespace
 
-TEST_F(OptionsScreen, SlidersStartFromTheConfigurationEvenOutOfRange) {
+TEST_F(OptionsScreen, SlidersStartFromTheConfigurationHeldWithinTheirTracks) {
     ASSERT_EQ(h.game->state, Options);
     EXPECT_FLOAT_EQ(h.game->musicSlider.value, 0.5f);
-    EXPECT_FLOAT_EQ(h.game->soundSlider.value, 2.0f);
-    // The knob stands beyond the end of its track until dragged.
-    EXPECT_FLOAT_EQ(h.game->soundSlider.x, 380 + 660);
+    EXPECT_FLOAT_EQ(h.game->soundSlider.value, 1.0f);
+    EXPECT_FLOAT_EQ(h.game->soundSlider.x, 380 + 330);
     EXPECT_EQ(written(), kConfig);
 }
 

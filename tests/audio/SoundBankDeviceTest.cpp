@@ -123,7 +123,7 @@ TEST(SoundBankDevice, MissingContentLoadsAndEveryRuleStillRuns) {
     for (const char* name : {"Titel", "Level.txt", "Level2.txt", "Level5.txt"}) bank.playMusicFor(name);
     for (const Voice* stream : device.streams) EXPECT_NE(stream->status(), VoiceStatus::Playing);
     EXPECT_EQ(bank.levelIntroPending, 1);
-    EXPECT_FLOAT_EQ(device.streams[5]->volume(), 75.f);
+    EXPECT_FLOAT_EQ(device.streams[5]->volume(), 60.f);
 }
 
 // Start-up cost of loading a full set of content; run by hand with

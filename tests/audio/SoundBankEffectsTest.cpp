@@ -67,7 +67,7 @@ TEST(SoundBankLoading, EveryFileFromItsFolderInLoadingOrder) {
                              "Content/Music/vind2.ogg"}));
 }
 
-TEST(SoundBankLoading, VolumesFromConfigTimesEachFactorUnclamped) {
+TEST(SoundBankLoading, VolumesFromConfigTimesEachFactor) {
     Bench b;
     b.dir.write("config.ini", "[Sound]\nMusic_Volume = 0.5\nSound_Volume = 0.5\n");
     b.bank.loadSounds();
@@ -92,14 +92,15 @@ TEST(SoundBankLoading, VolumesFromConfigTimesEachFactorUnclamped) {
     for (const FakeVoice* track : b.audio.streams)
         EXPECT_FLOAT_EQ(track->level, track->path == "Content/Music/level5.ogg" ? 37.5f : 50.f) << track->path;
 
-    // The music keeps its default; above 1 is passed on; text that is no number is silence.
+    // A missing volume is the shipped one, above 1 is held at 1, and text that is no number
+    // is the shipped one too, never silence.
     b.dir.write("config.ini", "[Sound]\nSound_Volume = 2\n");
     b.bank.loadSounds();
-    EXPECT_FLOAT_EQ(b.audio.effect("walk1.wav").level, 160.f);
-    EXPECT_FLOAT_EQ(b.audio.music("vind2.ogg").level, 100.f);
+    EXPECT_FLOAT_EQ(b.audio.effect("walk1.wav").level, 80.f);
+    EXPECT_FLOAT_EQ(b.audio.music("vind2.ogg").level, 80.f);
     b.dir.write("config.ini", "[Sound]\nMusic_Volume = loud\n");
     b.bank.loadSounds();
-    EXPECT_FLOAT_EQ(b.audio.music("titel.ogg").level, 0.f);
+    EXPECT_FLOAT_EQ(b.audio.music("titel.ogg").level, 80.f);
     b.bank.setSoundVolume(0);
     for (const FakeVoice* v : b.audio.effects) EXPECT_EQ(v->level, 0.f) << v->path;
 }

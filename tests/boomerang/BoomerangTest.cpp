@@ -185,8 +185,8 @@ TEST(BoomerangPictures, TheBoxDefaultsToThePictureSize) {
     EXPECT_FLOAT_EQ(boomerang.width, 24);
     EXPECT_FLOAT_EQ(boomerang.height, 16);
     EXPECT_DOUBLE_EQ(boomerang.speed, 9);
-    EXPECT_FLOAT_EQ(boomerang.spawnLength, 10);
-    EXPECT_EQ(boomerang.returnTime, 300);
+    EXPECT_FLOAT_EQ(boomerang.spawnLength, 30);  // the shipped values stand in for missing keys
+    EXPECT_EQ(boomerang.returnTime, 450);
     EXPECT_EQ(boomerang.cooldown, 500);
     EXPECT_EQ(boomerang.eraseRadius, 50);
     EXPECT_TRUE(boomerang.image.smooth());

@@ -38,14 +38,27 @@ TEST(Config, SameKeyInTwoSectionsIsTwoValues) {
     EXPECT_EQ(config.integer("Arrow", "Speed", 0), 2);
 }
 
-TEST(Config, MissingFileOrKeyOrNonNumberGivesDefaults) {
+TEST(Config, MissingOrUnusableValuesTakeTheShippedOnes) {
     TempDir dir;
-    Config missing;
-    EXPECT_DOUBLE_EQ(missing.real("Player", "Gravity", "UNKNOWN"), 0.0);
-    EXPECT_DOUBLE_EQ(missing.real("Sound", "Music_Volume", "1.0"), 1.0);
-    EXPECT_EQ(missing.integer("Resolution", "x", 1024), 1024);
-    dir.write("config.ini", "[Sound]\nMusic_Volume=loud\n");
-    EXPECT_DOUBLE_EQ(Config().real("Sound", "Music_Volume", "1.0"), 0.0);
+    const Config missing;
+    EXPECT_DOUBLE_EQ(missing.real("Player", "Gravity", "UNKNOWN"), 0.3);
+    EXPECT_DOUBLE_EQ(missing.real("Sound", "Music_Volume", "1.0"), 0.8);
+    EXPECT_EQ(missing.integer("Resolution", "x", 1), 1024);
+    EXPECT_EQ(missing.integer("Boomerang", "Width", 24), 24);  // not shipped: the caller's default
+
+    dir.write("config.ini", "[Sound]\nMusic_Volume=loud\nSound_Volume=nan\n[Resolution]\nx=1e9\ny=abc\n"
+                            "[Player]\nGravity=-inf\n");
+    const Config spoilt;
+    EXPECT_DOUBLE_EQ(spoilt.real("Sound", "Music_Volume", "1.0"), 0.8);
+    EXPECT_DOUBLE_EQ(spoilt.real("Sound", "Sound_Volume", "1.0"), 1.0);
+    EXPECT_DOUBLE_EQ(spoilt.real("Player", "Gravity", "UNKNOWN"), 0.3);
+    EXPECT_EQ(spoilt.integer("Resolution", "x", 1024), 1000000000);  // whole, for the window to clamp
+    EXPECT_EQ(spoilt.integer("Resolution", "y", 1), 768);
+
+    dir.write("config.ini", "[Sound]\nMusic_Volume=1.7\nSound_Volume=-2\n");
+    const Config loud;
+    EXPECT_DOUBLE_EQ(loud.volume("Music_Volume"), 1.0);
+    EXPECT_DOUBLE_EQ(loud.volume("Sound_Volume"), 0.0);
 }
 
 TEST(Config, AKeyGivenTwiceTakesTheLaterValueAndAByteOrderMarkIsNoText) {

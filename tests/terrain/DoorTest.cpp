@@ -109,7 +109,7 @@ TEST(TerrainSettings, ReadFromTheirSectionsWithTheirDefaults) {
     EXPECT_EQ(terrainSettings.openDoorValue, 50);
     EXPECT_EQ(terrainSettings.closeDoorValue, 15);
     EXPECT_EQ(terrainSettings.radius2, 3);
-    EXPECT_EQ(terrainSettings.arrowSpeed, 2);
+    EXPECT_EQ(terrainSettings.arrowSpeed, 4);
     EXPECT_EQ(terrainSettings.arrowRadius, 20);
     dir.write("config.ini",
               "[Boomerang]\nSpeed = 12\nRadius = 9\n[Collision]\nOpen_Door_Value = 0x40\nClose_Door_Value = 7\n"

@@ -96,7 +96,7 @@ TEST(LevelObjectSet, ReloadingTheSameLevelKeepsOnlyUntouchedObjects) {
     EXPECT_EQ(door->doorAnimation.nextFrame, 5);
     EXPECT_EQ(list[2].get(), platform);
     EXPECT_EQ(platform->x, 300);
-    EXPECT_EQ(platform->speedX, -1);
+    EXPECT_EQ(platform->speedX, -3);  // the shipped [Plattform] SpeedX is 2
     EXPECT_EQ(list[3].get(), carriedKey);
     EXPECT_EQ(carriedKey->x, 400);
     EXPECT_EQ(list[4]->x, 500);
@@ -109,7 +109,7 @@ TEST(LevelObjectSet, ReloadingTheSameLevelKeepsOnlyUntouchedObjects) {
     set.load("Other.txt");
     set.load("Level.txt");  // another level came between: everything is new
     EXPECT_EQ(set.mainList[1]->doorAnimation.nextFrame, 0);
-    EXPECT_EQ(set.mainList[2]->speedX, 0);
+    EXPECT_EQ(set.mainList[2]->speedX, 2);
 }
 
 // Objects show the cached picture's pixels until the eraser first changes one of them: that

@@ -38,7 +38,10 @@ protected:
     void picture(const std::string& name, int w, int h) { solid(w, h).saveToFile(name); }
     // The player is a 40 x 80 box that neither falls nor runs, so tests place it at will.
     void config(const std::string& extra = "") {
-        dir.write("config.ini", "[Player]\nSizeX=40\nSizeY=80\n[Plattform]\nSpeedX=2\nSpeedY=2\n" + extra);
+        dir.write("config.ini",
+                  "[Player]\nSizeX=40\nSizeY=80\nGravity=0\nMaxGravity=0\nRunSpeed=0\nFriktion=0\nJumpPower=0\n"
+                  "[Plattform]\nSpeedX=2\nSpeedY=2\n" +
+                      extra);
     }
     void run(World& world, int frames) {
         for (int i = 0; i < frames; ++i) {

@@ -3,6 +3,7 @@
 #include "app/FrameLoop.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/Random.h"
+#include "platform/StopSignals.h"
 #include "platform/TimeSource.h"
 
 namespace {
@@ -56,7 +57,7 @@ void runSimulation(const SimOptions& options, std::ostream& out) {
     if (!options.level.empty()) game.startLevel(options.level);
     const long frames = options.frames >= 0 ? options.frames : options.script.totalFrames();
     long frame = 0;
-    for (; frame < frames && window.isOpen(); ++frame) {
+    for (; frame < frames && window.isOpen() && !stopAsked(); ++frame) {
         window.scriptedInput() = options.script.at(frame);
         runFrame(window, game);
         TimeSource::advanceFrame();

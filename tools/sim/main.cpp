@@ -5,6 +5,7 @@
 
 #include "Simulation.h"
 #include "platform/LargeBlocks.h"
+#include "platform/StopSignals.h"
 #include "platform/WriteQueue.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         }
         options.script = std::move(*script);
     }
+    catchStopSignals();
     WriteQueue::start();
     runSimulation(options, std::cout);
     WriteQueue::stop();
