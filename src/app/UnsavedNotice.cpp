@@ -7,7 +7,8 @@ void UnsavedNotice::report(What what, const std::string& where, const std::strin
     told_[what] = true;
     static constexpr std::array<const char*, 4> kSays = {
         "Progress could not be saved to ", "Settings could not be saved to ",
-        "The game's own settings stand in: could not read ", "Another copy of the game is playing here, so this one saves nothing in "};
+        "The game's own settings stand in: could not read ",
+        "Another copy of the game is playing here: this one saves nothing in "};
     lines_.push_back(kSays[what] + where + (why.empty() ? "" : " (" + why + ")"));
     layout();
 }

@@ -95,7 +95,9 @@ int main(int argc, char** argv) {
         if (file.records.empty()) {
             std::cerr << "torve: " << start.level << " is not a level file: ";
             if (file.stop.clean()) std::cerr << "it places no picture\n";
-            else std::cerr << "line " << file.stop.line << ": expected " << file.stop.expected << ", found '" << file.stop.found << "'\n";
+            else
+                std::cerr << "line " << file.stop.line << ": expected " << file.stop.expected << ", found '"
+                          << file.stop.found << "'\n";
             return 2;
         }
         start.level = *level;

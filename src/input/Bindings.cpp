@@ -46,7 +46,8 @@ void Bindings::load(const Config& config) {
             return strcasecmp(key.c_str(), info.name) == 0;
         });
         if (tooLong) {
-            std::cerr << "config.ini: [Controls] " << info.name << ": the line is too long to read; the default keys stay\n";
+            std::cerr << "config.ini: [Controls] " << info.name
+                      << ": the line is too long to read; the default keys stay\n";
             keys_[a] = info.defaults;
             continue;
         }

@@ -12,13 +12,16 @@ using sf::Keyboard;
 
 TEST(Bindings, ControlsReplaceTheDefaultsAndNamesThatAreNoKeyAreSkipped) {
     TempDir dir;
-    dir.write("config.ini",
-              "[Controls]\nLeft=q\nJump=Up Space\nRestart=Nonsense\nDown=Down Gibberish\nThrow=LControl\nMenu=\n");
+    std::string tooLong = "Right=";
+    while (tooLong.size() < 250) tooLong += "Right ";  // longer than the reader takes: it would cut a name
+    dir.write("config.ini", "[Controls]\nLeft=q\nJump=Up Space\nRestart=Nonsense\nDown=Down Gibberish\n" + tooLong +
+                                "\nThrow=LControl\nMenu=\n");
     Bindings bindings;
     testing::internal::CaptureStderr();
     bindings.load(Config());
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors,
+              "config.ini: [Controls] Right: the line is too long to read; the default keys stay\n"
               "config.ini: [Controls] Down: no key is named 'Gibberish'\n"
               "config.ini: [Controls] Restart: no key is named 'Nonsense'\n");
     struct Case {

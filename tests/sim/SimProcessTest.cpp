@@ -58,4 +58,8 @@ TEST(SimProcess, PrintsStateLinesAndTheObjectsOfAHandMadeLevel) {
     EXPECT_EQ(last["objects"][0]["solid"], 600 * 40);
     EXPECT_FALSE(lines[0].contains("objects"));
     EXPECT_EQ(dir.read("save.save"), "500 300 Level.txt 1");
+
+    dir.write("Mine.txt", "300 500 ground.png 3\n");  // a level of one's own leaves the progress alone
+    ASSERT_EQ(sim("--level Mine.txt --frames 30").status, 0);
+    EXPECT_EQ(dir.read("save.save"), "500 300 Level.txt 1");
 }

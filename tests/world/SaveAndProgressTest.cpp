@@ -98,6 +98,20 @@ TEST_F(SaveAndProgress, ASaveNamingAnotherLevelIsOverruledByTheStartedOne) {
     EXPECT_EQ(dir.read("save.save"), "500 -300 Level2.txt 3");
 }
 
+TEST_F(SaveAndProgress, ALevelPlayedApartLeavesTheProgressAndPlayResumesIt) {
+    config();
+    for (const char* level : {"Level2.txt", "Mine.txt", "Mine2.txt"}) dir.write(level, "");
+    dir.write("save.save", "300 200 Level2.txt 2");
+    World w;
+    w.playApart("Level2.txt");
+    w.changeLevel("Mine2.txt");  // the goal's next level, still apart
+    EXPECT_EQ(w.currentLevelName, "Mine2.txt");
+    w.continueLevel();
+    EXPECT_EQ(w.currentLevelName, "Level2.txt");
+    EXPECT_EQ(w.player.x, 300);
+    EXPECT_EQ(dir.read("save.save"), "300 200 Level2.txt 2");
+}
+
 TEST_F(SaveAndProgress, DamagedSaveFilesReadAsAStreamThenFallBackFieldByField) {
     config();
     for (const char* level : {"Level.txt", "Level2.txt", "Level3.txt"}) dir.write(level, "");
