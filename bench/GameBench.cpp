@@ -70,7 +70,7 @@ void rubOutSomePencil(ObjectList& list, int round) {
 // Playing the input of an erase-heavy frame: running right, the boomerang thrown down ahead.
 InputState throwingInput(long frame) {
     InputState in;
-    in.setKey(Key::D, true);
+    in.setHeld(sf::Keyboard::D, true);
     in.setButton(MouseButton::Left, frame % 40 < 20);
     in.mouseX = 800;
     in.mouseY = 650;
@@ -196,7 +196,7 @@ int childRestarts(const BenchLevel& level, int restarts) {
         }
         rubOutSomePencil(game.world.objects.mainList, i);
         window.scriptedInput() = InputState{};
-        window.scriptedInput().setKey(Key::R, true);
+        window.scriptedInput().setHeld(sf::Keyboard::R, true);
         runFrame(window, game);
         TimeSource::advanceFrame();
         last = residentKb();

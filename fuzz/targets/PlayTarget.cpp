@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "input/ControlReader.h"
 #include "FuzzTargets.h"
 #include "InputScript.h"
 #include "platform/HeadlessWindow.h"
@@ -148,7 +149,7 @@ int fuzzPlay(const std::uint8_t* data, std::size_t size) {
     const long frames = std::min(script->totalFrames(), kMaxFrames);
     for (long frame = 0; frame < frames && !world.returnToMenu; ++frame) {
         window.scriptedInput() = script->at(frame);
-        world.update(window);
+        world.update(window, ControlReader());
         world.draw(window);
         TimeSource::advanceFrame();
     }

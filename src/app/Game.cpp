@@ -2,7 +2,6 @@
 
 #include "audio/SoundBank.h"
 #include "config/Config.h"
-#include "input/Bindings.h"
 #include "platform/Paths.h"
 #include "platform/WriteQueue.h"
 #include "resources/ImageCache.h"
@@ -97,7 +96,7 @@ Game::Game()
       musicSlider(330, "Content\\Menu\\dot.png", "Content\\Menu\\dot.png", 380, 210, 100, 100, 0, 0, 1),
       optionsPath(gameFolders().settings) {
     const Config config;
-    inputBindings().load(config);
+    controlReader = ControlReader(config);
     musicSlider.value = static_cast<float>(config.volume("Music_Volume"));
     soundSlider.value = static_cast<float>(config.volume("Sound_Volume"));
     if (const auto damage = Config::damage(settingsToRead()))
@@ -140,13 +139,13 @@ void Game::setMenuView(GameWindow& window) {
 }
 
 void Game::update(GameWindow& window) {
-    leftDown_ = window.isMouseButtonDown(MouseButton::Left);
+    leftDown_ = window.input().button(MouseButton::Left);
     navigateByKeys(window);
     for (const std::string& failed : WriteQueue::takeFailures()) {
         if (failed == optionsPath) unsavedNotice.report(UnsavedNotice::Settings, nativePath(failed));
         else if (failed == gameFolders().progress) unsavedNotice.report(UnsavedNotice::Progress, nativePath(failed));
     }
-    if (state == SplashCard || state == MainMenu) soundBank().playMusicFor("Titel");
+    if (state == SplashCard || state == MainMenu) soundBank().playMusicFor(Music::Title);
 
     // Transitions are tested in order; when two fire in one frame the later one wins.
     switch (state) {
@@ -171,12 +170,12 @@ void Game::update(GameWindow& window) {
             if (quitNoButton.takeClick()) changeState(MainMenu);
             break;
         case Playing:
-            world.update(window);
+            world.update(window, controlReader);
             if (world.returnToMenu) {
                 world.returnToMenu = false;
                 changeState(MainMenu);
             }
-            if (window.isKeyDown(Key::Escape)) changeState(PauseMenu);
+            if (controlReader.forMenus(window.input()).holds(Action::Menu)) changeState(PauseMenu);
             break;
         case PauseMenu:
             resumeButton.update(window);
@@ -202,9 +201,9 @@ void Game::update(GameWindow& window) {
 
 void Game::updateSplash(GameWindow& window) {
     const float shown = splashClock.elapsedSeconds();
-    if (window.isKeyDown(Key::Escape)) changeState(MainMenu);
+    if (controlReader.forMenus(window.input()).holds(Action::Menu)) changeState(MainMenu);
     else if (shown > 5.0f) changeState(MainMenu);
-    else if (window.isMouseButtonDown(MouseButton::Left)) changeState(MainMenu);
+    else if (window.input().button(MouseButton::Left)) changeState(MainMenu);
 
     // The fades step per frame, not per second.
     if (shown > 3.5f) fadeAlpha(whiteVeil, -3);

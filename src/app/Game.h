@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/UnsavedNotice.h"
+#include "input/ControlReader.h"
 #include "menu/MenuButton.h"
 #include "menu/MenuScroll.h"
 #include "platform/GameWindow.h"
@@ -75,6 +76,9 @@ public:
     MenuScroll musicSlider;
     UnsavedNotice unsavedNotice;
 
+    // The player's bindings, from config.ini's [Controls].
+    ControlReader controlReader;
+
     // Where the options screen writes its settings (see GameFolders). Tests point it elsewhere.
     std::string optionsPath;
 
@@ -110,7 +114,7 @@ private:
         std::vector<MenuButton*> buttons;  // in focus order
         MenuButton* back = nullptr;
     };
-    static MenuInputs menuInputsOf(const GameWindow& window);
+    MenuInputs menuInputsOf(const GameWindow& window) const;
     MenuScreen menuScreen();
     void navigateByKeys(const GameWindow& window);
     void moveFocus(const MenuScreen& screen, int step);

@@ -2,7 +2,7 @@
 
 #include "input/PadControls.h"
 
-Game::MenuInputs Game::menuInputsOf(const GameWindow& window) {
+Game::MenuInputs Game::menuInputsOf(const GameWindow& window) const {
     using padControls::MenuDirection;
     const InputState& input = window.input();
     const MenuDirection pad = padControls::menuDirection(input.pad);
@@ -14,7 +14,7 @@ Game::MenuInputs Game::menuInputsOf(const GameWindow& window) {
     inputs[FocusRight] = input.held(sf::Keyboard::Right) || pad == MenuDirection::Right;
     inputs[PressFocused] = input.held(sf::Keyboard::Enter) || input.held(sf::Keyboard::Space) ||
                            (padOn && input.pad.button(PadButton::South));
-    inputs[GoBack] = window.isKeyDown(Key::Escape) || (padOn && input.pad.button(PadButton::East));
+    inputs[GoBack] = controlReader.forMenus(input).holds(Action::Menu) || (padOn && input.pad.button(PadButton::East));
     return inputs;
 }
 

@@ -213,8 +213,8 @@ void SoundBank::startTrackIfIdle(Track which, bool loop) {
 
 // Polled every frame by the screen on show, so it also notices an intro that has ended and
 // hands over to the loop.
-void SoundBank::playMusicFor(const std::string& name) {
-    if (name == "Level.txt") {
+void SoundBank::playMusicFor(Music music) {
+    if (music == Music::Level1) {
         stopTracksExcept({LevelIntroTrack, LevelTrack});
         titleIntroPending = 1;
         if (levelIntroPending == 1 && track(LevelIntroTrack).status() != VoiceStatus::Playing) {
@@ -223,20 +223,20 @@ void SoundBank::playMusicFor(const std::string& name) {
         }
         if (track(LevelIntroTrack).status() == VoiceStatus::Stopped && levelIntroPending == 0)
             startTrackIfIdle(LevelTrack, true);
-    } else if (name == "Level2.txt") {
+    } else if (music == Music::Level2) {
         levelIntroPending = 1;
         titleIntroPending = 1;
         stopTracksExcept({Level2Track, Wind1Track, Wind2Track});
         startTrackIfIdle(Level2Track, true);
         startTrackIfIdle(Wind1Track, true);
         startTrackIfIdle(Wind2Track, true);
-    } else if (name == "Level3.txt" || name == "Level4.txt" || name == "Level5.txt") {
-        const Track own = name == "Level3.txt" ? Level3Track : name == "Level4.txt" ? Level4Track : Level5Track;
+    } else if (music == Music::Level3 || music == Music::Level4 || music == Music::Level5) {
+        const Track own = music == Music::Level3 ? Level3Track : music == Music::Level4 ? Level4Track : Level5Track;
         levelIntroPending = 1;
         titleIntroPending = 1;
         stopTracksExcept({own});
         startTrackIfIdle(own, true);
-    } else if (name == "Titel") {
+    } else if (music == Music::Title) {
         levelIntroPending = 1;
         stopTracksExcept({TitleTrack, TitleIntroTrack});
         if (titleIntroPending == 1 && track(TitleIntroTrack).status() != VoiceStatus::Playing) {

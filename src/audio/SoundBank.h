@@ -1,5 +1,7 @@
 #pragma once
 
+#include "audio/Music.h"
+
 #include <initializer_list>
 #include <memory>
 #include <span>
@@ -41,7 +43,7 @@ public:
     void playFootstep(int surface);
     void playJump(int surface);
     void playLanding(int surface);
-    void playMusicFor(const std::string& name);
+    void playMusicFor(Music music);
 
     // The variant picked last in each group; a pick never repeats it.
     int lastMenuRing = 0;

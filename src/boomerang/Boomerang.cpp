@@ -38,9 +38,9 @@ void Boomerang::putAway() {
     y = -1000000;
 }
 
-void Boomerang::throwAt(GameWindow& window, sf::Vector2f centre) {
+void Boomerang::throwAt(sf::Vector2f aim, sf::Vector2f centre) {
     if (!ready || cooldownTimer < static_cast<float>(cooldown)) return;
-    const sf::Vector2f mouse = window.mapPixelToCoords(window.mouseX(), window.mouseY());
+    const sf::Vector2f mouse = aim;
     const float dx = mouse.x - centre.x, dy = mouse.y - centre.y;
     const float length = std::sqrt(dx * dx + dy * dy);
     // A pointer on the player's centre gives no direction: the boomerang stays in hand.
@@ -55,13 +55,13 @@ void Boomerang::throwAt(GameWindow& window, sf::Vector2f centre) {
     cooldownTimer = 0;
 }
 
-void Boomerang::updateFlight(GameWindow& window, sf::Vector2f centre, ObjectList& list) {
-    const float frameMs = window.frameSeconds() * 1000;
+void Boomerang::updateFlight(const Controls& controls, float frameSeconds, sf::Vector2f centre, ObjectList& list) {
+    const float frameMs = frameSeconds * 1000;
     cooldownTimer += frameMs;
     if (ready) return;
 
-    if (window.isMouseButtonDown(MouseButton::Right)) putAway();
-    if (!window.isMouseButtonDown(MouseButton::Left) && flightTime > 100) startReturn();
+    if (controls.holds(Action::Recall)) putAway();
+    if (!controls.holds(Action::Throw) && flightTime > 100) startReturn();
     flightTime += frameMs;
 
     if (flightTime > static_cast<float>(returnTime)) {

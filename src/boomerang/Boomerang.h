@@ -2,6 +2,7 @@
 
 #include <SFML/System/Vector2.hpp>
 
+#include "input/Controls.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 #include "world/LevelObject.h"
@@ -15,8 +16,9 @@ public:
     Boomerang(const Boomerang&) = delete;
     Boomerang& operator=(const Boomerang&) = delete;
 
-    void throwAt(GameWindow& window, sf::Vector2f centre);
-    void updateFlight(GameWindow& window, sf::Vector2f centre, ObjectList& list);
+    // Towards `aim`, in level coordinates.
+    void throwAt(sf::Vector2f aim, sf::Vector2f centre);
+    void updateFlight(const Controls& controls, float frameSeconds, sf::Vector2f centre, ObjectList& list);
     void draw(GameWindow& window);
 
     bool ready = true;

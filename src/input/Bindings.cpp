@@ -27,11 +27,6 @@ const ActionInfo& infoOf(Action action) {
     };
     return infos[static_cast<size_t>(action)];
 }
-
-// The action each game key stands for, in the order of the keys.
-constexpr Action kActionOfKey[] = {Action::Left,    Action::Right,   Action::Jump, Action::Down,
-                                   Action::Restart, Action::KeyDoor, Action::Menu};
-static_assert(std::size(kActionOfKey) == static_cast<size_t>(Key::Count));
 }  // namespace
 
 Bindings::Bindings() {
@@ -69,17 +64,11 @@ bool Bindings::anyHeld(Action action, const InputState& input) const {
     return false;
 }
 
-bool Bindings::keyDown(Key key, const InputState& input, bool padSteers) const {
-    const Action action = kActionOfKey[static_cast<size_t>(key)];
-    return anyHeld(action, input) || padControls::holds(action, input.pad, padSteers);
-}
-
-bool Bindings::buttonDown(MouseButton button, const InputState& input, bool padAims) const {
-    const Action action = button == MouseButton::Left ? Action::Throw : Action::Recall;
-    return input.button(button) || anyHeld(action, input) || (padAims && padControls::holds(action, input.pad, false));
-}
-
-Bindings& inputBindings() {
-    static Bindings bindings;
-    return bindings;
+bool Bindings::holds(Action action, const InputState& input, bool steering, bool padAims) const {
+    if (anyHeld(action, input)) return true;
+    if (action == Action::Throw || action == Action::Recall) {
+        const MouseButton button = action == Action::Throw ? MouseButton::Left : MouseButton::Right;
+        return input.button(button) || (padAims && padControls::holds(action, input.pad, false));
+    }
+    return padControls::holds(action, input.pad, steering);
 }

@@ -8,8 +8,7 @@
 #include "platform/Input.h"
 
 // What the player does, each on the keyboard keys bound to it and on its place on a gamepad
-// (input/PadControls). The game's rules read the game keys and mouse buttons; each action
-// stands for one of them.
+// (input/PadControls); throw and recall are the mouse buttons besides.
 enum class Action { Left, Right, Jump, Down, KeyDoor, Restart, Menu, Throw, Recall, Count };
 
 class Bindings {
@@ -24,19 +23,14 @@ public:
     void load(const Config& config);
 
     const std::vector<sf::Keyboard::Key>& keysOf(Action action) const;
-    // `padSteers`: the pad's stick also stands for jump and down (up and down in the flight).
-    bool keyDown(Key key, const InputState& input, bool padSteers = false) const;
-    // The mouse button itself, or a key bound to throw (left) or recall (right); with
-    // `padAims`, the pad's throw and recall too (in play only, so that a trigger never clicks a
-    // menu button under a pointer nobody looks at).
-    bool buttonDown(MouseButton button, const InputState& input, bool padAims = false) const;
+    // The action's keys, mouse button and place on the pad. `steering`: the pad's stick also
+    // stands for jump and down (up and down in the flight). `padAims`: the pad's throw and
+    // recall count (in play only, so that a trigger never clicks a menu button under a pointer
+    // nobody looks at).
+    bool holds(Action action, const InputState& input, bool steering, bool padAims) const;
 
 private:
     bool anyHeld(Action action, const InputState& input) const;
 
     std::array<std::vector<sf::Keyboard::Key>, static_cast<size_t>(Action::Count)> keys_;
 };
-
-// The process-wide bindings every window answers with; the defaults until the game loads
-// config.ini.
-Bindings& inputBindings();

@@ -57,11 +57,11 @@ void MenuButton::forgetPress(bool buttonDown) {
 }
 
 sf::Vector2f MenuButton::pointer(const GameWindow& window) {
-    return window.mapPixelToCoords(window.mouseX(), window.mouseY()) - viewCorner(window);
+    return window.mapPixelToCoords(window.input().mouseX, window.input().mouseY) - viewCorner(window);
 }
 
 bool MenuButton::underPointer(const GameWindow& window) const {
-    const sf::Vector2f mouse = window.mapPixelToCoords(window.mouseX(), window.mouseY());
+    const sf::Vector2f mouse = window.mapPixelToCoords(window.input().mouseX, window.input().mouseY);
     const sf::Vector2f corner = viewCorner(window);
     const float left = hitRect.left + corner.x;
     const float top = hitRect.top + corner.y;
@@ -73,7 +73,7 @@ void MenuButton::update(GameWindow& window) {
     // Keyboard focus shows and rings as the pointer does; only the pointer presses.
     hovered = pointedAt || focused;
 
-    if (window.isMouseButtonDown(MouseButton::Left)) {
+    if (window.input().button(MouseButton::Left)) {
         // Only a press that starts over the box counts; sliding onto it with the button held does not.
         if (pointedAt && !pressed && !mouseWasDown) pressed = true;
         mouseWasDown = true;

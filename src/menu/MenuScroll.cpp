@@ -41,7 +41,7 @@ void MenuScroll::update(GameWindow& window) {
         dragging = true;
         grabOffset = pointerX - x;
     }
-    if (dragging && !window.isMouseButtonDown(MouseButton::Left)) {
+    if (dragging && !window.input().button(MouseButton::Left)) {
         dragging = false;
         changed = true;
     }

@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "input/Bindings.h"
-
 sf::Vector2f GameWindow::mapPixelToCoords(int px, int py) const { return mapPixelToCoords(px, py, view()); }
 
 sf::Vector2f GameWindow::mapPixelToCoords(int px, int py, const sf::View& v) const {
@@ -27,10 +25,4 @@ sf::IntRect GameWindow::pixelViewport(const sf::View& v) const {
     const sf::FloatRect& vp = v.getViewport();
     return sf::IntRect(static_cast<int>(0.5f + w * vp.left), static_cast<int>(0.5f + h * vp.top),
                        static_cast<int>(0.5f + w * vp.width), static_cast<int>(0.5f + h * vp.height));
-}
-
-bool GameWindow::isKeyDown(Key k) const { return inputBindings().keyDown(k, input(), padSteers); }
-
-bool GameWindow::isMouseButtonDown(MouseButton b) const {
-    return inputBindings().buttonDown(b, input(), aimPointer.has_value());
 }

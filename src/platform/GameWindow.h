@@ -2,9 +2,8 @@
 
 #include <SFML/Graphics/View.hpp>
 #include <SFML/System/Vector2.hpp>
-#include <optional>
 
-#include "input/LastDevice.h"
+#include "platform/LastDevice.h"
 #include "platform/Input.h"
 #include "platform/Sprite.h"
 
@@ -15,21 +14,10 @@ class GameWindow {
 public:
     virtual ~GameWindow() = default;
 
+    // The devices as polled this frame: keys, mouse buttons, the pointer, the pad.
     virtual const InputState& input() const = 0;
-    // Through the player's key bindings and the pad's controls; the pad's throw and recall
-    // stand for the mouse buttons only where it aims.
-    bool isKeyDown(Key k) const;
-    bool isMouseButtonDown(MouseButton b) const;
-    // The pointer the rules see: the pad's aim point while one is placed, else the mouse.
-    int mouseX() const { return aimPointer ? aimPointer->x : input().mouseX; }
-    int mouseY() const { return aimPointer ? aimPointer->y : input().mouseY; }
     // The pad took the controls last and is still plugged in: its aim is the pointer.
     bool padInUse() const { return lastDevice_.pad(); }
-
-    // Set by the world while it steps the player or the ball: where the pad aims, in window
-    // pixels, and whether the stick also steers up and down.
-    std::optional<sf::Vector2i> aimPointer;
-    bool padSteers = false;
 
     virtual unsigned width() const = 0;
     virtual unsigned height() const = 0;

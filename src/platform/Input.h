@@ -4,17 +4,7 @@
 #include <bitset>
 #include <cstddef>
 
-// The keys the game's rules ask for; which keyboard keys hold them is for the bindings
-// (input/Bindings) to say.
-enum class Key { A, D, W, S, R, Space, Escape, Count };
 enum class MouseButton { Left, Right, Count };
-
-// The keyboard key each game key has by default.
-constexpr sf::Keyboard::Key defaultKeyOf(Key k) {
-    constexpr sf::Keyboard::Key keys[] = {sf::Keyboard::A, sf::Keyboard::D, sf::Keyboard::W,     sf::Keyboard::S,
-                                          sf::Keyboard::R, sf::Keyboard::Space, sf::Keyboard::Escape};
-    return keys[static_cast<int>(k)];
-}
 
 // A gamepad's buttons by where they sit on the pad.
 enum class PadButton { South, East, West, North, LeftShoulder, RightShoulder, Back, Start, Count };
@@ -50,8 +40,6 @@ struct InputState {
     void setHeld(sf::Keyboard::Key k, bool down) {
         if (k >= 0 && k < sf::Keyboard::KeyCount) keys[k] = down;
     }
-    // Holds a game key on its default keyboard key, as tests and input scripts do.
-    void setKey(Key k, bool down) { setHeld(defaultKeyOf(k), down); }
     bool button(MouseButton b) const { return buttons[static_cast<int>(b)]; }
     void setButton(MouseButton b, bool down) { buttons[static_cast<int>(b)] = down; }
     // Releases every key and button, the pad's too; the pointer stays where it was.

@@ -3,8 +3,6 @@
 #include "audio/SoundBank.h"
 #include "config/Config.h"
 #include "player/PlayerAnimations.h"
-#include "player/PlayerVars.h"
-#include "world/Hints.h"
 
 namespace {
 int toInt(float v) { return static_cast<int>(v); }
@@ -53,7 +51,7 @@ void Player::reset(int px, int py, bool standing) {
     boomerang.ready = true;
     boomerang.flightTime = 0;
     animName = standing ? "StandingRight" : "FallingRight";
-    facing = standing ? 'D' : 'A';
+    facing = standing ? Facing::Right : Facing::Left;
 }
 
 CollisionHit Player::probe(const ObjectList& list, float px, float py, float dirX, float dirY) const {
@@ -71,14 +69,14 @@ void Player::gravityStep(ObjectList& list) {
     moveAndResolve(list, vx, vy);
 }
 
-void Player::update(GameWindow& window, ObjectList& list) {
-    keyAndDoorAction(window, list);
+void Player::update(const GameWindow& window, const Controls& controls, ObjectList& list) {
+    keyAndDoorAction(controls, list);
     if (carriedKey == -1) pickUpKey(list);
 
-    const bool left = window.isKeyDown(Key::A), right = window.isKeyDown(Key::D);
-    const bool throwing = window.isMouseButtonDown(MouseButton::Left);
+    const bool left = controls.holds(Action::Left), right = controls.holds(Action::Right);
+    const bool throwing = controls.holds(Action::Throw);
     if (!left && !right && !throwing && !isJumpingFallingOrTossing(animName))
-        animName = facing == 'A' ? "StandingLeft" : "StandingRight";
+        animName = facing == Facing::Left ? "StandingLeft" : "StandingRight";
     if (boomerang.ready)
         applyRename(animName, {{"JumpingLeftTossing", "JumpingLeft"},
                                {"JumpingRightTossing", "JumpingRight"},
@@ -103,27 +101,26 @@ void Player::update(GameWindow& window, ObjectList& list) {
         coyoteSet = true;
         coyoteDeadline = now + jumpDelay;
     }
-    if (!window.isKeyDown(Key::W) && !jumpArmed && ground.hit &&
+    if (!controls.holds(Action::Jump) && !jumpArmed && ground.hit &&
         isOneOf(animName, {"StandingRight", "StandingLeft", "RunningLeft", "RunningRight", "StandingRightTossing",
                            "StandingLeftTossing", "RunningLeftTossing", "RunningRightTossing", "FallingLeft",
                            "FallingRight"}))
         jumpArmed = true;
 
     const int surface = ground.kind == 2 || ground.kind == 3 ? ground.kind : 1;
-    if (ground.hit && !playerVars.onGround) {
-        playerVars.onGround = true;
+    if (ground.hit && !onGround) {
+        onGround = true;
         soundBank().playLanding(surface);
     } else if (!ground.hit) {
-        playerVars.onGround = false;
+        onGround = false;
     }
-    playerVars.surface = surface;
 
-    runAndJump(window, ground, surface);
+    runAndJump(controls, ground, surface);
 
-    updateHints(list, toInt(x), toInt(y), toInt(width), toInt(height), carriedKey, ground.hit, toInt(boomerang.x),
-                toInt(boomerang.y), toInt(boomerang.width), toInt(boomerang.height));
+    doorLook = {toInt(x),          toInt(y),          toInt(width),           toInt(height),           carriedKey,
+                ground.hit,        toInt(boomerang.x), toInt(boomerang.y), toInt(boomerang.width), toInt(boomerang.height)};
     if ((!left && !right) || !ground.hit) soundBank().playFootstep(0);
-    if (throwing) startThrow(window);
+    if (throwing) startThrow(controls);
 
     const CollisionHit platform = probe(list, x, y + 3, 0, 1);
     const bool onHorizontalPlatform = platform.hit && (platform.kind == 6 || platform.kind == 7);
@@ -131,11 +128,11 @@ void Player::update(GameWindow& window, ObjectList& list) {
     moveAndResolve(list, vx, vy);
     if (onHorizontalPlatform && platform.speedX != 0) vx = 0;
 
-    boomerang.updateFlight(window, centre(), list);
+    boomerang.updateFlight(controls, window.frameSeconds(), centre(), list);
 }
 
-void Player::keyAndDoorAction(GameWindow& window, ObjectList& list) {
-    if (!window.isKeyDown(Key::Space)) {
+void Player::keyAndDoorAction(const Controls& controls, ObjectList& list) {
+    if (!controls.holds(Action::KeyDoor)) {
         actionArmed = 1;
         return;
     }
@@ -171,12 +168,12 @@ void Player::pickUpKey(ObjectList& list) {
     soundBank().playIfIdle("pickup_key.wav");
 }
 
-void Player::runAndJump(GameWindow& window, const CollisionHit& ground, int surface) {
+void Player::runAndJump(const Controls& controls, const CollisionHit& ground, int surface) {
     const bool footfall = animation.nextFrame == 5 || animation.nextFrame == 16;
-    if (window.isKeyDown(Key::A)) {
+    if (controls.holds(Action::Left)) {
         vx = static_cast<float>(-runSpeed);
         if (footfall) soundBank().playFootstep(surface);
-        facing = 'A';
+        facing = Facing::Left;
         applyRename(animName, {{"StandingLeft", "RunningLeft"},
                                {"StandingRight", "RunningLeft"},
                                {"RunningRight", "RunningLeft"},
@@ -187,10 +184,10 @@ void Player::runAndJump(GameWindow& window, const CollisionHit& ground, int surf
                                {"FallingRight", "FallingLeft"}});
     }
     // With both keys down this comes last, so right wins.
-    if (window.isKeyDown(Key::D)) {
+    if (controls.holds(Action::Right)) {
         vx = static_cast<float>(runSpeed);
         if (footfall) soundBank().playFootstep(surface);
-        facing = 'D';
+        facing = Facing::Right;
         applyRename(animName, {{"StandingLeft", "RunningRight"},
                                {"StandingRight", "RunningRight"},
                                {"RunningLeft", "RunningRight"},
@@ -201,7 +198,7 @@ void Player::runAndJump(GameWindow& window, const CollisionHit& ground, int surf
                                {"FallingLeft", "FallingRight"}});
     }
 
-    const bool jumpKey = window.isKeyDown(Key::W);
+    const bool jumpKey = controls.holds(Action::Jump);
     if (jumpKey && jumpArmed) {
         now = clock.elapsedSeconds();
         if (ground.hit || now < coyoteDeadline) {
@@ -224,8 +221,8 @@ void Player::runAndJump(GameWindow& window, const CollisionHit& ground, int surf
     if (!jumpKey && -0.85 * jumpPower < vy && vy < 0) vy = 0;
 }
 
-void Player::startThrow(GameWindow& window) {
-    const sf::Vector2f mouse = window.mapPixelToCoords(window.mouseX(), window.mouseY());
+void Player::startThrow(const Controls& controls) {
+    const sf::Vector2f mouse = controls.aim;
     // A pointer on the centre gives the throw no direction; the boomerang refuses it, so no toss either.
     if (boomerang.ready && boomerang.cooldownTimer > static_cast<float>(boomerang.cooldown) && mouse != centre()) {
         if (isOneOf(animName, {"StandingLeft", "StandingRight"}))
@@ -240,7 +237,7 @@ void Player::startThrow(GameWindow& window) {
                                    {"JumpingRightRunning", "JumpingRightTossing"},
                                    {"FallingRight", "JumpingRightTossing"}});
     }
-    boomerang.throwAt(window, centre());
+    boomerang.throwAt(controls.aim, centre());
 }
 
 void Player::moveAndResolve(ObjectList& list, float dx, float dy) {
@@ -259,8 +256,8 @@ void Player::moveAndResolve(ObjectList& list, float dx, float dy) {
     const CollisionHit support = probe(list, x, y + static_cast<float>(2 * hillwalk), 0, 1);
     slideAlongCeiling(list, dx, dy);
     if (!support.hit) {
-        if (facing == 'A' && (animName == "RunningLeft" || prevAnimName == "RunningLeft")) animName = "FallingLeft";
-        if (facing == 'D' && (animName == "RunningRight" || prevAnimName == "RunningRight")) animName = "FallingRight";
+        if (facing == Facing::Left && (animName == "RunningLeft" || prevAnimName == "RunningLeft")) animName = "FallingLeft";
+        if (facing == Facing::Right && (animName == "RunningRight" || prevAnimName == "RunningRight")) animName = "FallingRight";
     }
 
     const CollisionHit vert = probe(list, x, y, 0, dy);
@@ -284,7 +281,7 @@ void Player::slideAlongCeiling(const ObjectList& list, float& dx, float dy) {
         x -= vy;
         ceilingSlide += static_cast<int>(-vy);
         animName = "JumpingRightRunning";
-        facing = 'D';
+        facing = Facing::Right;
         dx = 0;
         horizontalEnabled = false;
     }
@@ -292,7 +289,7 @@ void Player::slideAlongCeiling(const ObjectList& list, float& dx, float dy) {
         x += vy;
         ceilingSlide += static_cast<int>(-vy);
         animName = "JumpingLeftRunning";
-        facing = 'A';
+        facing = Facing::Left;
         dx = 0;
         horizontalEnabled = false;
     }

@@ -3,12 +3,23 @@
 #include <string>
 
 #include "boomerang/Boomerang.h"
+#include "input/Controls.h"
+#include "player/Facing.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 #include "platform/TimeSource.h"
 #include "resources/SpriteAnimation.h"
 #include "terrain/Collision.h"
 #include "world/LevelObject.h"
+
+// Where the player stood, and with what, when it last looked for a door to open or close:
+// what the door bubbles are decided from.
+struct DoorLook {
+    int x = 0, y = 0, w = 0, h = 0;
+    int carriedKey = -1;
+    bool onGround = false;
+    int bx = 0, by = 0, bw = 0, bh = 0;  // the boomerang's box
+};
 
 // The character: a box that runs, jumps, climbs drawn slopes and throws the boomerang.
 class Player {
@@ -20,7 +31,7 @@ public:
 
     void reset(int x, int y, bool standing);
     void gravityStep(ObjectList& list);
-    void update(GameWindow& window, ObjectList& list);
+    void update(const GameWindow& window, const Controls& controls, ObjectList& list);
     void moveAndResolve(ObjectList& list, float dx, float dy);
     void draw(GameWindow& window);
     // Centre of the collision box: where the boomerang starts and returns to.
@@ -44,7 +55,10 @@ public:
     float coyoteDeadline = 0;
     bool coyoteSet = false;
     GameClock clock;
-    char facing = 'D';
+    Facing facing = Facing::Right;
+    // Whether the player stood on something last frame: a landing sounds once.
+    bool onGround = false;
+    DoorLook doorLook;
     bool horizontalEnabled = true;
     int ceilingSlide = 0;
     std::string animName, prevAnimName;
@@ -59,10 +73,10 @@ public:
 private:
     // queryBox over the player's box placed at (px, py), truncated.
     CollisionHit probe(const ObjectList& list, float px, float py, float dirX, float dirY) const;
-    void keyAndDoorAction(GameWindow& window, ObjectList& list);
+    void keyAndDoorAction(const Controls& controls, ObjectList& list);
     void pickUpKey(ObjectList& list);
-    void runAndJump(GameWindow& window, const CollisionHit& ground, int surface);
-    void startThrow(GameWindow& window);
+    void runAndJump(const Controls& controls, const CollisionHit& ground, int surface);
+    void startThrow(const Controls& controls);
     void slideAlongCeiling(const ObjectList& list, float& dx, float dy);
     void stepDownOrUp(const ObjectList& list, float dx, float dy);
     void endOneShotAnimations();

@@ -1,7 +1,6 @@
 #include "player/ScarfBall.h"
 
 #include "terrain/Eraser.h"
-#include "world/WorldVars.h"
 
 ScarfBall::ScarfBall() {
     image.loadFromFile("scarfball.png");
@@ -13,17 +12,16 @@ void ScarfBall::reset() {
     y = kStartY;
 }
 
-void ScarfBall::update(GameWindow& window, ObjectList& list) {
-    const float camX = worldVars.flightCameraX;
+void ScarfBall::update(const GameWindow& window, const Controls& controls, ObjectList& list, float camX) {
     // The camera has moved on already; the whole ball, wind included, stays inside the view
     // it is drawn through.
     const sf::View& view = window.view();
     const float viewRight = view.getCenter().x + view.getSize().x / 2;
     const float steeredRight = x + stepX + kWind + static_cast<float>(image.width());
-    if (window.isKeyDown(Key::W) && y > -384) y -= stepY;
-    if (window.isKeyDown(Key::S) && y < 1082) y += stepY;
-    if (window.isKeyDown(Key::D) && x < camX + 512 - 100 && steeredRight <= viewRight) x += stepX;
-    if (window.isKeyDown(Key::A) && x > camX - 512) x -= stepX;
+    if (controls.holds(Action::Jump) && y > -384) y -= stepY;
+    if (controls.holds(Action::Down) && y < 1082) y += stepY;
+    if (controls.holds(Action::Right) && x < camX + 512 - 100 && steeredRight <= viewRight) x += stepX;
+    if (controls.holds(Action::Left) && x > camX - 512) x -= stepX;
     x += kWind;
     eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false);
 }

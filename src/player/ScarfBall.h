@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input/Controls.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 #include "world/LevelObject.h"
@@ -13,7 +14,8 @@ public:
     ScarfBall& operator=(const ScarfBall&) = delete;
     // Back at the start of the flight.
     void reset();
-    void update(GameWindow& window, ObjectList& list);
+    // `cameraX`: where the flight's view has scrolled to, which the steering keeps the ball within.
+    void update(const GameWindow& window, const Controls& controls, ObjectList& list, float cameraX);
     void draw(GameWindow& window);
 
     static constexpr float kStartX = 350, kStartY = 384;

@@ -1,18 +1,14 @@
 #include "world/Hints.h"
 
 #include "platform/Sprite.h"
+#include "resources/ImageCache.h"
 #include "terrain/Collision.h"
-#include "world/WorldVars.h"
 
 namespace {
-struct HintImages {
-    Image open, close;
-};
-
-// Never destroyed: drawn pictures must outlive the window, whatever the order of exit.
-HintImages& hintImages() {
-    static auto* images = new HintImages();
-    return *images;
+Image* smoothPicture(const char* path) {
+    Image* image = ImageCache::get(path);
+    image->setSmooth(true);
+    return image;
 }
 
 void drawHint(GameWindow& window, const Image& image, float playerX, float playerY) {
@@ -23,29 +19,23 @@ void drawHint(GameWindow& window, const Image& image, float playerX, float playe
 }
 }  // namespace
 
-void loadHintImages() {
-    HintImages& images = hintImages();
-    images.open.loadFromFile("help_open.png");
-    images.open.setSmooth(true);
-    images.close.loadFromFile("help_close.png");
-    images.close.setSmooth(true);
-}
+Hints::Hints() : openImage_(smoothPicture("help_open.png")), closeImage_(smoothPicture("help_close.png")) {}
 
-void updateHints(ObjectList& list, int x, int y, int w, int h, int carriedKey, bool onGround, int bx, int by, int bw,
-                 int bh) {
-    worldVars.hintOpen = false;
-    worldVars.hintClose = false;
-    if (carriedKey == -1) {
-        if (!onGround) return;
+void Hints::update(ObjectList& list, const DoorLook& look) {
+    open = false;
+    close = false;
+    if (look.carriedKey == -1) {
+        if (!look.onGround) return;
         // Any carried index but -1 makes the door rule stop at its probe and change nothing.
         int probeKey = 9999;
-        if (tryCloseDoor(list, x, y, w, h, probeKey, bx, by, bw, bh)) worldVars.hintClose = true;
+        if (tryCloseDoor(list, look.x, look.y, look.w, look.h, probeKey, look.bx, look.by, look.bw, look.bh))
+            close = true;
         return;
     }
-    if (tryOpenDoor(x, y, w, h, list, -1)) worldVars.hintOpen = true;
+    if (tryOpenDoor(look.x, look.y, look.w, look.h, list, -1)) open = true;
 }
 
-void drawHints(GameWindow& window, float playerX, float playerY) {
-    if (worldVars.hintOpen) drawHint(window, hintImages().open, playerX, playerY);
-    if (worldVars.hintClose) drawHint(window, hintImages().close, playerX, playerY);
+void Hints::draw(GameWindow& window, float playerX, float playerY) const {
+    if (open) drawHint(window, *openImage_, playerX, playerY);
+    if (close) drawHint(window, *closeImage_, playerX, playerY);
 }

@@ -1,10 +1,22 @@
 #pragma once
 
 #include "platform/GameWindow.h"
+#include "platform/Image.h"
+#include "player/Player.h"
 #include "world/LevelObject.h"
 
 // The "open" and "close" door bubbles shown over the player when Space would act.
-void loadHintImages();
-void updateHints(ObjectList& list, int x, int y, int w, int h, int carriedKey, bool onGround, int bx, int by, int bw,
-                 int bh);
-void drawHints(GameWindow& window, float playerX, float playerY);
+class Hints {
+public:
+    // The pictures are the cache's, so they outlive the window whatever the order of exit.
+    Hints();
+    // From where the player stood when it last looked for a door.
+    void update(ObjectList& list, const DoorLook& look);
+    void draw(GameWindow& window, float playerX, float playerY) const;
+
+    bool open = false, close = false;
+
+private:
+    Image* openImage_;
+    Image* closeImage_;
+};

@@ -12,7 +12,6 @@
 #include "platform/WriteQueue.h"
 #include "terrain/Collision.h"
 #include "world/World.h"
-#include "world/WorldVars.h"
 
 namespace {
 // Follows the folders chosen at start (GameFolders), so it is read at every use.
@@ -70,10 +69,10 @@ SaveFields readSaveFields(const std::string& path) {
 }  // namespace
 
 void World::applySaveDefaults() {
-    checkpointX = static_cast<int>(worldVars.startX);
-    checkpointY = static_cast<int>(worldVars.startY);
+    checkpointX = static_cast<int>(startX);
+    checkpointY = static_cast<int>(startY);
     highestLevel = 1;
-    currentLevelName = "Level.txt";
+    currentLevelName = Level::first();
 }
 
 bool World::loadSave() {
@@ -97,10 +96,11 @@ bool World::loadSave() {
             highestLevel = highest;
         }
     } else {
-        worldVars.flightLevel = false;
+        flightLevel = false;
     }
     saved_ = Progress{checkpointX, checkpointY, currentLevelName, highestLevel};
     resume(saved_);
+    level = Level::of(currentLevelName);
     return used;
 }
 
@@ -121,11 +121,11 @@ void World::writeSave() {
 
 // Resumes at the first level's start; the fields of the level just finished stay as they are.
 void World::writeCompletionSave() {
-    progress() = Progress{static_cast<int>(worldVars.startX), static_cast<int>(worldVars.startY), "Level.txt",
+    progress() = Progress{static_cast<int>(startX), static_cast<int>(startY), Level::first(),
                           highestLevel};
     if (playingApart_) return;
     std::ostringstream out;
-    out << worldVars.startX << ' ' << worldVars.startY << ' ' << "Level.txt" << ' ' << highestLevel;
+    out << startX << ' ' << startY << ' ' << Level::first() << ' ' << highestLevel;
     WriteQueue::replaceFile(kSaveFile, out.str());
 }
 

@@ -2,15 +2,14 @@
 
 #include <cmath>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "audio/SoundBank.h"
 #include "config/Config.h"
 #include "terrain/Collision.h"
 #include "terrain/TerrainSettings.h"
-#include "world/Hints.h"
 #include "world/ObjectSteps.h"
-#include "world/WorldVars.h"
 
 namespace {
 // A start beyond where objects can be placed cannot be turned into the checkpoint's whole pixels.
@@ -28,54 +27,52 @@ World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
     reticle.setImage(&reticleImage);
     Config config;
     // The save's defaults start where the level starts.
-    worldVars.startX = startCoordinate(config, "PlayerX", 500);
-    worldVars.startY = startCoordinate(config, "PlayerY", -300);
-    worldVars.updateLength = static_cast<float>(config.real("Optimization", "UpdateLength", "1000"));
+    startX = startCoordinate(config, "PlayerX", 500);
+    startY = startCoordinate(config, "PlayerY", -300);
+    updateLength = static_cast<float>(config.real("Optimization", "UpdateLength", "1000"));
     loadSave();
     lastSaveTime = 0;
     returnToMenu = false;
     soundBank().loadSounds();
-    loadHintImages();
     loadCollisionSettings();
     loadArrowRadius();
 }
 
-void World::update(GameWindow& window) {
-    worldVars.flightLevel = currentLevelName == "Level5.txt";
+void World::update(GameWindow& window, const ControlReader& reader) {
+    flightLevel = level.flight;
     applyCameraView(window);
-    if (worldVars.flightLevel) {
-        window.padSteers = true;
-        scarfBall.update(window, objects.mainList);
-        window.padSteers = false;
+    Controls controls;
+    if (flightLevel) {
+        controls = reader.forPlay(window, true, std::nullopt);
+        scarfBall.update(window, controls, objects.mainList, camera.flightX);
     } else {
         player.gravityStep(objects.mainList);
-        aimWithPad(window);
-        player.update(window, objects.mainList);
-        window.aimPointer.reset();
+        // The pad aims from where the gravity step left the player.
+        padAim.update(window.input().pad, player.facing == Facing::Right);
+        const auto padPoint = window.padInUse() ? std::optional(padAim.pointFrom(player.centre())) : std::nullopt;
+        controls = reader.forPlay(window, false, padPoint);
+        player.update(window, controls, objects.mainList);
+        hints.update(objects.mainList, player.doorLook);
     }
-    soundBank().playMusicFor(currentLevelName);
+    soundBank().playMusicFor(level.music);
     updateObjects();
     // Tested as held, not as a fresh press: holding R restarts every frame.
-    if (window.isKeyDown(Key::R)) {
+    if (controls.holds(Action::Restart)) {
         player.reset(checkpointX, checkpointY, !checkpointIsStart());
         changeLevel(currentLevelName);
     }
     // Flown through, the flight completes the game as the last goal does, and Play then
     // starts the first level.
-    if (worldVars.flightLevel && scarfBall.x > 18000) {
+    if (flightLevel && scarfBall.x > 18000) {
         writeCompletionSave();
-        currentLevelName = "Level.txt";
+        currentLevelName = Level::first();
+        level = Level::of(currentLevelName);
         returnToMenu = true;
     }
 }
 
-void World::aimWithPad(GameWindow& window) {
-    padAim.update(window.input().pad, player.facing == 'D');
-    if (window.padInUse()) window.aimPointer = window.mapCoordsToPixel(padAim.pointFrom(player.centre()));
-}
-
 bool World::checkpointIsStart() const {
-    return static_cast<float>(checkpointX) == worldVars.startX && static_cast<float>(checkpointY) == worldVars.startY;
+    return static_cast<float>(checkpointX) == startX && static_cast<float>(checkpointY) == startY;
 }
 
 void World::updateObjects() {
@@ -86,14 +83,14 @@ void World::updateObjects() {
         const int kind = object.kind;
         const bool stepped = (kind >= 4 && kind <= 7) || kind == 10 || (kind >= 17 && kind <= 20);
         if (!stepped) continue;
-        if (worldVars.updateLength < std::fabs(object.x - player.x)) continue;
+        if (updateLength < std::fabs(object.x - player.x)) continue;
 
         const int index = static_cast<int>(i);
         const int px = static_cast<int>(player.x), py = static_cast<int>(player.y);
         const int pw = static_cast<int>(player.width), ph = static_cast<int>(player.height);
-        if (kind == 20 && objectOverlaps(list, index, px, py, pw, ph) && !worldVars.cameraFollow) {
-            worldVars.cameraFollow = true;
-            worldVars.cameraY = 384;
+        if (kind == 20 && objectOverlaps(list, index, px, py, pw, ph) && !camera.follow) {
+            camera.follow = true;
+            camera.y = 384;
         }
         if (kind == 19) {
             if (!objectOverlaps(list, index, px, py, pw, ph)) continue;
@@ -113,21 +110,21 @@ void World::updateObjects() {
 }
 
 void World::resetToStart() {
-    checkpointX = static_cast<int>(worldVars.startX);
-    checkpointY = static_cast<int>(worldVars.startY);
+    checkpointX = static_cast<int>(startX);
+    checkpointY = static_cast<int>(startY);
     respawnFalling();
-    worldVars.flightLevel = false;
+    flightLevel = false;
 }
 
 void World::respawnFalling() { player.reset(checkpointX, checkpointY, false); }
 
 void World::draw(GameWindow& window) {
     objects.drawLayerOne(window);
-    drawHints(window, player.x, player.y);
-    if (worldVars.flightLevel) scarfBall.draw(window);
+    hints.draw(window, player.x, player.y);
+    if (flightLevel) scarfBall.draw(window);
     else player.draw(window);
     objects.drawLayerTwo(window);
-    if (window.padInUse() && !worldVars.flightLevel) {
+    if (window.padInUse() && !flightLevel) {
         const sf::Vector2f aim = padAim.pointFrom(player.centre());
         reticle.setPosition(aim.x - static_cast<float>(reticleImage.width()) / 2,
                             aim.y - static_cast<float>(reticleImage.height()) / 2);

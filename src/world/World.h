@@ -3,6 +3,7 @@
 #include <SFML/Graphics/View.hpp>
 #include <string>
 
+#include "input/ControlReader.h"
 #include "input/PadAim.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
@@ -10,7 +11,10 @@
 #include "platform/TimeSource.h"
 #include "player/Player.h"
 #include "player/ScarfBall.h"
+#include "world/Camera.h"
+#include "world/Hints.h"
 #include "world/LevelObjectSet.h"
+#include "world/Level.h"
 #include "world/Progress.h"
 
 // The game in play: the player, the level's objects, the camera and the progress.
@@ -18,7 +22,7 @@ class World {
 public:
     World();
 
-    void update(GameWindow& window);
+    void update(GameWindow& window, const ControlReader& reader);
     void draw(GameWindow& window);
     // Starts, restarts or resumes a level from the progress held in memory, which is read from
     // save.save only when the world is made: a restart lands on the last checkpoint touched
@@ -37,14 +41,22 @@ public:
     void writeCompletionSave();
     void stepCheckpoint(LevelObject& checkpoint, int index);
     bool nextLevelName();
-    int levelNumber() const;
-    // One of the levels the game ships; any other level is played apart from the progress.
-    static bool isShippedLevel(const std::string& name);
+    int levelNumber() const { return level.number; }
 
     Player player;
     ScarfBall scarfBall;
     int checkpointX = 0, checkpointY = 0;
     std::string currentLevelName;
+    // The level being played, resolved from currentLevelName when it starts.
+    Level level;
+    // Where every level starts the player ([Debug] PlayerX, PlayerY).
+    float startX = 500, startY = -300;
+    // Objects farther than this from the player are not stepped ([Optimization] UpdateLength).
+    float updateLength = 0;
+    // The ball flies instead of the player; follows the level but for the frame a level starts in.
+    bool flightLevel = false;
+    Camera camera;
+    Hints hints;
     int highestLevel = 1;
     LevelObjectSet objects;
     sf::View view;
@@ -62,8 +74,6 @@ private:
     Progress& progress() { return playingApart_ ? apart_ : saved_; }
     // The level's checkpoint from the progress, with the player placed on it.
     void resume(const Progress& from);
-    // Places the pointer the player's update reads at the pad's aim point, in window pixels.
-    void aimWithPad(GameWindow& window);
     // Back at the checkpoint in the falling state with no speed left over.
     void respawnFalling();
     void updateObjects();

@@ -76,7 +76,7 @@ public:
         input().setButton(MouseButton::Left, false);
         game->update(window);
     }
-    void holdEscape(bool down) { input().setKey(Key::Escape, down); }
+    void holdEscape(bool down) { input().setHeld(sf::Keyboard::Escape, down); }
     void skipSplash() {
         holdEscape(true);
         frame();

@@ -75,27 +75,27 @@ TEST(SoundBankDevice, RealFilesPlayPauseEndAndHandOverOnTheNullDevice) {
 
     Voice& intro = *device.streams[0];
     Voice& loop = *device.streams[1];
-    bank.playMusicFor("Level.txt");
+    bank.playMusicFor(Music::Level1);
     EXPECT_EQ(intro.status(), VoiceStatus::Playing);
     EXPECT_EQ(loop.status(), VoiceStatus::Stopped);
     EXPECT_TRUE(waitFor(
         [&] {
-            bank.playMusicFor("Level.txt");
+            bank.playMusicFor(Music::Level1);
             return loop.status() == VoiceStatus::Playing;
         },
         5));
     EXPECT_EQ(intro.status(), VoiceStatus::Stopped);
-    bank.playMusicFor("Level3.txt");  // its file is missing: silence
+    bank.playMusicFor(Music::Level3);  // its file is missing: silence
     EXPECT_EQ(loop.status(), VoiceStatus::Stopped);
     for (const Voice* stream : device.streams) EXPECT_NE(stream->status(), VoiceStatus::Playing);
 
     // The intro ended by itself and was never stopped since: it must still play in full.
     const auto again = std::chrono::steady_clock::now();
-    bank.playMusicFor("Level.txt");
+    bank.playMusicFor(Music::Level1);
     EXPECT_EQ(intro.status(), VoiceStatus::Playing);
     EXPECT_TRUE(waitFor(
         [&] {
-            bank.playMusicFor("Level.txt");
+            bank.playMusicFor(Music::Level1);
             return loop.status() == VoiceStatus::Playing;
         },
         5));
@@ -120,7 +120,7 @@ TEST(SoundBankDevice, MissingContentLoadsAndEveryRuleStillRuns) {
     EXPECT_FALSE(bank.isPlaying("sudd_ink.wav"));
     bank.pause("sudd_ink.wav");
     for (const Voice* effect : device.effects) EXPECT_NE(effect->status(), VoiceStatus::Playing);
-    for (const char* name : {"Titel", "Level.txt", "Level2.txt", "Level5.txt"}) bank.playMusicFor(name);
+    for (const Music music : {Music::Title, Music::Level1, Music::Level2, Music::Level5}) bank.playMusicFor(music);
     for (const Voice* stream : device.streams) EXPECT_NE(stream->status(), VoiceStatus::Playing);
     EXPECT_EQ(bank.levelIntroPending, 1);
     EXPECT_FLOAT_EQ(device.streams[5]->volume(), 60.f);
@@ -149,10 +149,10 @@ TEST(SoundBankDevice, DISABLED_MeasureLoadCost) {
     std::filesystem::rename("Sound.away", "Content/Sound");
     bank.loadSounds();
     std::printf("first Level2.txt frame (three streams start): %.2f ms\n",
-                millisecondsOf([&] { bank.playMusicFor("Level2.txt"); }));
+                millisecondsOf([&] { bank.playMusicFor(Music::Level2); }));
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     std::printf("first Level3.txt frame (three streams stop, one starts): %.2f ms\n",
-                millisecondsOf([&] { bank.playMusicFor("Level3.txt"); }));
-    std::printf("a steady Level3.txt frame: %.3f ms\n", millisecondsOf([&] { bank.playMusicFor("Level3.txt"); }));
+                millisecondsOf([&] { bank.playMusicFor(Music::Level3); }));
+    std::printf("a steady Level3.txt frame: %.3f ms\n", millisecondsOf([&] { bank.playMusicFor(Music::Level3); }));
     std::printf("a footstep: %.3f ms\n", millisecondsOf([&] { bank.playFootstep(1); }));
 }

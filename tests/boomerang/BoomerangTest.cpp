@@ -4,6 +4,7 @@
 #include <memory>
 #include <tuple>
 
+#include "input/ControlReader.h"
 #include "TestSupport.h"
 #include "boomerang/Boomerang.h"
 #include "platform/HeadlessWindow.h"
@@ -27,9 +28,10 @@ protected:
         window.scriptedInput().mouseY = y;
     }
     void button(MouseButton b, bool down) { window.scriptedInput().setButton(b, down); }
-    void throwNow() { boomerang->throwAt(window, centre); }
+    Controls controls() const { return ControlReader().forPlay(window, false, std::nullopt); }
+    void throwNow() { boomerang->throwAt(controls().aim, centre); }
     void fly() {
-        boomerang->updateFlight(window, centre, list);
+        boomerang->updateFlight(controls(), window.frameSeconds(), centre, list);
         TimeSource::advanceFrame();
     }
     float centreX() const { return boomerang->x + boomerang->width * 0.5f; }

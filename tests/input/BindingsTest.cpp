@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <map>
 #include <sstream>
 
@@ -38,23 +40,35 @@ TEST(Bindings, ControlsReplaceTheDefaultsAndNamesThatAreNoKeyAreSkipped) {
     for (const Case& c : cases) EXPECT_EQ(bindings.keysOf(c.action), c.keys) << static_cast<int>(c.action);
 }
 
-TEST(Bindings, GameKeysAndButtonsAnswerThroughTheirActions) {
+TEST(Bindings, ActionsAnswerThroughTheirKeysButtonsAndPad) {
     TempDir dir;
     dir.write("config.ini", "[Controls]\nLeft=Q\nThrow=LControl\n");
     Bindings bindings;
     bindings.load(Config());
     InputState input;
+    const auto holds = [&](Action action, bool steering = false, bool padAims = false) {
+        return bindings.holds(action, input, steering, padAims);
+    };
     input.setHeld(Keyboard::A, true);
-    EXPECT_FALSE(bindings.keyDown(Key::A, input));  // A no longer runs left
+    EXPECT_FALSE(holds(Action::Left));  // A no longer runs left
     input.setHeld(Keyboard::Q, true);
     input.setHeld(Keyboard::Right, true);
     input.setHeld(Keyboard::LControl, true);
-    EXPECT_TRUE(bindings.keyDown(Key::A, input));
-    EXPECT_TRUE(bindings.keyDown(Key::D, input));  // the default arrow
-    EXPECT_TRUE(bindings.buttonDown(MouseButton::Left, input));
-    EXPECT_FALSE(bindings.buttonDown(MouseButton::Right, input));
+    EXPECT_TRUE(holds(Action::Left));
+    EXPECT_TRUE(holds(Action::Right));  // the default arrow
+    EXPECT_TRUE(holds(Action::Throw));
+    EXPECT_FALSE(holds(Action::Recall));
     input.setButton(MouseButton::Right, true);
-    EXPECT_TRUE(bindings.buttonDown(MouseButton::Right, input));
+    EXPECT_TRUE(holds(Action::Recall));
+
+    // The pad's trigger throws only where the pad aims; its stick jumps only where it steers.
+    InputState pad;
+    pad.pad.connected = true;
+    pad.pad.rightTrigger = 100;
+    pad.pad.leftY = -100;
+    EXPECT_EQ((std::array{bindings.holds(Action::Throw, pad, false, false), bindings.holds(Action::Throw, pad, false, true),
+                          bindings.holds(Action::Jump, pad, false, false), bindings.holds(Action::Jump, pad, true, false)}),
+              (std::array{false, true, false, true}));
 }
 
 TEST(KeyNames, NamesFollowTheKeyCodesWithoutRegardToCase) {

@@ -1,5 +1,6 @@
 #include <vector>
 
+#include "input/ControlReader.h"
 #include "player/PlayerAnimations.h"
 #include "player/PlayerFixture.h"
 
@@ -36,16 +37,16 @@ protected:
 TEST_F(PlayerAnimation, RunJumpFallLand) {
     standOnFloor(100);
     frame();
-    hold(Key::D);
+    hold(sf::Keyboard::D);
     frames(5);
     EXPECT_EQ(player->animName, "RunningRight");
     EXPECT_EQ(playerSprite().rect.top, 0);
     EXPECT_FALSE(playerSprite().flipX);
 
-    hold(Key::W);
+    hold(sf::Keyboard::W);
     std::vector<std::string> names{"RunningRight"};
     recordNames(names, 1);
-    hold(Key::D, false);
+    hold(sf::Keyboard::D, false);
     recordNames(names, 80);
     EXPECT_EQ(names, (std::vector<std::string>{"RunningRight", "JumpingRightRunning", "FallingRight", "StandingRight"}));
     EXPECT_FLOAT_EQ(bottom(), kFloorTop);
@@ -86,7 +87,7 @@ TEST_F(PlayerAnimation, APointerOnThePlayersCentreNeitherThrowsNorTosses) {
 TEST_F(PlayerAnimation, AirThrowCutShortByTheCatchContinuesTheJumpStripAtFrameFour) {
     standOnFloor(100);
     frame();
-    hold(Key::W);
+    hold(sf::Keyboard::W);
     frames(2);
     ASSERT_EQ(player->animName, "JumpingRight");
     window.scriptedInput().mouseX = 900;
@@ -102,7 +103,7 @@ TEST_F(PlayerAnimation, AirThrowCutShortByTheCatchContinuesTheJumpStripAtFrameFo
 
     TimeSource::advanceFrame();
     player->gravityStep(list);
-    player->update(window, list);
+    player->update(window, ControlReader().forPlay(window, false, std::nullopt), list);
     EXPECT_EQ(player->animName, "JumpingRight");
     window.clear();
     drawForcingAStep();

@@ -4,12 +4,12 @@
 
 #include <memory>
 
+#include "input/ControlReader.h"
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
 #include "platform/HeadlessWindow.h"
 #include "player/LevelBuilder.h"
 #include "player/Player.h"
-#include "player/PlayerVars.h"
 
 // A player on a hand-built level, driven frame by frame as the world drives it.
 class PlayerFixture : public ::testing::Test {
@@ -20,7 +20,6 @@ protected:
         TimeSource::useSimulated(true);
         dir.write("config.ini", kPlayerConfig);
         player = std::make_unique<Player>();
-        playerVars = {};
         window.recordDraws = true;
     }
     void TearDown() override { TimeSource::useSimulated(false); }
@@ -38,7 +37,7 @@ protected:
     }
     void frame() {
         player->gravityStep(list);
-        player->update(window, list);
+        player->update(window, ControlReader().forPlay(window, false, std::nullopt), list);
         window.clear();
         player->draw(window);
         TimeSource::advanceFrame();
@@ -46,7 +45,7 @@ protected:
     void frames(int n) {
         for (int i = 0; i < n; ++i) frame();
     }
-    void hold(Key k, bool down = true) { window.scriptedInput().setKey(k, down); }
+    void hold(sf::Keyboard::Key k, bool down = true) { window.scriptedInput().setHeld(k, down); }
     void holdButton(MouseButton b, bool down = true) { window.scriptedInput().setButton(b, down); }
     float bottom() const { return player->y + player->height; }
 

@@ -12,9 +12,9 @@ protected:
         return -1;
     }
     void pressSpace() {
-        hold(Key::Space);
+        hold(sf::Keyboard::Space);
         frame();
-        hold(Key::Space, false);
+        hold(sf::Keyboard::Space, false);
         frame();
     }
 };
@@ -34,7 +34,7 @@ TEST_F(PlayerKeys, OneDropPerSpacePressAndTheDroppedKeyWaits) {
     const int key = addBlock(list, 10, 110, kFloorTop - 20, 35, 20);
     framesUntilCarried(100);
 
-    hold(Key::Space);
+    hold(sf::Keyboard::Space);
     frame();
     EXPECT_EQ(player->carriedKey, -1);
     EXPECT_FLOAT_EQ(list[key]->x, player->x);
@@ -46,9 +46,9 @@ TEST_F(PlayerKeys, OneDropPerSpacePressAndTheDroppedKeyWaits) {
     frames(30);
     EXPECT_EQ(player->carriedKey, key);
 
-    hold(Key::Space, false);
+    hold(sf::Keyboard::Space, false);
     frame();
-    hold(Key::Space);
+    hold(sf::Keyboard::Space);
     frame();
     EXPECT_EQ(player->carriedKey, -1);
 }

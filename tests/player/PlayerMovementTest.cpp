@@ -25,7 +25,7 @@ protected:
         float top = startY;
         for (int i = 0; i < 60; ++i) {
             frame();
-            if (i + 1 == holdFrames) hold(Key::W, false);
+            if (i + 1 == holdFrames) hold(sf::Keyboard::W, false);
             top = std::min(top, player->y);
         }
         return startY - top;
@@ -46,21 +46,21 @@ TEST_F(PlayerMovement, FullJumpRisesAbout175PixelsAndAShortOneIsCut) {
     standOnFloor(100);
     frame();  // arms the jump
     const float startY = player->y;
-    hold(Key::W);
+    hold(sf::Keyboard::W);
     EXPECT_NEAR(riseOfJump(1000, startY), 174.6f, 0.3f);
     ASSERT_FLOAT_EQ(bottom(), kFloorTop);
 
-    hold(Key::W, false);
+    hold(sf::Keyboard::W, false);
     frame();
     // Released at once: the rise stops when the speed has decayed past 85 % of the jump power.
-    hold(Key::W);
+    hold(sf::Keyboard::W);
     EXPECT_NEAR(riseOfJump(1, startY), 66.78f, 0.3f);
 }
 
 TEST_F(PlayerMovement, HoldingJumpThroughALandingDoesNotJumpAgain) {
     standOnFloor(100);
     frame();
-    hold(Key::W);
+    hold(sf::Keyboard::W);
     int jumps = 0;
     float lastVy = 0;
     for (int i = 0; i < 120; ++i) {
@@ -71,28 +71,28 @@ TEST_F(PlayerMovement, HoldingJumpThroughALandingDoesNotJumpAgain) {
     EXPECT_EQ(jumps, 1);
     EXPECT_FLOAT_EQ(bottom(), kFloorTop);
 
-    hold(Key::W, false);
+    hold(sf::Keyboard::W, false);
     frame();
-    hold(Key::W);
+    hold(sf::Keyboard::W);
     frame();
     EXPECT_FLOAT_EQ(player->vy, -9);
 }
 
 TEST_F(PlayerMovement, BothRunKeysRunRight) {
     standOnFloor(100);
-    hold(Key::A);
-    hold(Key::D);
+    hold(sf::Keyboard::A);
+    hold(sf::Keyboard::D);
     frames(30);
     // The first move of the first frame has no speed yet; then 2.25 + 2.75 a frame.
     EXPECT_FLOAT_EQ(player->x, 100 + 2.75f + 29 * 5);
-    EXPECT_EQ(player->facing, 'D');
+    EXPECT_EQ(player->facing, Facing::Right);
     EXPECT_EQ(player->animName, "RunningRight");
 }
 
 TEST_F(PlayerMovement, StepsBelowHillwalkAreClimbedHigherOnesStopThePlayerFlush) {
     standOnFloor(100);
     const int step = addBlock(list, 3, 300, kFloorTop - 9, 300, 9);
-    hold(Key::D);
+    hold(sf::Keyboard::D);
     frames(50);
     EXPECT_GT(player->x, 300);
     EXPECT_FLOAT_EQ(bottom(), kFloorTop - 9);
@@ -104,9 +104,9 @@ TEST_F(PlayerMovement, StepsBelowHillwalkAreClimbedHigherOnesStopThePlayerFlush)
     EXPECT_FLOAT_EQ(bottom(), kFloorTop);
 
     // Leftwards the box ends one pixel right of the wall's last column.
-    hold(Key::D, false);
+    hold(sf::Keyboard::D, false);
     addBlock(list, 3, 150, kFloorTop - 100, 20, 100);
-    hold(Key::A);
+    hold(sf::Keyboard::A);
     frames(100);
     EXPECT_FLOAT_EQ(player->x, 170);
 }
@@ -115,7 +115,7 @@ TEST_F(PlayerMovement, AGentleSlopeIsWalkedDownWithoutFalling) {
     // Flat, then down one pixel every two for 200 pixels, then flat again.
     auto surfaceRow = [](int column) { return column < 200 ? 0 : column < 400 ? (column - 200) / 2 : 100; };
     addSlope(surfaceRow);
-    hold(Key::D);
+    hold(sf::Keyboard::D);
     int worstGap = 0;
     for (int i = 0; i < 70; ++i) {
         frame();
@@ -136,7 +136,7 @@ TEST_F(PlayerMovement, AGentleSlopeIsWalkedDownWithoutFalling) {
 TEST_F(PlayerMovement, ASteepSlopeIsHoppedDownStillRunning) {
     // At 45 degrees the run outpaces the pull; the player drops in short hops within the support probe.
     addSlope([](int column) { return column < 200 ? 0 : column < 400 ? column - 200 : 200; });
-    hold(Key::D);
+    hold(sf::Keyboard::D);
     for (int i = 0; i < 70; ++i) {
         frame();
         ASSERT_EQ(player->animName, "RunningRight") << "frame " << i;
@@ -149,7 +149,7 @@ TEST_F(PlayerMovement, JumpingIntoACeilingCornerSlidesAroundIt) {
     // An overhang ending 5 pixels into the player's box, 4 pixels above its head.
     addBlock(list, 3, 0, kFloorTop - 90 - 4 - 50, 300, 50);
     frame();
-    hold(Key::W);
+    hold(sf::Keyboard::W);
     frame();
     EXPECT_FLOAT_EQ(player->x, 304);
     EXPECT_EQ(player->animName, "JumpingRightRunning");
@@ -175,9 +175,9 @@ TEST_F(PlayerMovement, CeilingSlidingStopsOnceFiftyPixelsAreUsed) {
         for (int c = 0; c < 300; ++c)
             for (int r = 0; r <= 299 - c; ++r) ceiling->image.setPixel(c, r, Color{0, 0, 0, 255});
         list.push_back(std::move(ceiling));
-        hold(Key::W, false);
+        hold(sf::Keyboard::W, false);
         frame();
-        hold(Key::W);
+        hold(sf::Keyboard::W);
     };
     jumpUnderTheCeiling();
     // 9, then 8.7, 8.37 and 8.01 twice each; the last one starts at 49 and ends past the cap.
@@ -221,12 +221,12 @@ TEST_F(PlayerMovement, GracePeriodOnlyAtTheFirstLedgeAfterAJump) {
     auto jumpAfterLedge = [this](float ledge, int wait) {
         player->reset(200, static_cast<int>(kFloorTop - 90), true);
         player->coyoteSet = false;
-        hold(Key::D);
+        hold(sf::Keyboard::D);
         while (player->x < ledge) frame();
         frames(wait);
-        hold(Key::W);
+        hold(sf::Keyboard::W);
         frame();
-        hold(Key::W, false);
+        hold(sf::Keyboard::W, false);
         return player->vy == -9;
     };
     EXPECT_TRUE(jumpAfterLedge(300, 1));
@@ -263,23 +263,23 @@ TEST_F(PlayerMovement, LandingJumpAndFootstepsSoundOfTheGroundUnderThePlayer) {
         list.clear();
         addBlock(list, g.kind, -1000, kFloorTop, 4000, 50);
         player->reset(100, static_cast<int>(kFloorTop - 90 - 40), false);
-        playerVars = {};
+        player->onGround = false;
         frames(40);
         ASSERT_FLOAT_EQ(bottom(), kFloorTop);
         EXPECT_EQ(starts(g.landings), 1);
         EXPECT_EQ(starts(allLandings), 1);
 
         audio.finishAll();
-        hold(Key::W);
+        hold(sf::Keyboard::W);
         frame();
-        hold(Key::W, false);
+        hold(sf::Keyboard::W, false);
         EXPECT_EQ(starts(g.jumps), 1);
         EXPECT_EQ(starts(allJumps), 1);
         frames(60);
         EXPECT_EQ(starts(g.landings), 2);
 
         audio.finishAll();
-        hold(Key::D);
+        hold(sf::Keyboard::D);
         std::vector<int> stepFrames;
         for (int i = 0; i < 60; ++i) {
             const int next = player->animation.nextFrame;
@@ -288,7 +288,7 @@ TEST_F(PlayerMovement, LandingJumpAndFootstepsSoundOfTheGroundUnderThePlayer) {
             if (starts(g.steps) > before) stepFrames.push_back(next);
             audio.finishAll();
         }
-        hold(Key::D, false);
+        hold(sf::Keyboard::D, false);
         EXPECT_EQ(stepFrames, (std::vector<int>{5, 5, 5, 16, 16, 16}));
         EXPECT_EQ(starts(plainSteps) + starts(pencilSteps) + starts(inkSteps), 6);
     }

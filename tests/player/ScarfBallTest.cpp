@@ -1,27 +1,22 @@
 #include <gtest/gtest.h>
 
+#include "input/ControlReader.h"
 #include "TestSupport.h"
 #include "platform/HeadlessWindow.h"
 #include "player/LevelBuilder.h"
 #include "player/ScarfBall.h"
-#include "world/WorldVars.h"
 
 namespace {
 // The camera stands still at x 350 here, so the steering bounds are 762 on the right and -162 on the left.
 class ScarfBallFlight : public ::testing::Test {
 protected:
-    void SetUp() override {
-        savedCamera = worldVars.flightCameraX;
-        worldVars.flightCameraX = 350;
-    }
-    void TearDown() override { worldVars.flightCameraX = savedCamera; }
-    void hold(Key k, bool down = true) { window.scriptedInput().setKey(k, down); }
+    void hold(sf::Keyboard::Key k, bool down = true) { window.scriptedInput().setHeld(k, down); }
     // Per-frame x steps over n frames.
     std::vector<float> xSteps(int n) {
         std::vector<float> steps;
         for (int i = 0; i < n; ++i) {
             const float before = ball.x;
-            ball.update(window, list);
+            ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
             steps.push_back(ball.x - before);
         }
         return steps;
@@ -31,7 +26,6 @@ protected:
     HeadlessWindow window;
     ObjectList list;
     ScarfBall ball;
-    float savedCamera = 0;
 };
 }  // namespace
 
@@ -41,7 +35,7 @@ TEST_F(ScarfBallFlight, TheWindAloneCarriesItFivePixelsAFrame) {
 }
 
 TEST_F(ScarfBallFlight, SteeringRightAddsEightUntilTheRightBound) {
-    hold(Key::D);
+    hold(sf::Keyboard::D);
     const std::vector<float> steps = xSteps(60);
     for (size_t i = 0; i < steps.size(); ++i) {
         // The extra step is taken while x is still left of camera + 412 at the frame's start.
@@ -53,7 +47,7 @@ TEST_F(ScarfBallFlight, SteeringRightAddsEightUntilTheRightBound) {
 }
 
 TEST_F(ScarfBallFlight, SteeringLeftGoesBackThreeAFrameDownToTheLeftBound) {
-    hold(Key::A);
+    hold(sf::Keyboard::A);
     for (float step : xSteps(10)) EXPECT_FLOAT_EQ(step, -3);
     xSteps(400);
     // It hovers at the bound: 3 back while beyond it, 5 on when not.
@@ -62,25 +56,28 @@ TEST_F(ScarfBallFlight, SteeringLeftGoesBackThreeAFrameDownToTheLeftBound) {
 }
 
 TEST_F(ScarfBallFlight, HeightIsSteeredWithinItsLimits) {
-    hold(Key::W);
-    for (int i = 0; i < 200; ++i) ball.update(window, list);
+    hold(sf::Keyboard::W);
+    for (int i = 0; i < 200; ++i) ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
     EXPECT_LE(ball.y, -384);
     EXPECT_GT(ball.y, -384 - 7);
-    hold(Key::W, false);
-    hold(Key::S);
-    for (int i = 0; i < 300; ++i) ball.update(window, list);
+    hold(sf::Keyboard::W, false);
+    hold(sf::Keyboard::S);
+    for (int i = 0; i < 300; ++i) ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
     EXPECT_GE(ball.y, 1082);
     EXPECT_LT(ball.y, 1082 + 7);
-    hold(Key::S, false);
+    hold(sf::Keyboard::S, false);
     // A step is taken while the ball is short of the limit, so it may end up to 6 beyond it.
     const struct {
-        Key key;
+        sf::Keyboard::Key key;
         float from, to;
-    } edges[] = {{Key::W, -377, -384}, {Key::W, -383, -390}, {Key::S, 1075, 1082}, {Key::S, 1081, 1088}};
+    } edges[] = {{sf::Keyboard::W, -377, -384},
+                 {sf::Keyboard::W, -383, -390},
+                 {sf::Keyboard::S, 1075, 1082},
+                 {sf::Keyboard::S, 1081, 1088}};
     for (const auto& e : edges) {
         ball.y = e.from;
         hold(e.key);
-        for (int i = 0; i < 3; ++i) ball.update(window, list);
+        for (int i = 0; i < 3; ++i) ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
         hold(e.key, false);
         EXPECT_FLOAT_EQ(ball.y, e.to) << e.from;
     }
@@ -91,11 +88,11 @@ TEST_F(ScarfBallFlight, ItRubsOutPencilButNotInk) {
     const int ink = addBlock(list, 3, 500, 300, 200, 200);
     ball.x = 350;
     ball.y = 384;
-    ball.update(window, list);
+    ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
     // The eraser circle is centred 58 right of and 33 below the ball's corner after the wind step.
     EXPECT_EQ(list[pencil]->image.alpha(355 + 58 - 300, 384 + 33 - 300), 0);
     EXPECT_EQ(list[pencil]->image.alpha(0, 0), 255);
     ball.x = 550;
-    ball.update(window, list);
+    ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
     EXPECT_FALSE(list[ink]->imageChanged);
 }

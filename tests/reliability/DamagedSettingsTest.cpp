@@ -22,7 +22,7 @@ TEST(DamagedSettings, PlayGoesOnWithTheShippedTuningAndTheMenusSaySo) {
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_EQ(lines[0].rfind("The game's own settings stand in: could not read ", 0), 0u) << lines[0];
         h.game->startLevel("Level.txt");
-        h.input().setKey(Key::D, true);
+        h.input().setHeld(sf::Keyboard::D, true);
         h.frames(120);
         const Player& player = h.game->world.player;
         EXPECT_FLOAT_EQ(player.y + player.height, 300);  // fell onto the ground

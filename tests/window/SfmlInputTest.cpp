@@ -31,26 +31,26 @@ TEST(SfmlWindowInput, QuickClicksAndTapsLastOneFrameAndFocusLossReleasesAll) {
     const std::string target = " --window " + std::to_string(id);
     x11::xdotool(display.name(), "windowfocus --sync" + target);
     x11::xdotool(display.name(), "mousemove --window " + std::to_string(id) + " 50 60");
-    ASSERT_TRUE(framesUntil(window, [&] { return window.mouseX() == 50 && window.mouseY() == 60; }));
+    ASSERT_TRUE(framesUntil(window, [&] { return window.input().mouseX == 50 && window.input().mouseY == 60; }));
 
     // Press and release both arrive before a frame: that frame still sees the button held.
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     x11::xdotool(display.name(), "click 1");
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_TRUE(framesUntil(window, [&] { return window.isMouseButtonDown(MouseButton::Left); }));
+    ASSERT_TRUE(framesUntil(window, [&] { return window.input().button(MouseButton::Left); }));
     window.processEvents();
-    EXPECT_FALSE(window.isMouseButtonDown(MouseButton::Left));
+    EXPECT_FALSE(window.input().button(MouseButton::Left));
 
     x11::xdotool(display.name(), "key" + target + " w");
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_TRUE(framesUntil(window, [&] { return window.isKeyDown(Key::W); }));
+    ASSERT_TRUE(framesUntil(window, [&] { return window.input().held(sf::Keyboard::W); }));
     window.processEvents();
-    EXPECT_FALSE(window.isKeyDown(Key::W));
+    EXPECT_FALSE(window.input().held(sf::Keyboard::W));
 
     // A held key is dropped when the focus goes elsewhere.
     x11::xdotool(display.name(), "keydown" + target + " d");
-    ASSERT_TRUE(framesUntil(window, [&] { return window.isKeyDown(Key::D); }));
+    ASSERT_TRUE(framesUntil(window, [&] { return window.input().held(sf::Keyboard::D); }));
     x11::xdotool(display.name(), "windowfocus --sync " + std::to_string(x11::rootWindow(display.name())));
-    EXPECT_TRUE(framesUntil(window, [&] { return !window.isKeyDown(Key::D); }));
+    EXPECT_TRUE(framesUntil(window, [&] { return !window.input().held(sf::Keyboard::D); }));
     x11::xdotool(display.name(), "keyup d");
 }

@@ -27,30 +27,30 @@ TEST_F(CameraAndDrawing, ATriggerStartsFollowModeWhichCatchesUpFourPixelsAFrame)
     picture("trigger.png", 50, 50);
     World& world = play("600 500 trigger.png 20\n");
     run(world, 1);
-    ASSERT_TRUE(worldVars.cameraFollow);
-    EXPECT_EQ(worldVars.cameraY, 384);
+    ASSERT_TRUE(world.camera.follow);
+    EXPECT_EQ(world.camera.y, 384);
     run(world, 1);
     EXPECT_EQ(centre(window), sf::Vector2f(600, 388));
     run(world, 21);
-    EXPECT_EQ(worldVars.cameraY, 472);
+    EXPECT_EQ(world.camera.y, 472);
     run(world, 1);
-    EXPECT_EQ(worldVars.cameraY, 484);  // within 15: tracked exactly
+    EXPECT_EQ(world.camera.y, 484);  // within 15: tracked exactly
     world.player.y = 400;
     run(world, 1);
-    EXPECT_EQ(worldVars.cameraY, 480);
+    EXPECT_EQ(world.camera.y, 480);
 }
 
 TEST_F(CameraAndDrawing, TheFlightScrollsFivePixelsAFrameWithTheBallHeightClamped) {
     config();
     World world;
-    worldVars.flightLevel = true;
+    world.flightLevel = true;
     world.scarfBall.y = 900;
     world.applyCameraView(window);
     EXPECT_EQ(centre(window), sf::Vector2f(350, 768));
     world.scarfBall.y = -50;
     world.applyCameraView(window);
     EXPECT_EQ(centre(window), sf::Vector2f(355, 0));
-    EXPECT_EQ(worldVars.flightCameraX, 360);
+    EXPECT_EQ(world.camera.flightX, 360);
 }
 
 TEST_F(CameraAndDrawing, LayersSkipObjectsTouchingTheViewEdgeAndCentreKeys) {
@@ -83,24 +83,24 @@ TEST_F(CameraAndDrawing, LayersSkipObjectsTouchingTheViewEdgeAndCentreKeys) {
 TEST_F(CameraAndDrawing, TheTwoDoorHintsNeverShowTogether) {
     picture("help_open.png", 30, 20);
     picture("help_close.png", 30, 20);
-    loadHintImages();
+    Hints hints;
     LevelObjectSet set;
     add(set, 11, 150, 0, 101, 140);  // closed door 10 px to the right of the player
     add(set, 12, 0, 0, 60, 140);     // open door 40 px to the left
 
-    const auto hints = [&](int carriedKey, bool onGround) {
-        updateHints(set.mainList, 100, 60, 40, 80, carriedKey, onGround, -500, -500, 10, 10);
-        return std::string(worldVars.hintOpen ? "open" : "") + (worldVars.hintClose ? "close" : "");
+    const auto shown = [&](int carriedKey, bool onGround) {
+        hints.update(set.mainList, {100, 60, 40, 80, carriedKey, onGround, -500, -500, 10, 10});
+        return std::string(hints.open ? "open" : "") + (hints.close ? "close" : "");
     };
-    EXPECT_EQ(hints(0, true), "open");
-    EXPECT_EQ(hints(-1, true), "close");
-    EXPECT_EQ(hints(-1, false), "");
+    EXPECT_EQ(shown(0, true), "open");
+    EXPECT_EQ(shown(-1, true), "close");
+    EXPECT_EQ(shown(-1, false), "");
     EXPECT_EQ(set.mainList[0]->kind, 11);
     EXPECT_EQ(set.mainList[1]->kind, 12);  // the probes change nothing
 
-    hints(0, true);
+    shown(0, true);
     window.recordDraws = true;
-    drawHints(window, 100.9f, 60.5f);
+    hints.draw(window, 100.9f, 60.5f);
     ASSERT_EQ(window.drawn.size(), 1u);
     EXPECT_EQ(window.drawn[0].x, -100);
     EXPECT_EQ(window.drawn[0].y, -190);

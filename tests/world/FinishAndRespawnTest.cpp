@@ -38,10 +38,10 @@ TEST_F(FinishAndRespawn, EveryStartOfALevelPutsTheBallAndTheFlightCameraBack) {
     w.continueLevel();
     run(w, 100);
     ASSERT_EQ(w.scarfBall.x, 850);
-    window.scriptedInput().setKey(Key::R, true);
+    window.scriptedInput().setHeld(sf::Keyboard::R, true);
     run(w, 1);
-    EXPECT_EQ((std::array{w.scarfBall.x, w.scarfBall.y, worldVars.flightCameraX}), (std::array{350.f, 384.f, 350.f}));
-    window.scriptedInput().setKey(Key::R, false);
+    EXPECT_EQ((std::array{w.scarfBall.x, w.scarfBall.y, w.camera.flightX}), (std::array{350.f, 384.f, 350.f}));
+    window.scriptedInput().setHeld(sf::Keyboard::R, false);
     run(w, 1);
     EXPECT_EQ(w.scarfBall.x, 355);
     EXPECT_EQ(window.view().getCenter().x, 350);
@@ -56,9 +56,9 @@ TEST_F(FinishAndRespawn, ARespawnCarriesNoSpeedOver) {
         w.player.vy = -14;  // mid-jump
         w.player.fallAccel = 1.5f;
         if (restartKey) {
-            window.scriptedInput().setKey(Key::R, true);
+            window.scriptedInput().setHeld(sf::Keyboard::R, true);
             run(w, 1);
-            window.scriptedInput().setKey(Key::R, false);
+            window.scriptedInput().setHeld(sf::Keyboard::R, false);
         } else {
             w.continueLevel();  // Play after returning to the menu
         }
@@ -75,7 +75,7 @@ TEST_F(FinishAndRespawn, TheWholeBallStaysOnScreenAtTheRightSteeringBound) {
     dir.write("save.save", "500 -300 Level5.txt 5");
     World w;
     w.continueLevel();
-    window.scriptedInput().setKey(Key::D, true);
+    window.scriptedInput().setHeld(sf::Keyboard::D, true);
     run(w, 200);
     // Steered right as far as it goes: 5 pixels short of the view's right edge.
     EXPECT_EQ(w.scarfBall.x + 110 - window.view().getCenter().x, 507);

@@ -1,6 +1,7 @@
 #include <array>
 #include <functional>
 
+#include "input/ControlReader.h"
 #include "WorldFixture.h"
 #include "player/LevelBuilder.h"
 
@@ -22,7 +23,7 @@ protected:
             TimeSource::advanceFrame();
             window.processEvents();
             window.clear();
-            w.update(window);
+            w.update(window, ControlReader());
             w.draw(window);
         }
     }
@@ -47,7 +48,6 @@ TEST_F(PadPlay, APadPluggedInAndPulledOutMidLevelRunsExactlyAsTheKeyDoes) {
     };
     using Trace = std::array<Stretch, 3>;
     const auto play = [&](const std::function<void(bool)>& holdRight) {
-        worldVars = WorldVars{};
         World& w = land();
         Trace trace{};
         for (size_t stretch = 0; stretch < 3; ++stretch) {
@@ -57,8 +57,8 @@ TEST_F(PadPlay, APadPluggedInAndPulledOutMidLevelRunsExactlyAsTheKeyDoes) {
         }
         return trace;
     };
-    const Trace byKey = play([&](bool right) { input().setKey(Key::D, right); });
-    input().setKey(Key::D, false);
+    const Trace byKey = play([&](bool right) { input().setHeld(sf::Keyboard::D, right); });
+    input().setHeld(sf::Keyboard::D, false);
     ASSERT_GT(byKey[0].x, 500.f);
 
     // Pulled out with the stick still pushed: a pad that is gone holds nothing.

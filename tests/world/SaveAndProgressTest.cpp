@@ -61,7 +61,7 @@ TEST_F(CheckpointSaves, ARestartLandsOnTheLastCheckpointTouchedWhateverTheDiskDi
     world->player.x = 100;
     run(*world, 1);
     EXPECT_EQ(world->checkpointX, 130);
-    window.scriptedInput().setKey(Key::R, true);
+    window.scriptedInput().setHeld(sf::Keyboard::R, true);
     world->player.x = 700;
     run(*world, 1);
     EXPECT_EQ(world->player.x, 130);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "input/ControlReader.h"
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
 #include "audio/SfmlAudioBackend.h"
@@ -12,14 +13,11 @@
 #include "platform/HeadlessWindow.h"
 #include "platform/TimeSource.h"
 #include "world/World.h"
-#include "world/WorldVars.h"
 
-// A fresh game folder, simulated time, sounds on fake voices and clean process-wide world
-// values for each test.
+// A fresh game folder, simulated time and sounds on fake voices for each test.
 class WorldFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        worldVars = WorldVars{};
         TimeSource::useSimulated(true);
         soundBank().useBackend(audio);
         soundBank().loadSounds();
@@ -46,7 +44,7 @@ protected:
     void run(World& world, int frames) {
         for (int i = 0; i < frames; ++i) {
             TimeSource::advanceFrame();
-            world.update(window);
+            world.update(window, ControlReader());
         }
     }
     // Writes Level.txt, builds the World and starts it as the play button does.

@@ -29,7 +29,7 @@ nlohmann::json simState(const Game& game, long frame, bool withObjects) {
                        {"vx", player.vx},
                        {"vy", player.vy},
                        {"anim", player.animName},
-                       {"facing", std::string(1, player.facing)},
+                       {"facing", std::string(1, letterOf(player.facing))},
                        {"carriedKey", player.carriedKey}};
     state["boomerang"] = {{"ready", player.boomerang.ready}, {"x", player.boomerang.x}, {"y", player.boomerang.y}};
     state["ball"] = {{"x", world.scarfBall.x}, {"y", world.scarfBall.y}};
@@ -49,20 +49,30 @@ nlohmann::json simState(const Game& game, long frame, bool withObjects) {
     return state;
 }
 
+SimulatedGame::SimulatedGame(const SimOptions& options)
+    : options_(options), frames_(options.frames >= 0 ? options.frames : options.script.totalFrames()) {
+    seedRandom(options.seed);
+    if (!options.level.empty()) game_.startLevel(options.level);
+}
+
+bool SimulatedGame::done() const { return frame_ >= frames_ || !window_.isOpen() || stopAsked(); }
+
+void SimulatedGame::frame(std::ostream& out) {
+    window_.scriptedInput() = options_.script.at(frame_);
+    runFrame(window_, game_);
+    ++frame_;
+    if (options_.every > 0 && frame_ % options_.every == 0 && frame_ < frames_)
+        out << simState(game_, frame_, false).dump() << "\n";
+}
+
+void SimulatedGame::finish(std::ostream& out) const { out << simState(game_, frame_, options_.objects).dump() << "\n"; }
+
 void runSimulation(const SimOptions& options, std::ostream& out) {
     TimeSource::useSimulated(true);
-    HeadlessWindow window;
-    Game game;
-    seedRandom(options.seed);
-    if (!options.level.empty()) game.startLevel(options.level);
-    const long frames = options.frames >= 0 ? options.frames : options.script.totalFrames();
-    long frame = 0;
-    for (; frame < frames && window.isOpen() && !stopAsked(); ++frame) {
-        window.scriptedInput() = options.script.at(frame);
-        runFrame(window, game);
+    SimulatedGame game(options);
+    while (!game.done()) {
+        game.frame(out);
         TimeSource::advanceFrame();
-        if (options.every > 0 && (frame + 1) % options.every == 0 && frame + 1 < frames)
-            out << simState(game, frame + 1, false).dump() << "\n";
     }
-    out << simState(game, frame, options.objects).dump() << "\n";
+    game.finish(out);
 }

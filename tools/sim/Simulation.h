@@ -6,6 +6,7 @@
 
 #include "InputScript.h"
 #include "app/Game.h"
+#include "platform/HeadlessWindow.h"
 
 struct SimOptions {
     std::string level;
@@ -18,6 +19,25 @@ struct SimOptions {
 
 // The state line printed for a frame.
 nlohmann::json simState(const Game& game, long frame, bool withObjects);
+
+// The real Game in a HeadlessWindow, played a frame at a time; the caller moves simulated time
+// on, so several games can take turns in one process.
+class SimulatedGame {
+public:
+    explicit SimulatedGame(const SimOptions& options);
+    bool done() const;
+    // One frame of the script, with its state line when one is due.
+    void frame(std::ostream& out);
+    // The last state line.
+    void finish(std::ostream& out) const;
+
+private:
+    SimOptions options_;
+    HeadlessWindow window_;
+    Game game_;
+    long frames_;
+    long frame_ = 0;
+};
 
 // Runs the real Game in a HeadlessWindow with simulated time, printing JSON state lines.
 void runSimulation(const SimOptions& options, std::ostream& out);

@@ -1,4 +1,4 @@
-#include "input/LastDevice.h"
+#include "platform/LastDevice.h"
 
 #include <cmath>
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "audio/Music.h"
+
+// What the game knows of a level, resolved once when it starts: the levels the game ships
+// are listed in one place, every other file is a level of the player's own.
+struct Level {
+    std::string file;
+    int number = 0;  // its place in the sequence; 0 for any other level
+    Music music = Music::Unchanged;
+    bool flight = false;
+    bool shipped = false;
+
+    static Level of(const std::string& file);
+    // The level a new game starts with, and the one a finished game resumes at.
+    static const std::string& first();
+    // The file that follows by the numbering rule (Level2.txt gives Level3.txt, Level9.txt
+    // Level10.txt); empty when the name has no number.
+    std::string nextFile() const;
+};
