@@ -3,12 +3,12 @@
 #include <string>
 
 #include "boomerang/Boomerang.h"
+#include "level/LevelObject.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 #include "platform/TimeSource.h"
 #include "resources/SpriteAnimation.h"
 #include "terrain/Collision.h"
-#include "world/LevelObject.h"
 
 // The character: a box that runs, jumps, climbs drawn slopes and throws the boomerang.
 class Player {

@@ -1,5 +1,6 @@
 #include "player/ScarfBall.h"
 
+#include "boomerang/EraserSounds.h"
 #include "terrain/Eraser.h"
 #include "world/WorldVars.h"
 
@@ -25,7 +26,7 @@ void ScarfBall::update(GameWindow& window, ObjectList& list) {
     if (window.isKeyDown(Key::D) && x < camX + 512 - 100 && steeredRight <= viewRight) x += stepX;
     if (window.isKeyDown(Key::A) && x > camX - 512) x -= stepX;
     x += kWind;
-    eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false);
+    playEraserSounds(eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false));
 }
 
 void ScarfBall::draw(GameWindow& window) {

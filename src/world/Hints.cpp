@@ -1,7 +1,7 @@
 #include "world/Hints.h"
 
 #include "platform/Sprite.h"
-#include "terrain/Collision.h"
+#include "world/Doors.h"
 #include "world/WorldVars.h"
 
 namespace {

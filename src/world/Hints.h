@@ -1,7 +1,7 @@
 #pragma once
 
+#include "level/LevelObject.h"
 #include "platform/GameWindow.h"
-#include "world/LevelObject.h"
 
 // The "open" and "close" door bubbles shown over the player when Space would act.
 void loadHintImages();
