@@ -12,9 +12,9 @@
 
 #include "InputScript.h"
 #include "config/Config.h"
-#include "platform/Image.h"
+#include "level/LevelFile.h"
 #include "platform/FileWriter.h"
-#include "world/LevelFile.h"
+#include "platform/Image.h"
 #include "world/LevelObjectSet.h"
 #include "world/World.h"
 

@@ -12,11 +12,11 @@
 #include "input/ControlReader.h"
 #include "FuzzTargets.h"
 #include "InputScript.h"
+#include "level/LevelFile.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/Random.h"
 #include "platform/TimeSource.h"
 #include "resources/ImageCache.h"
-#include "world/LevelFile.h"
 #include "world/World.h"
 
 namespace fs = std::filesystem;

@@ -9,6 +9,7 @@
 #include "app/FrameLoop.h"
 #include "app/Game.h"
 #include "config/Config.h"
+#include "level/LevelFile.h"
 #include "platform/FolderLock.h"
 #include "platform/LargeBlocks.h"
 #include "platform/Paths.h"
@@ -16,7 +17,6 @@
 #include "platform/SfmlWindow.h"
 #include "platform/StopSignals.h"
 #include "platform/WriteQueue.h"
-#include "world/LevelFile.h"
 
 namespace {
 // The window system refuses a side of 0 and wraps one past 65535 to 0, which ends the program

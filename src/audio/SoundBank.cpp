@@ -147,8 +147,8 @@ void SoundBank::playThrow() {
 // A sound of one ground kind never cuts off another of its kind, but cuts off every other kind.
 void SoundBank::playVariantForGround(const Names (&byGround)[3], int surface, int& memory) {
     const int own = surface - 1;
-    for (int kind = 0; kind < 3; ++kind)
-        if (kind != own) stopAll(byGround[kind]);
+    for (int ground = 0; ground < 3; ++ground)
+        if (ground != own) stopAll(byGround[ground]);
     const Names variants = byGround[own];
     if (anyPlaying(variants)) return;
     start(effect(variants[pickAgainst(static_cast<int>(variants.size()), memory)]));

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "audio/SoundBank.h"
+#include "boomerang/EraserSounds.h"
 #include "config/Config.h"
+#include "level/Kinds.h"
 #include "terrain/Collision.h"
 #include "terrain/Eraser.h"
 
@@ -81,13 +83,13 @@ void Boomerang::updateFlight(const Controls& controls, float frameSeconds, sf::V
     y = static_cast<float>(y + stepY);
     // Vertical platforms carry it along.
     CollisionHit ride = queryCircle(toInt(x), toInt(y + 2), w, h, radius, list, 0, static_cast<float>(stepY));
-    if (ride.hit && ride.kind == 5) y += ride.speedY;
+    if (ride.hit && kindRoles(ride.kind).platform == Motion::Up) y += ride.speedY;
     ride = queryCircle(toInt(x), toInt(y - 2), w, h, radius, list, 0, static_cast<float>(stepY));
-    if (ride.hit && ride.kind == 4) y += ride.speedY;
+    if (ride.hit && kindRoles(ride.kind).platform == Motion::Down) y += ride.speedY;
 
     // Pencil never shows up in a circle query: anything reported is something to bounce off.
     const CollisionHit vertical = queryCircle(toInt(x), toInt(y), w, h, radius, list, 0, static_cast<float>(stepY));
-    if (vertical.hit && vertical.kind != 2) {
+    if (vertical.hit && kindRoles(vertical.kind).solidToCircle) {
         startReturn();
         if (stepY > 0) y = static_cast<float>(vertical.hitY) - height;
         if (stepY < 0) y = static_cast<float>(vertical.hitY + 1);
@@ -96,14 +98,14 @@ void Boomerang::updateFlight(const Controls& controls, float frameSeconds, sf::V
     const double stepX = dirX * speed;
     x = static_cast<float>(x + stepX);
     const CollisionHit horizontal = queryCircle(toInt(x), toInt(y), w, h, radius, list, static_cast<float>(stepX), 0);
-    if (horizontal.hit && horizontal.kind != 2) {
+    if (horizontal.hit && kindRoles(horizontal.kind).solidToCircle) {
         startReturn();
         if (stepX > 0) x = static_cast<float>(horizontal.hitX) - width;
         if (stepX < 0) x = static_cast<float>(horizontal.hitX + 1);
     }
 
-    eraseAt(list, toInt(x + width * 0.5 - eraseRadius - 5), toInt(y + height * 0.5 - eraseRadius - 5), eraseRadius,
-            false);
+    playEraserSounds(eraseAt(list, toInt(x + width * 0.5 - eraseRadius - 5), toInt(y + height * 0.5 - eraseRadius - 5),
+                             eraseRadius, false));
 }
 
 void Boomerang::draw(GameWindow& window) {

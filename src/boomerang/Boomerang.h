@@ -3,9 +3,9 @@
 #include <SFML/System/Vector2.hpp>
 
 #include "input/Controls.h"
+#include "level/LevelObject.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
-#include "world/LevelObject.h"
 
 // Thrown towards the pointer, flies out while the button is held, homes back, bounces off
 // anything solid but pencil, and rubs out pencil around itself.

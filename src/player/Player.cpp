@@ -2,7 +2,10 @@
 
 #include "audio/SoundBank.h"
 #include "config/Config.h"
+#include "level/Kinds.h"
 #include "player/PlayerAnimations.h"
+#include "world/Doors.h"
+#include "world/KeyPickup.h"
 
 namespace {
 int toInt(float v) { return static_cast<int>(v); }
@@ -107,7 +110,7 @@ void Player::update(const GameWindow& window, const Controls& controls, ObjectLi
                            "FallingRight"}))
         jumpArmed = true;
 
-    const int surface = ground.kind == 2 || ground.kind == 3 ? ground.kind : 1;
+    const int surface = ground.kind == Kind::Pencil || ground.kind == Kind::Ink ? ground.kind : 1;
     if (ground.hit && !onGround) {
         onGround = true;
         soundBank().playLanding(surface);
@@ -123,7 +126,7 @@ void Player::update(const GameWindow& window, const Controls& controls, ObjectLi
     if (throwing) startThrow(controls);
 
     const CollisionHit platform = probe(list, x, y + 3, 0, 1);
-    const bool onHorizontalPlatform = platform.hit && (platform.kind == 6 || platform.kind == 7);
+    const bool onHorizontalPlatform = platform.hit && isHorizontalPlatform(platform.kind);
     if (onHorizontalPlatform) vx += platform.speedX;
     moveAndResolve(list, vx, vy);
     if (onHorizontalPlatform && platform.speedX != 0) vx = 0;
@@ -250,7 +253,7 @@ void Player::moveAndResolve(ObjectList& list, float dx, float dy) {
     // Resting on the ground absorbs small vertical speeds.
     if (-1 < dy && dy < 1 && probe(list, x, y + 1, 0, dy).hit) dy = 0;
     const CollisionHit under = probe(list, x, y + 1, 0, 1);
-    if (under.hit && (under.kind == 4 || under.kind == 5)) y = static_cast<float>(under.hitY) - height;
+    if (under.hit && isVerticalPlatform(under.kind)) y = static_cast<float>(under.hitY) - height;
     y += dy;
 
     const CollisionHit support = probe(list, x, y + static_cast<float>(2 * hillwalk), 0, 1);

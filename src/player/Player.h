@@ -4,13 +4,13 @@
 
 #include "boomerang/Boomerang.h"
 #include "input/Controls.h"
+#include "level/LevelObject.h"
 #include "player/Facing.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 #include "platform/TimeSource.h"
 #include "resources/SpriteAnimation.h"
 #include "terrain/Collision.h"
-#include "world/LevelObject.h"
 
 // Where the player stood, and with what, when it last looked for a door to open or close:
 // what the door bubbles are decided from.

@@ -1,5 +1,6 @@
 #include "player/ScarfBall.h"
 
+#include "boomerang/EraserSounds.h"
 #include "terrain/Eraser.h"
 
 ScarfBall::ScarfBall() {
@@ -23,7 +24,7 @@ void ScarfBall::update(const GameWindow& window, const Controls& controls, Objec
     if (controls.holds(Action::Right) && x < camX + 512 - 100 && steeredRight <= viewRight) x += stepX;
     if (controls.holds(Action::Left) && x > camX - 512) x -= stepX;
     x += kWind;
-    eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false);
+    playEraserSounds(eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false));
 }
 
 void ScarfBall::draw(GameWindow& window) {

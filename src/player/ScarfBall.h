@@ -1,9 +1,9 @@
 #pragma once
 
 #include "input/Controls.h"
+#include "level/LevelObject.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
-#include "world/LevelObject.h"
 
 // The flight level's steered ball: the wind carries it right and it rubs out its path.
 class ScarfBall {

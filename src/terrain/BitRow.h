@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstdint>
 
-#include "terrain/SolidityMask.h"
+#include "level/SolidityMask.h"
 
 // Helpers for rows of a SolidityMask: bit x % 64 of word x / 64 is pixel x.
 namespace bitrow {

@@ -4,33 +4,15 @@
 #include <bit>
 #include <climits>
 #include <cstdint>
-#include <initializer_list>
 
-#include "audio/SoundBank.h"
+#include "level/Kinds.h"
 #include "terrain/DiscChords.h"
 #include "terrain/MaskScan.h"
 #include "terrain/ObjectBox.h"
-#include "terrain/TerrainSettings.h"
 
 namespace {
 
 using namespace maskscan;
-
-// Kinds as bit sets, so a test is a shift rather than a chain of comparisons.
-constexpr bool inKindSet(std::uint32_t set, int kind) {
-    return static_cast<unsigned>(kind) < 32 && ((set >> static_cast<unsigned>(kind)) & 1);
-}
-
-constexpr std::uint32_t kindSet(std::initializer_list<int> kinds) {
-    std::uint32_t set = 0;
-    for (int k : kinds) set |= std::uint32_t{1} << k;
-    return set;
-}
-
-bool skippedByBox(int kind) { return inKindSet(kindSet({0, 10, 12, 17, 18, 19, 20}), kind); }
-
-// Camera triggers stop the boomerang; pencil never does, so it is skipped outright.
-bool skippedByCircle(int kind) { return inKindSet(kindSet({0, 2, 10, 12, 17, 18, 19}), kind); }
 
 // Narrows the object's range to the pixels that could beat the record so far; false when none
 // are left.
@@ -105,7 +87,7 @@ void scanPixels(CollisionHit& hit, const LevelObject& o, size_t index, PixelRang
 // What makes a pixel count for the box rule.
 struct BoxRule {
     static constexpr SolidityMask::Plane plane = SolidityMask::BoxSolid;
-    static bool skips(int kind) { return skippedByBox(kind); }
+    static bool skips(int kind) { return !kindRoles(kind).solidToBox; }
     WholeRows rows(const PixelRange& r, long long, long long) const { return {r.j0, r.jEnd}; }
     bool counts(float, float, std::uint8_t a) const { return SolidityMask::solidForBox(a); }
 };
@@ -115,7 +97,7 @@ struct CircleRule {
     long long cx, cy;
     int radius;
     static constexpr SolidityMask::Plane plane = SolidityMask::AnyAlpha;
-    static bool skips(int kind) { return skippedByCircle(kind); }
+    static bool skips(int kind) { return !kindRoles(kind).solidToCircle; }
     DiscChords rows(const PixelRange& r, long long ox, long long oy) const {
         return DiscChords(cx - ox, cy - oy, radius, r.j0, r.jEnd);
     }
@@ -140,18 +122,18 @@ size_t nextOverlapping(const ObjectList& list, size_t i, const WorldBox& box) {
 }
 
 template <class Rule>
-CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, const Rule& rule,
+CollisionHit scan(const Box& query, const ObjectList& list, float dirX, float dirY, const Rule& rule,
                   int excluded = -1) {
     CollisionHit hit;
     const Toward toward = towardOf(dirX, dirY);
     if (toward == Toward::Nowhere) return hit;
-    const WorldBox box = WorldBox::of(x, y, w, h);
-    const bool exactBox = exactInt(x) && exactInt(y) && exactInt(w) && exactInt(h);
+    const WorldBox box = WorldBox::of(query);
+    const bool exactBox = exactInt(query.x) && exactInt(query.y) && exactInt(query.w) && exactInt(query.h);
     for (size_t i = nextOverlapping<Rule>(list, 0, box); i < list.size(); i = nextOverlapping<Rule>(list, i + 1, box)) {
         const LevelObject& o = *list[i];
         if (static_cast<int>(i) == excluded) continue;
         // An object never collides with itself when it queries its own box.
-        if (o.x == box.left && o.y == box.top && o.width == w && o.height == h) continue;
+        if (o.x == box.left && o.y == box.top && o.width == query.w && o.height == query.h) continue;
         PixelRange r = clipToObject(o, box);
         if (!exactBox || !exactlyPlaced(o)) {
             scanPixels(hit, o, i, r, toward, [&rule](float fx, float fy, std::uint8_t a) { return rule.counts(fx, fy, a); });
@@ -172,79 +154,15 @@ CollisionHit scan(int x, int y, int w, int h, const ObjectList& list, float dirX
 }  // namespace
 
 CollisionHit queryBox(int x, int y, int w, int h, const ObjectList& list, float dirX, float dirY, int excluded) {
-    return scan(x, y, w, h, list, dirX, dirY, BoxRule{}, excluded);
+    return scan({x, y, w, h}, list, dirX, dirY, BoxRule{}, excluded);
 }
 
 CollisionHit queryCircle(int x, int y, int w, int h, int radius, const ObjectList& list, float dirX, float dirY) {
     const CircleRule rule{static_cast<long long>(x) + w / 2, static_cast<long long>(y) + h / 2, radius};
-    return scan(x, y, w, h, list, dirX, dirY, rule);
+    return scan({x, y, w, h}, list, dirX, dirY, rule);
 }
 
-bool objectOverlaps(const ObjectList& list, int index, int x, int y, int w, int h) {
+bool objectOverlaps(const ObjectList& list, int index, const Box& box) {
     if (index < 0 || static_cast<size_t>(index) >= list.size()) return false;
-    return overlaps(*list[static_cast<size_t>(index)], WorldBox::of(x, y, w, h));
-}
-
-int findOtherPlatform(const ObjectList& list, int x, int y, int w, int h, int excluded) {
-    const WorldBox box = WorldBox::of(x, y, w, h);
-    for (size_t i = 0; i < list.size(); ++i) {
-        const LevelObject& o = *list[i];
-        if (static_cast<int>(i) != excluded && o.kind >= 4 && o.kind <= 7 && overlaps(o, box)) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-int takeKeyAt(ObjectList& list, int x, int y, int w, int h) {
-    const WorldBox box = WorldBox::of(x, y, w, h);
-    for (size_t i = 0; i < list.size(); ++i) {
-        LevelObject& o = *list[i];
-        if (o.kind == 10 && overlaps(o, box)) {
-            o.x = -9999;
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
-bool tryOpenDoor(int x, int y, int w, int h, ObjectList& list, int keyIndex) {
-    const int m = terrainSettings.closeDoorValue;
-    const WorldBox reach = WorldBox::of(x, y, w, h);
-    const WorldBox widened{reach.left - static_cast<float>(m), reach.top, reach.right + static_cast<float>(m),
-                           reach.bottom};
-    for (auto& door : list) {
-        if (door->kind != 11 || !overlaps(*door, widened)) continue;
-        // Without a key the door still answers "in reach".
-        if (keyIndex >= 0 && static_cast<size_t>(keyIndex) < list.size()) {
-            door->kind = 12;
-            list[static_cast<size_t>(keyIndex)]->x = -9999;
-            soundBank().playDoorOpen();
-        }
-        return true;
-    }
-    return false;
-}
-
-bool tryCloseDoor(ObjectList& list, int x, int y, int w, int h, int& carriedKey, int bx, int by, int bw, int bh) {
-    const int m = terrainSettings.openDoorValue;
-    const WorldBox player = WorldBox::of(x, y, w, h);
-    const WorldBox widened{player.left - static_cast<float>(m), player.top, player.right + static_cast<float>(m),
-                           player.bottom};
-    const WorldBox boomerang = WorldBox::of(bx, by, bw, bh);
-    for (auto& door : list) {
-        if (door->kind != 12 || !overlaps(*door, widened)) continue;
-        if (overlaps(*door, player)) continue;
-        if (queryBox(static_cast<int>(door->x), static_cast<int>(door->y), door->width, door->height, list, 1, 0).hit)
-            continue;
-        if (overlaps(*door, boomerang)) continue;
-        if (carriedKey != -1) return true;
-        door->kind = 11;
-        for (size_t i = 0; i < list.size(); ++i) {
-            if (list[i]->x == -9999) {
-                carriedKey = static_cast<int>(i);
-                soundBank().playIfIdle("close_door.wav");
-                return true;
-            }
-        }
-    }
-    return false;
+    return overlaps(*list[static_cast<size_t>(index)], WorldBox::of(box));
 }

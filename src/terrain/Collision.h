@@ -4,7 +4,8 @@
 #include <climits>
 #include <cstdint>
 
-#include "world/LevelObject.h"
+#include "level/LevelObject.h"
+#include "terrain/Box.h"
 
 // Result of every pixel query.
 struct CollisionHit {
@@ -35,8 +36,5 @@ inline int approxDistance(float dx, float dy) {
     return d < 2.0e9f ? static_cast<int>(d) : INT_MAX;
 }
 
-bool objectOverlaps(const ObjectList& list, int index, int x, int y, int w, int h);
-int findOtherPlatform(const ObjectList& list, int x, int y, int w, int h, int excluded);
-int takeKeyAt(ObjectList& list, int x, int y, int w, int h);
-bool tryOpenDoor(int x, int y, int w, int h, ObjectList& list, int keyIndex);
-bool tryCloseDoor(ObjectList& list, int x, int y, int w, int h, int& carriedKey, int bx, int by, int bw, int bh);
+// The object's bounding box against the box; false for an index outside the list.
+bool objectOverlaps(const ObjectList& list, int index, const Box& box);

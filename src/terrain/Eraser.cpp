@@ -3,29 +3,35 @@
 #include <bit>
 #include <cstdint>
 
-#include "audio/SoundBank.h"
+#include "level/Kinds.h"
 #include "terrain/BitRow.h"
 #include "terrain/DiscChords.h"
 #include "terrain/ObjectBox.h"
-#include "terrain/TerrainSettings.h"
 
 namespace {
 
-bool rubsOut(int kind, bool arrowMode) { return kind == 2 || (arrowMode && kind == 3); }
+bool rubsOut(int kind, bool arrowMode) {
+    const KindRoles& roles = kindRoles(kind);
+    return arrowMode ? roles.boredByArrows : roles.rubbedOut;
+}
+
+bool isKey(int kind) { return kindRoles(kind).step == Step::Key; }
 
 // Only these kinds can be changed by a pass in the given mode; the rest are not worth reading.
 bool affected(int kind, bool arrowMode) {
-    return rubsOut(kind, arrowMode) || isRestingArrow(kind) || (arrowMode && kind == 10);
+    return rubsOut(kind, arrowMode) || isRestingArrow(kind) || (arrowMode && isKey(kind));
 }
 
-void startArrow(LevelObject& arrow) {
-    const auto s = static_cast<float>(terrainSettings.arrowSpeed);
-    if (arrow.kind == 13) arrow.speedX = s;
-    if (arrow.kind == 14) arrow.speedX = -s;
-    if (arrow.kind == 15) arrow.speedY = -s;
-    if (arrow.kind == 16) arrow.speedY = s;
-    arrow.kind = 17;
-    soundBank().playArrowActivate();
+void setOff(LevelObject& arrow, int speed) {
+    const auto s = static_cast<float>(speed);
+    switch (kindRoles(arrow.kind).launch) {
+        case Motion::Right: arrow.speedX = s; break;
+        case Motion::Left: arrow.speedX = -s; break;
+        case Motion::Up: arrow.speedY = -s; break;
+        case Motion::Down: arrow.speedY = s; break;
+        case Motion::None: break;
+    }
+    arrow.kind = Kind::FlyingArrow;
 }
 
 struct Counters {
@@ -34,23 +40,26 @@ struct Counters {
 
 // Keys and resting arrows react to their first pixel in reach, and moving them away changes
 // what the rest of their pixels see, so they are read pixel by pixel in the rule's order.
-void touchObject(LevelObject& o, const PixelRange& r, float cx, float cy, int radius, bool arrowMode,
-                 CollisionHit& result) {
+void touchObject(LevelObject& o, const PixelRange& r, float cx, float cy, int radius, bool arrowMode, int arrowSpeed,
+                 EraseReport& report) {
     for (int j = r.j0; j < r.jEnd; ++j) {
         for (int k = r.k0; k < r.kEnd; ++k) {
             if (o.image.alpha(static_cast<unsigned>(j), static_cast<unsigned>(k)) == 0) continue;
             // The object's current position: once moved out of play its other pixels are out of reach.
             if (approxDistance(o.x + static_cast<float>(j) - cx, o.y + static_cast<float>(k) - cy) >= radius) continue;
             if (!arrowMode) {
-                if (isRestingArrow(o.kind)) startArrow(o);
-            } else if (o.kind == 10) {
-                o.x = -9999;
-                soundBank().playKeyBreak();
-                result.hit = true;
+                if (isRestingArrow(o.kind)) {
+                    setOff(o, arrowSpeed);
+                    ++report.arrowsSetOff;
+                }
+            } else if (isKey(o.kind)) {
+                o.x = LevelObject::kKeyOutOfPlay;
+                ++report.keysBroken;
+                report.struck = true;
                 o.imageChanged = true;
             } else if (isRestingArrow(o.kind)) {
-                o.x = -8999;
-                result.hit = true;
+                o.x = LevelObject::kDestroyedArrow;
+                report.struck = true;
                 o.imageChanged = true;
             }
         }
@@ -78,7 +87,7 @@ void rubOut(LevelObject& o, const PixelRange& r, long long cx, long long cy, int
     const long long ox = exact ? static_cast<long long>(o.x) : 0, oy = exact ? static_cast<long long>(o.y) : 0;
     DiscChords ring(cx - ox, cy - oy, outer, r.j0, r.jEnd), circle(cx - ox, cy - oy, radius, r.j0, r.jEnd);
     const float fcx = static_cast<float>(cx), fcy = static_cast<float>(cy);
-    int& erased = o.kind == 2 ? counters.pencil : counters.ink;
+    int& erased = o.kind == Kind::Pencil ? counters.pencil : counters.ink;
     for (int k = r.k0; k < r.kEnd; ++k) {
         int lo = r.j0, hi = r.jEnd, innerLo = 0, innerHi = 0;
         if (exact) {
@@ -110,23 +119,16 @@ void rubOut(LevelObject& o, const PixelRange& r, long long cx, long long cy, int
     }
 }
 
-void updateSound(const char* effect, int erased) {
-    if (erased > 0)
-        soundBank().playIfIdle(effect);
-    else
-        soundBank().pause(effect);
-}
-
 }  // namespace
 
-CollisionHit eraseAt(ObjectList& list, int x, int y, int radius, bool arrowMode) {
+EraseReport eraseAt(ObjectList& list, int x, int y, int radius, bool arrowMode) {
     // In 64 bits: no configured radius can overflow the square or the ring.
-    const long long outer = static_cast<long long>(radius) + terrainSettings.radius2;
+    const long long outer = static_cast<long long>(radius) + list.rules.radius2;
     const long long side = 2 * outer;
     const long long cx = x + side / 2, cy = y + side / 2;
     const WorldBox square{static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + side),
                           static_cast<float>(y + side)};
-    CollisionHit result;
+    EraseReport report;
     Counters counters;
     for (auto& object : list) {
         LevelObject& o = *object;
@@ -135,9 +137,10 @@ CollisionHit eraseAt(ObjectList& list, int x, int y, int radius, bool arrowMode)
         if (rubsOut(o.kind, arrowMode))
             rubOut(o, r, cx, cy, radius, outer, counters);
         else
-            touchObject(o, r, static_cast<float>(cx), static_cast<float>(cy), radius, arrowMode, result);
+            touchObject(o, r, static_cast<float>(cx), static_cast<float>(cy), radius, arrowMode, list.rules.arrowSpeed,
+                        report);
     }
-    updateSound("sudd_bly.wav", counters.pencil);
-    updateSound("sudd_ink.wav", counters.ink);
-    return result;
+    report.pencilRubbedOut = counters.pencil > 0;
+    report.inkRubbedOut = counters.ink > 0;
+    return report;
 }

@@ -4,9 +4,9 @@
 #include <bit>
 #include <cstdint>
 
+#include "level/SolidityMask.h"
 #include "terrain/BitRow.h"
 #include "terrain/ObjectBox.h"
-#include "terrain/SolidityMask.h"
 
 // The scans of one object's SolidityMask behind the pixel queries. They reproduce, from whole
 // rows of bits, the record that the pixel-by-pixel rule (columns outer, rows inner, a strictly

@@ -3,16 +3,17 @@
 #include <algorithm>
 #include <cmath>
 
-#include "world/LevelObject.h"
+#include "level/LevelObject.h"
+#include "terrain/Box.h"
 
 // A box [left, right) x [top, bottom) in world pixels, kept in floats so that no integer
 // corner can overflow on its way to the comparisons.
 struct WorldBox {
     float left, top, right, bottom;
 
-    static WorldBox of(int x, int y, int w, int h) {
-        const float fx = static_cast<float>(x), fy = static_cast<float>(y);
-        return {fx, fy, fx + static_cast<float>(w), fy + static_cast<float>(h)};
+    static WorldBox of(const Box& b) {
+        const float fx = static_cast<float>(b.x), fy = static_cast<float>(b.y);
+        return {fx, fy, fx + static_cast<float>(b.w), fy + static_cast<float>(b.h)};
     }
 };
 
@@ -61,5 +62,3 @@ inline bool exactlyPlaced(const LevelObject& o) {
     if (!(o.x > -limit && o.x < limit && o.y > -limit && o.y < limit)) return false;
     return o.x == std::trunc(o.x) && o.y == std::trunc(o.y);
 }
-
-inline bool isRestingArrow(int kind) { return kind >= 13 && kind <= 16; }

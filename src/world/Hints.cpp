@@ -2,7 +2,7 @@
 
 #include "platform/Sprite.h"
 #include "resources/ImageCache.h"
-#include "terrain/Collision.h"
+#include "world/Doors.h"
 
 namespace {
 Image* smoothPicture(const char* path) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "level/LevelObject.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
 #include "player/Player.h"
-#include "world/LevelObject.h"
 
 // The "open" and "close" door bubbles shown over the player when Space would act.
 class Hints {

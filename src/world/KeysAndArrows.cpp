@@ -1,13 +1,13 @@
 #include "audio/SoundBank.h"
+#include "boomerang/EraserSounds.h"
+#include "level/Kinds.h"
 #include "terrain/Collision.h"
 #include "terrain/Eraser.h"
-#include "terrain/TerrainSettings.h"
+#include "world/Doors.h"
 #include "world/ObjectSteps.h"
 
 namespace {
 int trunc(float v) { return static_cast<int>(v); }
-
-bool isHorizontalPlatform(int kind) { return kind == 6 || kind == 7; }
 
 void moveKeyHorizontally(LevelObject& key, ObjectList& list) {
     const CollisionHit wall = queryBox(trunc(key.x), trunc(key.y), key.width, key.height, list, key.speedX, 0);
@@ -31,17 +31,19 @@ void moveKeyVertically(LevelObject& key, ObjectList& list, int index) {
 }
 
 void flyArrow(LevelObject& arrow, ObjectList& list) {
-    const CollisionHit struck = eraseAt(list, trunc(arrow.x), trunc(arrow.y), terrainSettings.arrowRadius, true);
-    if (!struck.hit) return;
+    const EraseReport pass = eraseAt(list, trunc(arrow.x), trunc(arrow.y), list.rules.arrowRadius, true);
+    playEraserSounds(pass);
+    if (!pass.struck) return;
     soundBank().playIfIdle("break_arrow.wav");
-    arrow.x = -8999;
+    arrow.x = LevelObject::kDestroyedArrow;
     arrow.speedX = 0;
     arrow.speedY = 0;
 }
 }  // namespace
 
 void stepObject(LevelObject& object, ObjectList& list, int index) {
-    const bool key = object.kind == 10;
+    const Step step = kindRoles(object.kind).step;
+    const bool key = step == Step::Key;
     if (key) {
         const CollisionHit under =
             queryBox(trunc(object.x), trunc(object.y + 1), object.width, object.height, list, 0, 1);
@@ -51,5 +53,5 @@ void stepObject(LevelObject& object, ObjectList& list, int index) {
     if (key) moveKeyHorizontally(object, list);
     object.y += object.speedY;
     if (key) moveKeyVertically(object, list, index);
-    if (object.kind == 17) flyArrow(object, list);
+    if (step == Step::FlyingArrow) flyArrow(object, list);
 }

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "config/Config.h"
+#include "level/Kinds.h"
+#include "level/LevelFile.h"
 #include "resources/ImageCache.h"
-#include "world/LevelFile.h"
 
 namespace {
 
@@ -23,8 +24,8 @@ bool reuse(ObjectList& pool, ObjectList& list, const LevelRecord& record) {
     o.kind = record.kind;
     // A hand-over may have given a platform a speed across its own direction; with its kind
     // put back it would keep that speed without ever testing for terrain that way.
-    if (o.kind == 6 || o.kind == 7) o.speedY = 0;
-    if (o.kind == 4 || o.kind == 5) o.speedX = 0;
+    if (isHorizontalPlatform(o.kind)) o.speedY = 0;
+    if (isVerticalPlatform(o.kind)) o.speedX = 0;
     list.push_back(std::move(*it));
     pool.erase(it);
     return true;
@@ -60,7 +61,7 @@ void LevelObjectSet::load(const std::string& name) {
         const Image* picture = pixels < kPixelBudget ? ImageCache::get(record.picture) : &noPicture;
         pixels += static_cast<std::uint64_t>(picture->width()) * picture->height();
         if (pixels > kPixelBudget) picture = &noPicture;
-        const bool foreground = record.kind == 1;
+        const bool foreground = kindRoles(record.kind).foreground;
         if (sameLevel && picture != &noPicture &&
             reuse(foreground ? foregroundPool : mainPool, foreground ? foregroundList : mainList, record))
             continue;
@@ -85,18 +86,20 @@ void LevelObjectSet::addObject(int kind, float x, float y, const Image& picture,
     o->width = static_cast<int>(picture.width());
     o->height = static_cast<int>(picture.height());
     o->recordIndex = recordIndex;
-    switch (kind) {
-        case 4: o->speedY = platformSpeedY; break;
-        case 5: o->speedY = -platformSpeedY; break;
-        case 6: o->speedX = platformSpeedX; break;
-        case 7: o->speedX = -platformSpeedX; break;
-        case 10:
-            o->speedY = 7;
-            o->width = 35;
-            break;
-        default: break;
+    const KindRoles& roles = kindRoles(kind);
+    switch (roles.platform) {
+        case Motion::Down: o->speedY = platformSpeedY; break;
+        case Motion::Up: o->speedY = -platformSpeedY; break;
+        case Motion::Right: o->speedX = platformSpeedX; break;
+        case Motion::Left: o->speedX = -platformSpeedX; break;
+        case Motion::None: break;
+    }
+    // Keys fall, and are touched across a box of their own width.
+    if (roles.step == Step::Key) {
+        o->speedY = 7;
+        o->width = 35;
     }
     o->baseSpeedX = o->speedX;
     o->baseSpeedY = o->speedY;
-    (kind == 1 ? foregroundList : mainList).push_back(std::move(o));
+    (roles.foreground ? foregroundList : mainList).push_back(std::move(o));
 }

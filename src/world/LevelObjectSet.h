@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "level/LevelObject.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
 #include "resources/SpriteAnimation.h"
-#include "world/LevelObject.h"
 
 // The World's objects: the main list (everything but foreground decoration) and the
 // foreground list, with the shared door, checkpoint and key-destroy pictures.

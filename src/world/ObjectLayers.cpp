@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "level/Kinds.h"
 #include "platform/Sprite.h"
 #include "world/LevelObjectSet.h"
 
@@ -38,16 +39,17 @@ void LevelObjectSet::drawLayerOne(GameWindow& window) {
     const sf::View& view = window.view();
     for (auto& object : mainList) {
         LevelObject& o = *object;
-        if (o.kind == 10 || o.kind == 19 || o.kind == 20 || !visible(o, view)) continue;
-        if (o.kind == 18) {
+        const Drawing drawing = kindRoles(o.kind).drawing;
+        if (drawing == Drawing::KeyOnTop || drawing == Drawing::Hidden || !visible(o, view)) continue;
+        if (drawing == Drawing::CheckpointStrip) {
             drawStrip(window, o.checkpointAnimation, checkpointImage, kCheckpointFrameWidth, kCheckpointFrameHeight, 1,
                       kCheckpointFrames, o.x, o.y, false, kCheckpointPeriod);
-        } else if (o.kind == 12) {
+        } else if (drawing == Drawing::OpenDoorStrip) {
             drawStrip(window, o.doorAnimation, openDoorImage, kDoorFrameWidth, kDoorFrameHeight, 1, kDoorFrames, o.x,
                       o.y, false, kDoorPeriod);
             // Hold the last, open frame instead of looping.
             if (o.doorAnimation.nextFrame == 0 && o.doorAnimation.shownFrame == 4) o.doorAnimation.nextFrame = 4;
-        } else if (o.kind == 11) {
+        } else if (drawing == Drawing::ClosedDoorStrip) {
             drawStrip(window, o.doorAnimation, closedDoorImage, kDoorFrameWidth, kDoorFrameHeight, 2, kDoorFrames, o.x,
                       o.y, true, kDoorPeriod);
             if (o.doorAnimation.nextFrame == 4 && o.doorAnimation.shownFrame == 0) o.doorAnimation.nextFrame = 0;
@@ -65,7 +67,7 @@ void LevelObjectSet::drawLayerTwo(GameWindow& window) {
     }
     // A key's picture is centred on its 35-pixel box.
     for (auto& object : mainList)
-        if (object->kind == 10)
+        if (kindRoles(object->kind).drawing == Drawing::KeyOnTop)
             drawPlain(window, *object, object->x + static_cast<float>(object->width / 2 - static_cast<int>(object->image.width()) / 2));
     for (auto& object : foregroundList) drawPlain(window, *object, object->x);
 }

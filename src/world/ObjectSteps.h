@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/LevelObject.h"
+#include "level/LevelObject.h"
 
 // Keys fall and ride platforms, flying arrows erase their way; camera triggers do nothing.
 void stepObject(LevelObject& object, ObjectList& list, int index);

@@ -1,17 +1,14 @@
 #include <algorithm>
 
 #include "audio/SoundBank.h"
+#include "level/Kinds.h"
+#include "terrain/Box.h"
 #include "terrain/Collision.h"
+#include "terrain/ObjectBox.h"
 #include "world/ObjectSteps.h"
 
 namespace {
 int trunc(float v) { return static_cast<int>(v); }
-
-bool isPlatform(int kind) { return kind >= 4 && kind <= 7; }
-
-struct Box {
-    int x, y, w, h;
-};
 
 CollisionHit query(const Box& b, const ObjectList& list, float dirX, float dirY, int excluded = -1) {
     return queryBox(b.x, b.y, b.w, b.h, list, dirX, dirY, excluded);
@@ -19,7 +16,17 @@ CollisionHit query(const Box& b, const ObjectList& list, float dirX, float dirY,
 
 Box boxOf(const LevelObject& o, float dx = 0, float dy = 0) { return {trunc(o.x + dx), trunc(o.y + dy), o.width, o.height}; }
 
-bool overlaps(const ObjectList& list, int index, const Box& b) { return objectOverlaps(list, index, b.x, b.y, b.w, b.h); }
+bool isKey(int kind) { return kindRoles(kind).step == Step::Key; }
+
+// Another platform whose box overlaps the given one, or -1.
+int findOtherPlatform(const ObjectList& list, const Box& b, int excluded) {
+    const WorldBox box = WorldBox::of(b);
+    for (size_t i = 0; i < list.size(); ++i) {
+        const LevelObject& o = *list[i];
+        if (static_cast<int>(i) != excluded && isPlatform(o.kind) && overlaps(o, box)) return static_cast<int>(i);
+    }
+    return -1;
+}
 
 int indexOf(const ObjectList& list, const LevelObject& object) {
     const auto it = std::find_if(list.begin(), list.end(), [&](const auto& o) { return o.get() == &object; });
@@ -34,12 +41,12 @@ bool keyBlocks(const ObjectList& list, const LevelObject& p, bool horizontal) {
     const Box ahead = boxOf(p, aheadX, aheadY);
     for (size_t k = 0; k < list.size(); ++k) {
         const LevelObject& key = *list[k];
-        if (key.kind != 10 || !overlaps(list, static_cast<int>(k), ahead)) continue;
+        if (!isKey(key.kind) || !objectOverlaps(list, static_cast<int>(k), ahead)) continue;
         const CollisionHit hit =
             horizontal ? query(boxOf(key, aheadX), list, p.speedX, 0)
                        : query({trunc(key.x), trunc(key.y), key.width, trunc(static_cast<float>(key.height) + aheadY)},
                                list, 0, p.speedY);
-        if (hit.hit && hit.kind != 10 && hit.kind != p.kind) return true;
+        if (hit.hit && !isKey(hit.kind) && hit.kind != p.kind) return true;
     }
     return false;
 }
@@ -70,7 +77,7 @@ void stepPlatform(LevelObject& p, ObjectList& list, float playerX, float playerY
     const CollisionHit q1 = query(boxOf(p), list, p.speedX, 0);
     // Horizontal: p now overlaps the player. Down: p would move into the player below.
     // Up: the player stands on p.
-    const bool d = overlaps(list, index, {playerBox.x, trunc(playerY - p.speedY), playerBox.w, playerBox.h});
+    const bool d = objectOverlaps(list, index, {playerBox.x, trunc(playerY - p.speedY), playerBox.w, playerBox.h});
     if (q1.hit || d) {
         p.x -= p.speedX;
         p.speedX = 0;
@@ -83,18 +90,19 @@ void stepPlatform(LevelObject& p, ObjectList& list, float playerX, float playerY
     // one step on and would never let a handed-over speed return to the base speed.
     const CollisionHit q4 = query(boxOf(p, 0, p.speedY), list, 0, p.speedY, index);
 
-    const int other = findOtherPlatform(list, trunc(p.x + p.speedX), trunc(p.y + p.speedY), p.width, p.height, index);
+    const int other = findOtherPlatform(list, boxOf(p, p.speedX, p.speedY), index);
     if (other != -1) handOver(p, *list[other]);
 
-    if (p.kind == 6 || p.kind == 7) {
+    const Motion way = kindRoles(p.kind).platform;
+    if (way == Motion::Right || way == Motion::Left) {
         if ((q2.hit && !isPlatform(q2.kind)) || d) p.x = oldX;
-        const bool touched = overlaps(list, index, {playerBox.x, trunc(playerY + 1), playerBox.w, playerBox.h});
+        const bool touched = objectOverlaps(list, index, {playerBox.x, trunc(playerY + 1), playerBox.w, playerBox.h});
         if (touched && q2.hit) p.x = oldX;
         if (keyBlocks(list, p, true)) {
             p.x = oldX;
             p.speedX = 0;
         }
-    } else if (p.kind == 4) {
+    } else if (way == Motion::Down) {
         if ((q3.hit && !isPlatform(q3.kind)) || d) {
             p.y = oldY;
             p.speedY = 0;
@@ -103,7 +111,7 @@ void stepPlatform(LevelObject& p, ObjectList& list, float playerX, float playerY
             p.y = oldY;
             p.speedY = 0;
         }
-    } else if (p.kind == 5) {
+    } else if (way == Motion::Up) {
         if (q3.hit && !isPlatform(q3.kind)) {
             p.y = oldY;
             p.speedY = 0;
@@ -120,7 +128,7 @@ void stepPlatform(LevelObject& p, ObjectList& list, float playerX, float playerY
             p.speedY = 0;
         }
     }
-    if ((p.kind == 4 || p.kind == 5) && !q4.hit && !d) p.speedY = p.baseSpeedY;
+    if (isVerticalPlatform(p.kind) && !q4.hit && !d) p.speedY = p.baseSpeedY;
 
     // One sound for all platforms: the last one stepped in a frame decides.
     if (p.speedX == 0 && p.speedY == 0) soundBank().pause("plattform.wav");

@@ -130,11 +130,12 @@ void World::writeCompletionSave() {
 }
 
 void World::stepCheckpoint(LevelObject& checkpoint, int index) {
-    if (!objectOverlaps(objects.mainList, index, static_cast<int>(player.x), static_cast<int>(player.y),
-                        static_cast<int>(player.width), static_cast<int>(player.height)))
+    if (!objectOverlaps(objects.mainList, index,
+                        {static_cast<int>(player.x), static_cast<int>(player.y), static_cast<int>(player.width),
+                         static_cast<int>(player.height)}))
         return;
     if (player.carriedKey != -1) {
-        // The key stays at -9999: it is destroyed, though a closed door can still hand it back.
+        // The key stays out of play: it is destroyed, though a closed door can still hand it back.
         player.carriedKey = -1;
         soundBank().playKeyBreak();
         objects.keyDestroyActive = true;

@@ -7,8 +7,9 @@
 
 #include "audio/SoundBank.h"
 #include "config/Config.h"
+#include "level/Kinds.h"
+#include "level/RuleSettings.h"
 #include "terrain/Collision.h"
-#include "terrain/TerrainSettings.h"
 #include "world/ObjectSteps.h"
 
 namespace {
@@ -34,8 +35,7 @@ World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
     lastSaveTime = 0;
     returnToMenu = false;
     soundBank().loadSounds();
-    loadCollisionSettings();
-    loadArrowRadius();
+    objects.mainList.rules = RuleSettings::read();
 }
 
 void World::update(GameWindow& window, const ControlReader& reader) {
@@ -80,20 +80,19 @@ void World::updateObjects() {
     ObjectList& list = objects.mainList;
     for (size_t i = 0; i < list.size(); ++i) {
         LevelObject& object = *list[i];
-        const int kind = object.kind;
-        const bool stepped = (kind >= 4 && kind <= 7) || kind == 10 || (kind >= 17 && kind <= 20);
-        if (!stepped) continue;
+        const Step step = kindRoles(object.kind).step;
+        if (step == Step::None) continue;
         if (updateLength < std::fabs(object.x - player.x)) continue;
 
         const int index = static_cast<int>(i);
         const int px = static_cast<int>(player.x), py = static_cast<int>(player.y);
         const int pw = static_cast<int>(player.width), ph = static_cast<int>(player.height);
-        if (kind == 20 && objectOverlaps(list, index, px, py, pw, ph) && !camera.follow) {
+        if (step == Step::CameraTrigger && objectOverlaps(list, index, {px, py, pw, ph}) && !camera.follow) {
             camera.follow = true;
             camera.y = 384;
         }
-        if (kind == 19) {
-            if (!objectOverlaps(list, index, px, py, pw, ph)) continue;
+        if (step == Step::Goal) {
+            if (!objectOverlaps(list, index, {px, py, pw, ph})) continue;
             if (nextLevelName()) {
                 changeLevel(currentLevelName);
             } else {
@@ -103,8 +102,8 @@ void World::updateObjects() {
             // The list may have been rebuilt: nothing more is stepped this frame.
             return;
         }
-        if (kind == 18) stepCheckpoint(object, index);
-        else if (kind >= 4 && kind <= 7) stepPlatform(object, list, player.x, player.y, player.width, player.height);
+        if (step == Step::Checkpoint) stepCheckpoint(object, index);
+        else if (step == Step::Platform) stepPlatform(object, list, player.x, player.y, player.width, player.height);
         else stepObject(object, list, index);
     }
 }

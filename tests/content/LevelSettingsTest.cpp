@@ -6,8 +6,8 @@
 #include <set>
 #include <string>
 
+#include "level/LevelFile.h"
 #include "platform/Image.h"
-#include "world/LevelFile.h"
 
 // The four walking levels each have a world of their own and terrain that is drawn rather
 // than built from slabs.

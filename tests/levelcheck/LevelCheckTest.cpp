@@ -3,6 +3,7 @@
 
 #include "LevelCheckTestSupport.h"
 #include "TestSupport.h"
+#include "level/Kinds.h"
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -125,6 +126,30 @@ TEST(LevelCheck, GoalsAndCheckpointsBuriedInTerrainThatStays) {
                             StartsWith("Level.txt:12: error: goal lies wholly inside solid terrain that never goes away "
                                        "(line 11)"),
                             StartsWith("Level.txt:13: warning: closed door")));
+}
+
+// Each kind number laid over a goal: the checker warns of the numbers without a role and finds
+// the goal buried by exactly the kinds that stay, ink and those numbers.
+TEST(LevelCheck, EveryKindNumberAsTheKindTableHasIt) {
+    TempDir dir;
+    drawPicture("kt_cover.png", 40, 40);
+    drawPicture("kt_goal.png", 10, 10);
+    for (int kind = -2; kind <= 22; ++kind) {
+        const bool roleless = kind < 0 || kind == 8 || kind == 9 || kind > 20;
+        const bool lasting = roleless || kind == 3;
+        EXPECT_EQ(kindRoles(kind).known, !roleless) << kind;
+        EXPECT_EQ(kindRoles(kind).lasting, lasting) << kind;
+        const std::string k = std::to_string(kind);
+        dir.write("Level.txt", "0 0 kt_cover.png " + k + "\n10 10 kt_goal.png 19\n900 0 kt_goal.png 10\n");
+        std::vector<std::string> expected;
+        if (roleless)
+            expected.push_back("Level.txt:1: warning: kind " + k +
+                               " has no role; the game treats it as solid terrain that is never erased");
+        if (lasting)
+            expected.push_back("Level.txt:2: error: goal lies wholly inside solid terrain that never goes away "
+                               "(line 1); the player can never touch it");
+        EXPECT_EQ(runTool({"Level.txt"}).diagnostics(), expected) << kind;
+    }
 }
 
 TEST(LevelCheck, StartInsideTerrain) {

@@ -4,10 +4,10 @@
 #include <fstream>
 
 #include "ReliabilitySupport.h"
+#include "level/LevelFile.h"
 #include "levelcheck/LevelCheckTestSupport.h"
 #include "platform/Image.h"
 #include "resources/ImageCache.h"
-#include "world/LevelFile.h"
 #include "world/LevelObjectSet.h"
 
 // Files far larger than any real level or picture stay within bounds: they are refused or

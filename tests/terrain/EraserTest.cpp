@@ -17,7 +17,6 @@ int alphaOf(const LevelObject& o) { return o.image.alpha(0, 0); }
 }  // namespace
 
 TEST(Eraser, ClearsTheCircleFadesTheRingAndStopsAtTheSquare) {
-    SettingsGuard settings;
     ObjectList list;
     struct Case {
         int dx, dy, alpha;
@@ -30,8 +29,7 @@ TEST(Eraser, ClearsTheCircleFadesTheRingAndStopsAtTheSquare) {
         {20, 20, 255},                                  // 28.25 on the diagonal
     };
     for (const Case& c : cases) dot(list, 2, c.dx, c.dy);
-    const CollisionHit result = eraseAt(list, kCorner, kCorner, kRadius, false);
-    EXPECT_FALSE(result.hit);
+    EXPECT_FALSE(eraseAt(list, kCorner, kCorner, kRadius, false).struck);
     for (size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(alphaOf(*list[i]), cases[i].alpha) << cases[i].dx << "," << cases[i].dy;
         EXPECT_EQ(list[i]->imageChanged, cases[i].alpha != 255) << cases[i].dx << "," << cases[i].dy;
@@ -39,7 +37,6 @@ TEST(Eraser, ClearsTheCircleFadesTheRingAndStopsAtTheSquare) {
 }
 
 TEST(Eraser, RepeatedPassesFadeTheRimDownToTen) {
-    SettingsGuard settings;
     ObjectList list;
     LevelObject& o = dot(list, 2, 26, 0);
     std::vector<int> seen{alphaOf(o)};
@@ -52,7 +49,6 @@ TEST(Eraser, RepeatedPassesFadeTheRimDownToTen) {
 }
 
 TEST(Eraser, InkGivesWayOnlyToArrows) {
-    SettingsGuard settings;
     for (const bool arrowMode : {false, true}) {
         ObjectList list;
         LevelObject& inside = dot(list, 3, 10, 0);
@@ -67,11 +63,10 @@ TEST(Eraser, InkGivesWayOnlyToArrows) {
 }
 
 TEST(Eraser, LeavesKindsItDoesNotWorkOn) {
-    SettingsGuard settings;
     for (const bool arrowMode : {false, true}) {
         ObjectList list;
         for (int kind : {0, 1, 4, 6, 11, 12, 17, 18, 19, 20, 21}) placeFilled(list, kind, 60, 60, 40, 40);
-        EXPECT_FALSE(eraseAt(list, kCorner, kCorner, kRadius, arrowMode).hit);
+        EXPECT_FALSE(eraseAt(list, kCorner, kCorner, kRadius, arrowMode).struck);
         for (const auto& o : list) {
             EXPECT_EQ(o->image.alpha(18, 18), 255) << o->kind;
             EXPECT_FALSE(o->imageChanged) << o->kind;
@@ -79,71 +74,56 @@ TEST(Eraser, LeavesKindsItDoesNotWorkOn) {
         }
     }
     ObjectList empty;
-    EXPECT_FALSE(eraseAt(empty, kCorner, kCorner, kRadius, true).hit);
+    EXPECT_FALSE(eraseAt(empty, kCorner, kCorner, kRadius, true).struck);
 }
 
-TEST(Eraser, EachEraserSoundPlaysWhileItsMaterialIsRubbedOut) {
-    SettingsGuard settings;
-    FakeSounds sounds;
-    FakeVoice& pencilSound = sounds.effect("sudd_bly.wav");
-    FakeVoice& inkSound = sounds.effect("sudd_ink.wav");
+TEST(Eraser, ReportsEachMaterialOnlyWhilePixelsOfItAreRubbedOut) {
     ObjectList list;
     placeFilled(list, 2, 0, 0, 200, 200);
     placeFilled(list, 3, 300, 0, 200, 200);
-    inkSound.state = VoiceStatus::Playing;
-    eraseAt(list, 50, 50, 25, false);
-    EXPECT_TRUE(pencilSound.playing());
-    EXPECT_EQ(inkSound.state, VoiceStatus::Paused);
-    eraseAt(list, 50, 50, 25, false);  // only the faded ring is left to touch
-    EXPECT_EQ(pencilSound.state, VoiceStatus::Paused);
-    eraseAt(list, 330, 50, 25, true);
-    EXPECT_TRUE(inkSound.playing());
-    EXPECT_EQ(pencilSound.state, VoiceStatus::Paused);
-    ObjectList empty;
-    eraseAt(empty, 0, 0, 25, true);
-    EXPECT_EQ(inkSound.state, VoiceStatus::Paused);
+    const auto rubbed = [&list](int x, bool arrowMode) {
+        const EraseReport r = eraseAt(list, x, 50, 25, arrowMode);
+        return std::pair(r.pencilRubbedOut, r.inkRubbedOut);
+    };
+    EXPECT_EQ(rubbed(50, false), std::pair(true, false));
+    EXPECT_EQ(rubbed(50, false), std::pair(false, false));  // only the faded ring is left to touch
+    EXPECT_EQ(rubbed(330, true), std::pair(false, true));
 }
 
 TEST(Eraser, TheBoomerangSetsRestingArrowsFlying) {
-    SettingsGuard settings;
-    FakeSounds sounds;
-    terrainSettings.arrowSpeed = 4;
     ObjectList list;
+    list.rules.arrowSpeed = 4;
     LevelObject& right = placeFilled(list, 13, 70, 70, 10, 4);
     right.speedY = 1;
     LevelObject& left = placeFilled(list, 14, 70, 80, 10, 4);
     LevelObject& up = placeFilled(list, 15, 90, 70, 4, 10);
     LevelObject& down = placeFilled(list, 16, 60, 70, 4, 10);
     LevelObject& farAway = placeFilled(list, 15, 200, 70, 4, 10);
-    EXPECT_FALSE(eraseAt(list, kCorner, kCorner, kRadius, false).hit);
+    const EraseReport report = eraseAt(list, kCorner, kCorner, kRadius, false);
+    EXPECT_EQ(std::tuple(report.struck, report.arrowsSetOff), std::tuple(false, 4));
     const auto state = [](const LevelObject& o) { return std::tuple(o.kind, o.speedX, o.speedY, o.x, o.imageChanged); };
     EXPECT_EQ(state(right), std::tuple(17, 4.0f, 1.0f, 70.0f, false));  // the other speed keeps its value
     EXPECT_EQ(state(left), std::tuple(17, -4.0f, 0.0f, 70.0f, false));
     EXPECT_EQ(state(up), std::tuple(17, 0.0f, -4.0f, 90.0f, false));
     EXPECT_EQ(state(down), std::tuple(17, 0.0f, 4.0f, 60.0f, false));
     EXPECT_EQ(farAway.kind, 15);
-    EXPECT_EQ(sounds.effect("activate_arrow.wav").starts, 1);
 }
 
 TEST(Eraser, FlyingArrowsDestroyKeysAndRestingArrows) {
-    SettingsGuard settings;
-    FakeSounds sounds;
     ObjectList list;
     // A key's box is 35 wide whatever its picture: the pass must stay inside the 20-pixel picture.
     LevelObject& key = placeFilled(list, 10, 70, 70, 20, 10);
     key.width = 35;
     LevelObject& arrow = placeFilled(list, 16, 80, 85, 4, 10);
     LevelObject& flying = placeFilled(list, 17, 78, 78, 10, 4);
-    const CollisionHit result = eraseAt(list, kCorner, kCorner, kRadius, true);
-    EXPECT_TRUE(result.hit);
+    const EraseReport report = eraseAt(list, kCorner, kCorner, kRadius, true);
+    EXPECT_EQ(std::tuple(report.struck, report.keysBroken, report.arrowsSetOff), std::tuple(true, 1, 0));
     EXPECT_EQ(std::tuple(key.x, key.imageChanged), std::tuple(-9999.0f, true));
     EXPECT_EQ(std::tuple(arrow.x, arrow.kind, arrow.imageChanged), std::tuple(-8999.0f, 16, true));
     EXPECT_EQ(flying.x, 78);
     EXPECT_EQ(key.image.alpha(5, 5), 255);  // destroyed, not rubbed out
-    EXPECT_EQ(sounds.effect("break_key.wav").starts, 1);
-    EXPECT_EQ(sounds.effect("activate_arrow.wav").starts, 0);
 
     ObjectList terrainOnly;
     dot(terrainOnly, 3, 0, 0);
-    EXPECT_FALSE(eraseAt(terrainOnly, kCorner, kCorner, kRadius, true).hit);  // boring through goes on
+    EXPECT_FALSE(eraseAt(terrainOnly, kCorner, kCorner, kRadius, true).struck);  // boring through goes on
 }

@@ -5,10 +5,9 @@
 
 #include "TerrainTestSupport.h"
 #include "TestSupport.h"
+#include "level/LevelFile.h"
 #include "resources/ImageCache.h"
 #include "terrain/Eraser.h"
-#include "terrain/TerrainSettings.h"
-#include "world/LevelFile.h"
 #include "world/LevelObjectSet.h"
 
 namespace {
@@ -126,7 +125,7 @@ TEST(LevelObjectSet, ErasingOneObjectShowsOnNoOtherAndARestartUndoesIt) {
     const LevelObject& front = *set.foregroundList[0];
     for (const LevelObject* o : {&std::as_const(erased), &beside, &front}) EXPECT_EQ(o->image.id(), cached.id());
 
-    const int corner = -terrainSettings.radius2;  // the pass is centred on (20, 20)
+    const int corner = -set.mainList.rules.radius2;  // the pass is centred on (20, 20)
     eraseAt(set.mainList, corner, corner, 20, false);
     EXPECT_EQ(erased.image.alpha(20, 20), 0);
     EXPECT_NE(erased.image.id(), cached.id());

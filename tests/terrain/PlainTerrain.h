@@ -6,7 +6,6 @@
 #include <tuple>
 
 #include "terrain/Collision.h"
-#include "terrain/TerrainSettings.h"
 
 namespace plain {
 
@@ -80,7 +79,7 @@ struct EraseOutcome {
 
 inline EraseOutcome erase(ObjectList& list, int x, int y, int radius, bool arrowMode) {
     EraseOutcome out;
-    const long long outer = static_cast<long long>(radius) + terrainSettings.radius2, side = 2 * outer;
+    const long long outer = static_cast<long long>(radius) + list.rules.radius2, side = 2 * outer;
     const float cx = static_cast<float>(x + side / 2), cy = static_cast<float>(y + side / 2);
     const float left = static_cast<float>(x), top = static_cast<float>(y);
     const float right = static_cast<float>(x + side), bottom = static_cast<float>(y + side);
@@ -105,7 +104,7 @@ inline EraseOutcome erase(ObjectList& list, int x, int y, int radius, bool arrow
                 const bool resting = o.kind >= 13 && o.kind <= 16;
                 if (d < radius) {
                     if (!arrowMode && resting) {
-                        const auto s = static_cast<float>(terrainSettings.arrowSpeed);
+                        const auto s = static_cast<float>(list.rules.arrowSpeed);
                         if (o.kind == 13) o.speedX = s;
                         if (o.kind == 14) o.speedX = -s;
                         if (o.kind == 15) o.speedY = -s;

@@ -6,8 +6,7 @@
 #include "audio/FakeAudio.h"
 #include "audio/SfmlAudioBackend.h"
 #include "audio/SoundBank.h"
-#include "terrain/TerrainSettings.h"
-#include "world/LevelObject.h"
+#include "level/LevelObject.h"
 
 // Places an object whose picture is drawn as text: '#' is opaque, '.' transparent.
 inline LevelObject& placeArt(ObjectList& list, int kind, float x, float y, std::initializer_list<std::string> rows) {
@@ -41,13 +40,6 @@ inline LevelObject& placeFilled(ObjectList& list, int kind, float x, float y, in
     list.push_back(std::move(o));
     return *list.back();
 }
-
-// Puts the process-wide settings back after a test changed them.
-struct SettingsGuard {
-    TerrainSettings saved = terrainSettings;
-    SettingsGuard() { terrainSettings = TerrainSettings{}; }
-    ~SettingsGuard() { terrainSettings = saved; }
-};
 
 // Lets a test see which effects were started, through the process-wide bank.
 struct FakeSounds {

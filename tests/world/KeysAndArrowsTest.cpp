@@ -1,12 +1,10 @@
 #include "WorldFixture.h"
-#include "terrain/TerrainSettings.h"
 #include "world/ObjectSteps.h"
 
 class KeysAndArrows : public WorldFixture {
 protected:
     void SetUp() override {
         WorldFixture::SetUp();
-        terrainSettings = TerrainSettings{};
         set.platformSpeedX = 2;
     }
     int indexOf(const LevelObject& o) const {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "world/LevelFile.h"
-#include "world/LevelObject.h"
+#include "level/LevelFile.h"
+#include "level/LevelObject.h"
 #include "world/LevelObjectSet.h"
 
 // A level file as the game reads it: its records with their lines and why reading stopped,

@@ -6,7 +6,7 @@
 #include <map>
 #include <set>
 
-#include "LevelKinds.h"
+#include "level/Kinds.h"
 #include "platform/Paths.h"
 #include "platform/PictureHeader.h"
 #include "resources/ImageCache.h"
@@ -37,12 +37,15 @@ private:
 
 std::string quoted(const std::string& text) { return "'" + text + "'"; }
 
+// "goal (kind 19)"
+std::string named(int kind) { return std::string(kindRoles(kind).name) + " (kind " + std::to_string(kind) + ")"; }
+
 void checkStop(const LevelFileStop& stop, Findings& findings) {
     if (stop.clean()) return;
     const bool atEnd = stop.found == "end of file";
     std::string message = "expected " + stop.expected + ", found " + (atEnd ? stop.found : quoted(stop.found)) + "; ";
     if (stop.field == LevelField::Kind) {
-        message += "the game loads this record as decoration (kind " + std::to_string(LevelFile::kUnreadableKind) + ")";
+        message += "the game loads this record as " + named(LevelFile::kUnreadableKind);
         if (!atEnd) message += " and stops reading the level here";
     } else {
         message += atEnd ? "the game drops this unfinished record" : "the game stops reading the level here";
@@ -78,7 +81,7 @@ std::string pictureProblem(const std::string& name) {
 void checkRecords(const LevelFile& file, Findings& findings) {
     std::map<std::string, std::string> problems;
     for (const LevelRecord& record : file.records) {
-        if (record.kindRead && !levelkind::hasRole(record.kind))
+        if (record.kindRead && !kindRoles(record.kind).known)
             findings.warning(record.line, "kind " + std::to_string(record.kind) +
                                               " has no role; the game treats it as solid terrain that is never erased");
         auto it = problems.find(record.picture);
@@ -96,10 +99,10 @@ bool hasKind(const LevelFile& file, int kind) {
 // empty when some pixel of the box is free.
 std::set<int> buryingRecords(const LevelObject& object, const ObjectList& list) {
     const int x = static_cast<int>(object.x), y = static_cast<int>(object.y);
-    const WorldBox box = WorldBox::of(x, y, object.width, object.height);
+    const WorldBox box = WorldBox::of({x, y, object.width, object.height});
     ObjectList lasting;
     for (const auto& o : list)
-        if (levelkind::isLasting(o->kind) && overlaps(*o, box)) lasting.push_back(std::make_unique<LevelObject>(*o));
+        if (kindRoles(o->kind).lasting && overlaps(*o, box)) lasting.push_back(std::make_unique<LevelObject>(*o));
     std::set<int> records;
     if (lasting.empty()) return records;
     for (int j = 0; j < object.width; ++j) {
@@ -126,21 +129,23 @@ std::string linesText(const LevelFile& file, const std::set<int>& records) {
 void checkUnreachable(const CheckedLevel& level, Findings& findings) {
     const ObjectList& list = level.objects().mainList;
     for (const auto& o : list) {
-        if (o->kind != levelkind::kGoal && o->kind != levelkind::kCheckpoint) continue;
+        const KindRoles& roles = kindRoles(o->kind);
+        if (roles.step != Step::Goal && roles.step != Step::Checkpoint) continue;
         if (o->width <= 0 || o->height <= 0) continue;  // its picture is already reported
         const std::set<int> records = buryingRecords(*o, list);
         if (records.empty()) continue;
-        findings.error(level.lineOf(*o), std::string(o->kind == levelkind::kGoal ? "goal" : "checkpoint") +
+        findings.error(level.lineOf(*o), std::string(roles.name) +
                                              " lies wholly inside solid terrain that never goes away (" +
                                              linesText(level.file(), records) + "); the player can never touch it");
     }
 }
 
 void checkDoors(const LevelFile& file, Findings& findings) {
-    if (hasKind(file, levelkind::kKey)) return;
+    if (hasKind(file, Kind::Key)) return;
     for (const LevelRecord& record : file.records)
-        if (record.kindRead && record.kind == levelkind::kClosedDoor)
-            findings.warning(record.line, "closed door (kind 11), but the level has no key (kind 10) to open it");
+        if (record.kindRead && record.kind == Kind::ClosedDoor)
+            findings.warning(record.line, named(Kind::ClosedDoor) + ", but the level has no " + named(Kind::Key) +
+                                              " to open it");
 }
 
 void checkStart(const CheckedLevel& level, const PlayerStart& start, Findings& findings) {
@@ -166,8 +171,8 @@ std::vector<Diagnostic> checkLevel(const CheckedLevel& level, const PlayerStart&
     }
     checkStop(file.stop, findings);
     checkRecords(file, findings);
-    if (!level.isFlightLevel() && !hasKind(file, levelkind::kGoal))
-        findings.error(1, "the level has no goal (kind 19), so it can never be finished");
+    if (!level.isFlightLevel() && !hasKind(file, Kind::Goal))
+        findings.error(1, "the level has no " + named(Kind::Goal) + ", so it can never be finished");
     checkUnreachable(level, findings);
     checkDoors(file, findings);
     if (!level.isFlightLevel()) checkStart(level, start, findings);

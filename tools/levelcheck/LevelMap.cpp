@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "LevelKinds.h"
 #include "MapCanvas.h"
+#include "level/Kinds.h"
 
 namespace {
 
@@ -42,24 +42,23 @@ IntRect whole(const Image& picture) {
 std::vector<Placement> placements(const LevelObjectSet& set) {
     std::vector<Placement> out;
     for (const auto& o : set.mainList) {
-        switch (o->kind) {
-            case levelkind::kKey:
-            case levelkind::kGoal:
-            case levelkind::kCameraTrigger: break;
-            case levelkind::kCheckpoint:
+        switch (kindRoles(o->kind).drawing) {
+            case Drawing::KeyOnTop:
+            case Drawing::Hidden: break;
+            case Drawing::CheckpointStrip:
                 out.push_back({&set.checkpointImage, frame(set.checkpointImage, 0, 1, 140, 400), o->x, o->y});
                 break;
-            case levelkind::kOpenDoor:
+            case Drawing::OpenDoorStrip:
                 out.push_back({&set.openDoorImage, frame(set.openDoorImage, 4, 1, 101, 140), o->x, o->y});
                 break;
-            case levelkind::kClosedDoor:
+            case Drawing::ClosedDoorStrip:
                 out.push_back({&set.closedDoorImage, frame(set.closedDoorImage, 0, 2, 101, 140), o->x, o->y});
                 break;
-            default: out.push_back({&o->image, whole(o->image), o->x, o->y});
+            case Drawing::Picture: out.push_back({&o->image, whole(o->image), o->x, o->y}); break;
         }
     }
     for (const auto& o : set.mainList)
-        if (o->kind == levelkind::kKey)
+        if (kindRoles(o->kind).drawing == Drawing::KeyOnTop)
             out.push_back({&o->image, whole(o->image), o->x + o->width / 2 - static_cast<int>(o->image.width()) / 2,
                            o->y});
     for (const auto& o : set.foregroundList) out.push_back({&o->image, whole(o->image), o->x, o->y});
@@ -70,10 +69,10 @@ std::vector<Mark> marks(const LevelObjectSet& set, const PlayerStart& start) {
     std::vector<Mark> out;
     for (const auto& o : set.mainList) {
         const double x = o->x, y = o->y, w = o->width, h = o->height;
-        switch (o->kind) {
-            case levelkind::kGoal: out.push_back({x, y, w, h, mapcolour::kGoal, 3, "GOAL"}); break;
-            case levelkind::kCameraTrigger: out.push_back({x, y, w, h, mapcolour::kCameraTrigger, 3, "CAMERA"}); break;
-            case levelkind::kCheckpoint: {
+        switch (kindRoles(o->kind).step) {
+            case Step::Goal: out.push_back({x, y, w, h, mapcolour::kGoal, 3, "GOAL"}); break;
+            case Step::CameraTrigger: out.push_back({x, y, w, h, mapcolour::kCameraTrigger, 3, "CAMERA"}); break;
+            case Step::Checkpoint: {
                 out.push_back({x, y, w, h, mapcolour::kCheckpoint, 3, "CHECKPOINT"});
                 // Where touching it puts the player back: centred on the picture, feet on its bottom.
                 const int respawnX = static_cast<int>(o->x - static_cast<float>(start.width) * 0.5f +

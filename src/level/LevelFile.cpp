@@ -1,4 +1,4 @@
-#include "world/LevelFile.h"
+#include "level/LevelFile.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "TerrainTestSupport.h"
-#include "TestSupport.h"
-#include "terrain/Collision.h"
+#include "terrain/TerrainTestSupport.h"
+#include "world/Doors.h"
 
 namespace {
 // A 20 x 100 door at (100, 0); the player is 40 x 90.
 struct DoorLevel {
-    SettingsGuard settings;
     ObjectList list;
     LevelObject& door;
     explicit DoorLevel(int kind) : door(placeFilled(list, kind, 100, 0, 20, 100)) {}
@@ -25,7 +23,7 @@ TEST(Doors, OpeningReachesCloseDoorValueOnEachSide) {
     EXPECT_TRUE(tryOpenDoor(60, 0, 40, 90, level.list, 5));  // no object 5: no key either
     EXPECT_EQ(level.door.kind, 11);
 
-    terrainSettings.closeDoorValue = 30;
+    level.list.rules.closeDoorValue = 30;
     EXPECT_TRUE(tryOpenDoor(31, 0, 40, 90, level.list, -1));
 }
 
@@ -99,27 +97,4 @@ TEST(Doors, WithNoUsedKeyAnywhereTheDoorClosesButNothingIsReturned) {
     EXPECT_EQ(second.kind, 11);  // the search went on to the next open door
     EXPECT_EQ(carried, -1);
     EXPECT_EQ(sounds.effect("close_door.wav").starts, 0);
-}
-
-TEST(TerrainSettings, ReadFromTheirSectionsWithTheirDefaults) {
-    SettingsGuard settings;
-    TempDir dir;
-    loadCollisionSettings();
-    loadArrowRadius();
-    EXPECT_EQ(terrainSettings.openDoorValue, 50);
-    EXPECT_EQ(terrainSettings.closeDoorValue, 15);
-    EXPECT_EQ(terrainSettings.radius2, 3);
-    EXPECT_EQ(terrainSettings.arrowSpeed, 4);
-    EXPECT_EQ(terrainSettings.arrowRadius, 20);
-    dir.write("config.ini",
-              "[Boomerang]\nSpeed = 12\nRadius = 9\n[Collision]\nOpen_Door_Value = 0x40\nClose_Door_Value = 7\n"
-              "Radius2 = 5\n[Arrow]\nSpeed = 3\nRadius = 11\n");
-    loadCollisionSettings();
-    EXPECT_EQ(terrainSettings.arrowRadius, 20);  // read by its own loader
-    loadArrowRadius();
-    EXPECT_EQ(terrainSettings.openDoorValue, 64);
-    EXPECT_EQ(terrainSettings.closeDoorValue, 7);
-    EXPECT_EQ(terrainSettings.radius2, 5);
-    EXPECT_EQ(terrainSettings.arrowSpeed, 3);
-    EXPECT_EQ(terrainSettings.arrowRadius, 11);
 }

@@ -3,16 +3,21 @@
 #include <memory>
 #include <vector>
 
+#include "level/RuleSettings.h"
+#include "level/SolidityMask.h"
 #include "platform/Image.h"
 #include "resources/SpriteAnimation.h"
-#include "terrain/SolidityMask.h"
 
 // One placed picture of a level. Its picture shares the cached one's pixels until erasing first
 // changes it, which gives it pixels of its own.
 struct LevelObject {
+    // Positions that take an object out of play; the state lines show them.
+    static constexpr float kKeyOutOfPlay = -9999;
+    static constexpr float kDestroyedArrow = -8999;
+
     SpriteAnimation doorAnimation;
     SpriteAnimation checkpointAnimation;
-    float x = 0, y = 0;  // x -9999: a key out of play; -8999: a destroyed arrow
+    float x = 0, y = 0;
     int height = 0, width = 0;
     float speedX = 0, speedY = 0;
     int kind = 0;
@@ -25,5 +30,8 @@ struct LevelObject {
     mutable SolidityMask solidity;
 };
 
-// The level's ordered object list; positions are stable while a level runs.
-using ObjectList = std::vector<std::unique_ptr<LevelObject>>;
+// The level's ordered object list; positions are stable while a level runs. It carries the
+// rule values of its world, so that two worlds in one process never share them.
+struct ObjectList : std::vector<std::unique_ptr<LevelObject>> {
+    RuleSettings rules;
+};

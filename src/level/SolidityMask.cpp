@@ -1,4 +1,4 @@
-#include "terrain/SolidityMask.h"
+#include "level/SolidityMask.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
