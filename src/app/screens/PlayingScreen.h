@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/UnsavedNotice.h"
+#include "app/screens/Screen.h"
+#include "world/World.h"
+
+// The world, which advances only here: every menu opened from the game freezes it.
+class PlayingScreen : public Screen {
+public:
+    static constexpr GameState kState = GameState::Playing;
+    PlayingScreen(World& world, UnsavedNotice& notice);
+
+    void update(GameWindow& window, ScreenStack& stack) override;
+    void draw(GameWindow& window) override;
+    // What the menus told has been seen.
+    void shown() override;
+
+private:
+    World& world_;
+    UnsavedNotice& notice_;
+};
