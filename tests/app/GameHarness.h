@@ -89,6 +89,13 @@ public:
         input().setButton(MouseButton::Left, false);
         game->update(window);
     }
+    // Held for a frame, then let go for a frame.
+    void tap(sf::Keyboard::Key key) {
+        input().setHeld(key, true);
+        frame();
+        input().setHeld(key, false);
+        frame();
+    }
     void holdEscape(bool down) { input().setKey(Key::Escape, down); }
     void skipSplash() {
         holdEscape(true);

@@ -4,50 +4,40 @@
 
 #include "GameHarness.h"
 
-namespace {
-// One tap of a keyboard key: held for a frame, then let go for a frame.
-void tap(GameHarness& h, sf::Keyboard::Key key) {
-    h.input().setHeld(key, true);
-    h.frame();
-    h.input().setHeld(key, false);
-    h.frame();
-}
-}  // namespace
-
 TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
     using K = sf::Keyboard;
     GameHarness h{"[Sound]\nMusic_Volume=1\nSound_Volume=1\n"};
     h.pointAt(0, 0);  // the pointer rests away from every button
     h.skipSplash();
 
-    tap(h, K::Down);  // the first button
+    h.tap(K::Down);  // the first button
     EXPECT_TRUE(h.menu().play.focused);
     EXPECT_TRUE(h.menu().play.hoverActive);
-    tap(h, K::Down);
-    tap(h, K::Down);
-    tap(h, K::Up);
+    h.tap(K::Down);
+    h.tap(K::Down);
+    h.tap(K::Up);
     EXPECT_EQ((std::array{h.menu().play.focused, h.menu().options.focused, h.menu().quit.focused}),
               (std::array{false, true, false}));
-    tap(h, K::Enter);
+    h.tap(K::Enter);
     ASSERT_EQ(h.state(), GameState::Options);
 
     // Music first: two steps of 5 % down, written as a drag would be; then the sound slider.
-    tap(h, K::Down);
-    tap(h, K::Left);
-    tap(h, K::Left);
-    tap(h, K::Left);
-    tap(h, K::Right);
+    h.tap(K::Down);
+    h.tap(K::Left);
+    h.tap(K::Left);
+    h.tap(K::Left);
+    h.tap(K::Right);
     EXPECT_FLOAT_EQ(h.options().musicSlider.value, 0.9f);
     EXPECT_NE(h.dir.read("options/config.ini").find("Music_Volume=0.9\n"), std::string::npos);
-    tap(h, K::Down);
-    tap(h, K::Right);  // already at the end
+    h.tap(K::Down);
+    h.tap(K::Right);  // already at the end
     EXPECT_FLOAT_EQ(h.options().soundSlider.value, 1.f);
     EXPECT_FLOAT_EQ(h.options().musicSlider.value, 0.9f);
-    tap(h, K::Escape);  // back
+    h.tap(K::Escape);  // back
     ASSERT_EQ(h.state(), GameState::MainMenu);
 
-    tap(h, K::Down);
-    tap(h, K::Space);
+    h.tap(K::Down);
+    h.tap(K::Space);
     ASSERT_EQ(h.state(), GameState::Playing);
     // Escape opens the pause menu while held, and a fresh press there resumes.
     h.holdEscape(true);
@@ -55,25 +45,25 @@ TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
     ASSERT_EQ(h.state(), GameState::PauseMenu);
     h.holdEscape(false);
     h.frame();
-    tap(h, K::Escape);
+    h.tap(K::Escape);
     ASSERT_EQ(h.state(), GameState::Playing);
 
     h.pause();
-    tap(h, K::Up);  // from nothing, up lands on the last button: leave
-    tap(h, K::Enter);
+    h.tap(K::Up);  // from nothing, up lands on the last button: leave
+    h.tap(K::Enter);
     ASSERT_EQ(h.state(), GameState::ExitConfirm);
-    tap(h, K::Down);
-    tap(h, K::Enter);  // too soon after the question appeared
+    h.tap(K::Down);
+    h.tap(K::Enter);  // too soon after the question appeared
     EXPECT_EQ(h.state(), GameState::ExitConfirm);
     h.frames(static_cast<int>(Question::kGuardSeconds * 60));
-    tap(h, K::Enter);
+    h.tap(K::Enter);
     ASSERT_EQ(h.state(), GameState::MainMenu);
 
-    tap(h, K::Up);
-    tap(h, K::Enter);
+    h.tap(K::Up);
+    h.tap(K::Enter);
     ASSERT_EQ(h.state(), GameState::QuitConfirm);
     h.frames(static_cast<int>(Question::kGuardSeconds * 60));
-    tap(h, K::Escape);  // no
+    h.tap(K::Escape);  // no
     EXPECT_EQ(h.state(), GameState::MainMenu);
     EXPECT_TRUE(h.window.isOpen());
 }

@@ -91,7 +91,7 @@ TEST_F(Options, DisplayModeSwitchRecreatesTheWindowAndRestoresTheMenuView) {
     EXPECT_EQ(written(), kConfig);
 }
 
-TEST_F(Options, FromThePauseMenuTheSwitchReappliesTheCameraAndBackReturnsThere) {
+TEST_F(Options, FromThePauseMenuTheSwitchReappliesTheCamera) {
     h.click(h.options().back);
     h.click(h.menu().play);
     h.pause();
@@ -102,10 +102,4 @@ TEST_F(Options, FromThePauseMenuTheSwitchReappliesTheCameraAndBackReturnsThere) 
     h.releaseInUpdateOnly();
     EXPECT_EQ(h.window.recreateCount, 1);
     EXPECT_EQ(h.window.view().getCenter(), h.game->world.view.getCenter());
-    h.game->draw(h.window);
-    h.window.setView(sf::View(sf::FloatRect(0, 0, 1024, 768)));
-    TimeSource::advanceFrame();
-
-    h.click(h.options().back);
-    EXPECT_EQ(h.state(), GameState::PauseMenu);
 }

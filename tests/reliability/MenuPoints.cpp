@@ -32,8 +32,6 @@ std::optional<MenuPoints> MenuPoints::ofGameHere() {
     {
         Game game;
         const MainMenuScreen& menu = game.screen<MainMenuScreen>();
-        const PauseScreen& pause = game.screen<PauseScreen>();
-        const LeaveQuestion& leave = game.screen<LeaveQuestion>();
         OptionsScreen& options = game.screen<OptionsScreen>();
         Image onDisk;
         onDisk.loadFromFile("Content\\Menu\\b_play.png");
@@ -47,12 +45,12 @@ std::optional<MenuPoints> MenuPoints::ofGameHere() {
         points.play = centre(menu.play);
         points.options = centre(menu.options);
         points.back = centre(options.back);
-        points.resume = centre(pause.resume);
-        points.pauseOptions = centre(pause.options);
-        points.pauseReturn = centre(pause.leave);
-        points.mainMenu = centre(leave.mainMenu);
+        points.resume = centre(game.screen<PauseScreen>().resume);
+        points.pauseOptions = centre(game.screen<PauseScreen>().options);
+        points.pauseReturn = centre(game.screen<PauseScreen>().leave);
+        points.mainMenu = centre(game.screen<LeaveQuestion>().mainMenu);
         points.fullscreenNo = centre(options.fullscreenNo);
-        points.closing = {game.screen<QuitQuestion>().yes.hitRect, leave.desktop.hitRect};
+        points.closing = {game.screen<QuitQuestion>().yes.hitRect, game.screen<LeaveQuestion>().desktop.hitRect};
     }
     TimeSource::useSimulated(false);
     if (!cacheMatchesFolder) return std::nullopt;

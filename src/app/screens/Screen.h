@@ -13,7 +13,6 @@ class ScreenStack;
 // buttons and sliders keep their state while other screens show.
 class Screen {
 public:
-    explicit Screen(GameState id) : id_(id) {}
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
     virtual ~Screen() = default;
@@ -35,6 +34,7 @@ public:
     void forget(bool leftDown);
 
 protected:
+    explicit Screen(GameState id) : id_(id) {}
     // The buttons in the order the focus moves over them; `back` is the one the menu key presses.
     void setButtons(std::vector<MenuButton*> focusOrder, MenuButton* back);
     const std::vector<MenuButton*>& buttons() const { return buttons_; }
