@@ -36,9 +36,7 @@ double msSince(Clock::time_point start) {
 void startPlaying(Game& game, const std::string& level) {
     WriteQueue::waitForWrites();
     std::filesystem::remove("save.save");
-    game.previousState = game.state;
-    game.state = Playing;
-    game.world.changeLevel(level);
+    game.startLevel(level);
 }
 
 // Times this thread lost its core to another before it was done.
@@ -105,7 +103,7 @@ FrameTimings measureFrames(const BenchLevel& level) {
         const double ms = msSince(start);
         TimeSource::advanceFrame();
         // The frame that reached the goal loads the next level: that is a level change.
-        if (game.state != Playing || game.world.currentLevelName != level.name) break;
+        if (game.state() != GameState::Playing || game.world.currentLevelName != level.name) break;
         (preemptions() == switches ? own : preempted).push_back(ms);
     }
     TimeSource::useSimulated(false);
@@ -146,7 +144,7 @@ int childReplays(const BenchLevel& level, int times) {
             runFrame(window, game);
             ms += msSince(start);
             TimeSource::advanceFrame();
-            if (game.state != Playing || game.world.currentLevelName != level.name) break;
+            if (game.state() != GameState::Playing || game.world.currentLevelName != level.name) break;
         }
     }
     std::printf("%ld frames, %.4f ms a frame\n", frames, ms / static_cast<double>(frames));

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "GameHarness.h"
 
 // A click lands only on the screen where it began, and a question waits to be seen.
@@ -9,53 +7,53 @@
 TEST(ClickTarget, APressHeldFromAnEarlierScreenClicksNothing) {
     // Skipping the splash with the pointer over Play, and letting go on the menu.
     GameHarness splash;
-    splash.pointAt(splash.game->playButton);
+    splash.pointAt(splash.menu().play);
     splash.input().setButton(MouseButton::Left, true);
     splash.frames(3);
-    ASSERT_EQ(splash.game->state, MainMenu);
+    ASSERT_EQ(splash.state(), GameState::MainMenu);
     splash.input().setButton(MouseButton::Left, false);
     splash.frames(2);
-    EXPECT_EQ(splash.game->state, MainMenu);
+    EXPECT_EQ(splash.state(), GameState::MainMenu);
 
     // Letting go of a held throw after Escape, over the resume button.
     GameHarness pause;
     pause.skipSplash();
-    pause.click(pause.game->playButton);
-    ASSERT_EQ(pause.game->state, Playing);
-    pause.pointAt(pause.game->resumeButton);
+    pause.click(pause.menu().play);
+    ASSERT_EQ(pause.state(), GameState::Playing);
+    pause.pointAt(pause.pauseMenu().resume);
     pause.input().setButton(MouseButton::Left, true);
     pause.frames(2);
     pause.pause();
-    ASSERT_EQ(pause.game->state, PauseMenu);
+    ASSERT_EQ(pause.state(), GameState::PauseMenu);
     pause.input().setButton(MouseButton::Left, false);
     pause.frames(2);
-    EXPECT_EQ(pause.game->state, PauseMenu);
+    EXPECT_EQ(pause.state(), GameState::PauseMenu);
     // A press that starts on the pause menu is a click as always.
-    pause.click(pause.game->resumeButton);
-    EXPECT_EQ(pause.game->state, Playing);
+    pause.click(pause.pauseMenu().resume);
+    EXPECT_EQ(pause.state(), GameState::Playing);
 }
 
 TEST(ClickTarget, AQuestionIsNotAnsweredByTheClickThatAskedIt) {
     GameHarness h;
     h.skipSplash();
-    h.click(h.game->quitButton);
-    ASSERT_EQ(h.game->state, QuitConfirm);
+    h.click(h.menu().quit);
+    ASSERT_EQ(h.state(), GameState::QuitConfirm);
     // The second click of a quick double click.
-    h.click(h.game->quitYesButton);
+    h.click(h.quitQuestion().yes);
     EXPECT_TRUE(h.window.isOpen());
-    EXPECT_EQ(h.game->state, QuitConfirm);
+    EXPECT_EQ(h.state(), GameState::QuitConfirm);
     // Once the question has been shown long enough, yes quits.
-    h.answer(h.game->quitYesButton);
+    h.answer(h.quitQuestion().yes);
     EXPECT_FALSE(h.window.isOpen());
 
     // The leave question in the pause menu waits the same way.
     GameHarness leave;
     leave.skipSplash();
-    leave.click(leave.game->playButton);
+    leave.click(leave.menu().play);
     leave.pause();
-    leave.click(leave.game->returnButton);
-    ASSERT_EQ(leave.game->state, ExitConfirm);
-    leave.click(leave.game->desktopButton);
+    leave.click(leave.pauseMenu().leave);
+    ASSERT_EQ(leave.state(), GameState::ExitConfirm);
+    leave.click(leave.leaveQuestion().desktop);
     EXPECT_TRUE(leave.window.isOpen());
 }
 
@@ -68,7 +66,7 @@ TEST(ClickTarget, OnePressInTheSlidersOverlapMovesOnlyTheNearerKnob) {
     for (const Case c : {Case{258, true}, Case{252, false}}) {
         GameHarness h{"[Sound]\nMusic_Volume=1\nSound_Volume=1\n"};
         h.skipSplash();
-        h.click(h.game->optionsButton);
+        h.click(h.menu().options);
         h.frame();
         h.pointAt(710, c.pointerY);
         h.input().setButton(MouseButton::Left, true);
@@ -78,14 +76,7 @@ TEST(ClickTarget, OnePressInTheSlidersOverlapMovesOnlyTheNearerKnob) {
         h.input().setButton(MouseButton::Left, false);
         h.frame();
         const float moved = 230.f / 330.f;
-        EXPECT_FLOAT_EQ(h.game->soundSlider.value, c.soundMoves ? moved : 1.f) << c.pointerY;
-        EXPECT_FLOAT_EQ(h.game->musicSlider.value, c.soundMoves ? 1.f : moved) << c.pointerY;
+        EXPECT_FLOAT_EQ(h.options().soundSlider.value, c.soundMoves ? moved : 1.f) << c.pointerY;
+        EXPECT_FLOAT_EQ(h.options().musicSlider.value, c.soundMoves ? 1.f : moved) << c.pointerY;
     }
-}
-
-TEST(ClickTarget, TheSplashVeilCoversTheWholeLogicalScreen) {
-    GameHarness h;
-    const Sprite& veil = h.game->whiteVeil;
-    ASSERT_EQ(h.game->veilImage.width(), 1u);
-    EXPECT_EQ((std::array{veil.x, veil.y, veil.scaleX, veil.scaleY}), (std::array{0.f, 0.f, 1024.f, 768.f}));
 }

@@ -6,6 +6,12 @@
 #include "TestSupport.h"
 #include "app/FrameLoop.h"
 #include "app/Game.h"
+#include "app/screens/LeaveQuestion.h"
+#include "app/screens/MainMenuScreen.h"
+#include "app/screens/OptionsScreen.h"
+#include "app/screens/PauseScreen.h"
+#include "app/screens/QuitQuestion.h"
+#include "app/screens/SplashScreen.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/TimeSource.h"
 
@@ -36,6 +42,13 @@ public:
     }
 
     InputState& input() { return window.scriptedInput(); }
+    GameState state() const { return game->state(); }
+    SplashScreen& splash() { return game->screen<SplashScreen>(); }
+    MainMenuScreen& menu() { return game->screen<MainMenuScreen>(); }
+    QuitQuestion& quitQuestion() { return game->screen<QuitQuestion>(); }
+    PauseScreen& pauseMenu() { return game->screen<PauseScreen>(); }
+    LeaveQuestion& leaveQuestion() { return game->screen<LeaveQuestion>(); }
+    OptionsScreen& options() { return game->screen<OptionsScreen>(); }
 
     // One frame as the main loop runs it.
     void frame() {
@@ -67,7 +80,7 @@ public:
     }
     // Answers the question on show once it takes answers, as a player who has read it.
     void answer(const MenuButton& button) {
-        frames(static_cast<int>(Game::kQuestionGuardSeconds * 60));
+        frames(static_cast<int>(Question::kGuardSeconds * 60));
         click(button);
     }
     // Releases the button and runs only the update, to look at the window as the
@@ -75,6 +88,13 @@ public:
     void releaseInUpdateOnly() {
         input().setButton(MouseButton::Left, false);
         game->update(window);
+    }
+    // Held for a frame, then let go for a frame.
+    void tap(sf::Keyboard::Key key) {
+        input().setHeld(key, true);
+        frame();
+        input().setHeld(key, false);
+        frame();
     }
     void holdEscape(bool down) { input().setHeld(sf::Keyboard::Escape, down); }
     void skipSplash() {

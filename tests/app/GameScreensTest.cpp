@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-
 #include "GameHarness.h"
 
 TEST(GameSplash, EscapeOrMouseOnTheFirstFrameSkipsItAtOnce) {
@@ -10,18 +8,17 @@ TEST(GameSplash, EscapeOrMouseOnTheFirstFrameSkipsItAtOnce) {
         if (useEscape) h.holdEscape(true);
         else h.input().setButton(MouseButton::Left, true);
         h.frame();
-        EXPECT_EQ(h.game->state, MainMenu);
-        EXPECT_EQ(h.game->previousState, SplashCard);
-        EXPECT_FALSE(h.drew(h.game->splashImage));
-        EXPECT_FALSE(h.drew(h.game->veilImage));
-        EXPECT_TRUE(h.drew(h.game->menuBackgroundImage));
+        EXPECT_EQ(h.state(), GameState::MainMenu);
+        EXPECT_FALSE(h.drew(h.splash().cardImage));
+        EXPECT_FALSE(h.drew(h.splash().veilImage));
+        EXPECT_TRUE(h.drew(h.menu().backgroundImage));
     }
 }
 
 TEST(GameSplash, CardFadesInHoldsAndFadesOutThenTheMenuTakesOverAfterFiveSeconds) {
     GameHarness h;
-    Sprite& card = h.game->splashCard;
-    Sprite& veil = h.game->whiteVeil;
+    Sprite& card = h.splash().card;
+    Sprite& veil = h.splash().veil;
     EXPECT_EQ(card.color.a, 0);
     h.frames(60);  // frames 25..59 are past 0.4 s
     EXPECT_EQ(card.color.a, 105);
@@ -34,14 +31,14 @@ TEST(GameSplash, CardFadesInHoldsAndFadesOutThenTheMenuTakesOverAfterFiveSeconds
     EXPECT_EQ(veil.color.a, 255);
     h.frames(40);  // frames 211..239 are past 3.5 s
     EXPECT_EQ(veil.color.a, 168);
-    EXPECT_TRUE(h.drew(h.game->veilImage));
-    EXPECT_TRUE(h.drew(h.game->splashImage));
+    EXPECT_TRUE(h.drew(h.splash().veilImage));
+    EXPECT_TRUE(h.drew(h.splash().cardImage));
     h.frames(61);  // up to frame 300, exactly 5.0 s
-    EXPECT_EQ(h.game->state, SplashCard);
+    EXPECT_EQ(h.state(), GameState::SplashCard);
     EXPECT_EQ(card.color.a, 0);
     EXPECT_EQ(veil.color.a, 0);
     h.frame();
-    EXPECT_EQ(h.game->state, MainMenu);
+    EXPECT_EQ(h.state(), GameState::MainMenu);
 }
 
 TEST(GameSplash, FadeAlphaClampsAndResetsTheColourToWhite) {
@@ -63,183 +60,177 @@ TEST(GameSplash, FadeAlphaClampsAndResetsTheColourToWhite) {
 TEST(GameScreens, QuitQuestionReturnsOnNoAndClosesOnYes) {
     GameHarness h;
     h.skipSplash();
-    h.click(h.game->quitButton);
-    EXPECT_EQ(h.game->state, QuitConfirm);
-    EXPECT_FALSE(h.game->quitButton.clicked);
-    EXPECT_TRUE(h.drew(h.game->dimImage));
-    h.answer(h.game->quitNoButton);
-    EXPECT_EQ(h.game->state, MainMenu);
-    EXPECT_FALSE(h.game->quitNoButton.clicked);
-    EXPECT_FALSE(h.game->quitNoButton.hoverActive);
-    h.click(h.game->quitButton);
-    h.answer(h.game->quitYesButton);
+    h.click(h.menu().quit);
+    EXPECT_EQ(h.state(), GameState::QuitConfirm);
+    EXPECT_FALSE(h.menu().quit.clicked);
+    h.answer(h.quitQuestion().no);
+    EXPECT_EQ(h.state(), GameState::MainMenu);
+    EXPECT_FALSE(h.quitQuestion().no.clicked);
+    EXPECT_FALSE(h.quitQuestion().no.hoverActive);
+    h.click(h.menu().quit);
+    h.answer(h.quitQuestion().yes);
     EXPECT_FALSE(h.window.isOpen());
 }
 
-// A menu frame, the pointer away from every button: the background, then each button's picture.
-TEST(GameScreens, MenusDrawTheirBackgroundThenEveryButton) {
+// Each frame, the pointer away from every button: the background, then each button's picture.
+// The card lies centred over the menu behind a white veil; a question dims the screen that
+// asked it.
+TEST(GameScreens, EachScreenDrawsWhatLiesBeneathThenItsBackgroundAndButtons) {
     GameHarness h;
     h.pointAt(0, 0);
-    h.skipSplash();
-    Game& g = *h.game;
-    const auto drawnImages = [&h] {
-        std::vector<const Image*> images;
+    using Images = std::vector<const Image*>;
+    const auto drawnOver = [&h](const Images& beneath) {
+        Images images;
         for (const Sprite& sprite : h.window.drawn) images.push_back(sprite.image);
-        return images;
+        EXPECT_EQ(Images(images.begin(), images.begin() + std::min(images.size(), beneath.size())), beneath);
+        return Images(images.begin() + std::min(images.size(), beneath.size()), images.end());
     };
+    const auto coversTheScreen = [](const Sprite& s) {
+        return s.x <= 0 && s.y <= 0 && s.x + static_cast<float>(s.rect.width) * s.scaleX >= 1024 &&
+               s.y + static_cast<float>(s.rect.height) * s.scaleY >= 768;
+    };
+    const MainMenuScreen& menu = h.menu();
+    const Images menuImages{&menu.backgroundImage, menu.play.sprite.image, menu.options.sprite.image,
+                            menu.quit.sprite.image};
     h.frame();
-    EXPECT_EQ(drawnImages(), (std::vector<const Image*>{&g.menuBackgroundImage, g.playButton.sprite.image,
-                                                       g.optionsButton.sprite.image, g.quitButton.sprite.image}));
-    h.click(g.playButton);
+    const SplashScreen& splash = h.splash();
+    EXPECT_EQ(drawnOver(menuImages), (Images{&splash.veilImage, &splash.cardImage}));
+    EXPECT_TRUE(coversTheScreen(splash.veil));
+    EXPECT_NEAR(splash.card.x + static_cast<float>(splash.cardImage.width()) / 2, 512, 0.5);
+    EXPECT_NEAR(splash.card.y + static_cast<float>(splash.cardImage.height()) / 2, 384, 0.5);
+
+    h.skipSplash();
+    h.click(menu.quit);
+    h.pointAt(0, 0);
+    h.frame();
+    const QuitQuestion& quit = h.quitQuestion();
+    EXPECT_EQ(drawnOver(menuImages), (Images{&quit.dimImage, quit.yes.sprite.image, quit.no.sprite.image}));
+    EXPECT_TRUE(coversTheScreen(quit.dim));
+
+    h.answer(quit.no);
+    h.click(menu.play);
     h.pointAt(0, 0);
     h.pause();
     h.frame();
-    EXPECT_EQ(drawnImages(), (std::vector<const Image*>{&g.ingameBackgroundImage, g.resumeButton.sprite.image,
-                                                       g.pauseOptionsButton.sprite.image, g.returnButton.sprite.image}));
+    const PauseScreen& pause = h.pauseMenu();
+    const Images pauseImages{&pause.backgroundImage, pause.resume.sprite.image, pause.options.sprite.image,
+                             pause.leave.sprite.image};
+    EXPECT_EQ(drawnOver(pauseImages), Images{});
+    h.click(pause.leave);
+    h.pointAt(0, 0);
+    h.frame();
+    const LeaveQuestion& leave = h.leaveQuestion();
+    EXPECT_EQ(drawnOver(pauseImages), (Images{&leave.dimImage, leave.mainMenu.sprite.image,
+                                              leave.desktop.sprite.image, leave.back.sprite.image}));
 }
 
 TEST(GameScreens, PlayResumesThroughTheWorldAndEscapeOpensThePauseMenu) {
     GameHarness h;
     h.skipSplash();
-    h.click(h.game->playButton);
-    EXPECT_EQ(h.game->state, Playing);
-    EXPECT_EQ(h.game->previousState, MainMenu);
+    h.click(h.menu().play);
+    EXPECT_EQ(h.state(), GameState::Playing);
     h.frames(3);
-    EXPECT_EQ(h.game->state, Playing);
+    EXPECT_EQ(h.state(), GameState::Playing);
     h.holdEscape(true);
     h.frame();
-    EXPECT_EQ(h.game->state, PauseMenu);
+    EXPECT_EQ(h.state(), GameState::PauseMenu);
     // The pause menu does not react to Escape; the world stands still behind it.
     const float x = h.game->world.player.x, y = h.game->world.player.y;
     h.frames(30);
-    EXPECT_EQ(h.game->state, PauseMenu);
+    EXPECT_EQ(h.state(), GameState::PauseMenu);
     EXPECT_EQ(h.game->world.player.x, x);
     EXPECT_EQ(h.game->world.player.y, y);
-    EXPECT_TRUE(h.drew(h.game->ingameBackgroundImage));
     // Escape still held when resume is clicked reopens the menu on the next frame.
-    h.click(h.game->resumeButton);
-    EXPECT_EQ(h.game->state, Playing);
+    h.click(h.pauseMenu().resume);
+    EXPECT_EQ(h.state(), GameState::Playing);
     h.frame();
-    EXPECT_EQ(h.game->state, PauseMenu);
-    EXPECT_EQ(h.game->previousState, Playing);
+    EXPECT_EQ(h.state(), GameState::PauseMenu);
     h.holdEscape(false);
-    h.click(h.game->resumeButton);
-    EXPECT_EQ(h.game->state, Playing);
+    h.click(h.pauseMenu().resume);
+    EXPECT_EQ(h.state(), GameState::Playing);
     h.frame();
-    EXPECT_EQ(h.game->state, Playing);
+    EXPECT_EQ(h.state(), GameState::Playing);
 }
 
-TEST(GameScreens, LeaveQuestionGoesBackToThePauseMenuTheMainMenuOrTheDesktop) {
+TEST(GameScreens, LeaveQuestionGoesToTheMainMenuOrTheDesktop) {
     GameHarness h;
     h.skipSplash();
-    h.click(h.game->playButton);
+    h.click(h.menu().play);
     h.pause();
-    h.click(h.game->returnButton);
-    EXPECT_EQ(h.game->state, ExitConfirm);
-    EXPECT_TRUE(h.drew(h.game->dimImage));
-    h.answer(h.game->backButton);
-    EXPECT_EQ(h.game->state, PauseMenu);
-    h.click(h.game->returnButton);
-    h.answer(h.game->mainMenuButton);
-    EXPECT_EQ(h.game->state, MainMenu);
-    h.click(h.game->playButton);
-    EXPECT_EQ(h.game->state, Playing);
+    h.click(h.pauseMenu().leave);
+    EXPECT_EQ(h.state(), GameState::ExitConfirm);
+    h.answer(h.leaveQuestion().mainMenu);
+    EXPECT_EQ(h.state(), GameState::MainMenu);
+    h.click(h.menu().play);
+    EXPECT_EQ(h.state(), GameState::Playing);
     h.pause();
-    h.click(h.game->returnButton);
-    h.answer(h.game->desktopButton);
+    h.click(h.pauseMenu().leave);
+    h.answer(h.leaveQuestion().desktop);
     EXPECT_FALSE(h.window.isOpen());
 }
 
 TEST(GameScreens, PlayAfterLeavingResumesAtTheSavedCheckpointNotWhereTheWorldWasFrozen) {
     GameHarness h("[Player]\nGravity=0.3\nMaxGravity=12\nSizeX=40\nSizeY=90\n");
     h.skipSplash();
-    h.click(h.game->playButton);
+    h.click(h.menu().play);
     const float resumedY = h.game->world.player.y;
     h.frames(20);  // nothing to stand on: the player falls
     ASSERT_NE(h.game->world.player.y, resumedY);
     h.pause();
-    h.click(h.game->returnButton);
-    h.answer(h.game->mainMenuButton);
-    ASSERT_EQ(h.game->state, MainMenu);
-    h.click(h.game->playButton);
+    h.click(h.pauseMenu().leave);
+    h.answer(h.leaveQuestion().mainMenu);
+    ASSERT_EQ(h.state(), GameState::MainMenu);
+    h.click(h.menu().play);
     EXPECT_EQ(h.game->world.player.y, resumedY);
+}
+
+// A screen opened on top returns to the one that opened it; when two changes come in one
+// frame the later one wins, as if the earlier had not been.
+TEST(GameScreens, ScreensReturnToTheScreenThatOpenedThem) {
+    GameHarness h;
+    h.skipSplash();
+    h.click(h.menu().options);
+    EXPECT_EQ(h.state(), GameState::Options);
+    h.click(h.options().back);
+    EXPECT_EQ(h.state(), GameState::MainMenu);
+
+    h.click(h.menu().play);
+    h.pause();
+    h.click(h.pauseMenu().options);
+    EXPECT_EQ(h.state(), GameState::Options);
+    h.click(h.options().back);
+    EXPECT_EQ(h.state(), GameState::PauseMenu);
+    h.click(h.pauseMenu().leave);
+    h.answer(h.leaveQuestion().back);
+    EXPECT_EQ(h.state(), GameState::PauseMenu);
+
+    // Enter on the focused options button and Escape (resume) in one frame: the options,
+    // opened from the pause menu.
+    h.tap(sf::Keyboard::Down);
+    h.tap(sf::Keyboard::Down);
+    h.input().setHeld(sf::Keyboard::Enter, true);
+    h.holdEscape(true);
+    h.frame();
+    ASSERT_EQ(h.state(), GameState::Options);
+    h.input().setHeld(sf::Keyboard::Enter, false);
+    h.holdEscape(false);
+    h.click(h.options().back);
+    EXPECT_EQ(h.state(), GameState::PauseMenu);
+    h.click(h.pauseMenu().resume);
+    EXPECT_EQ(h.state(), GameState::Playing);
 }
 
 TEST(GameScreens, WorldAskingForTheMenuIsClearedAndEscapeInTheSameFrameWins) {
     for (const bool escape : {false, true}) {
         GameHarness h;
         h.skipSplash();
-        h.click(h.game->playButton);
+        h.click(h.menu().play);
         h.game->world.returnToMenu = true;
         h.holdEscape(escape);
         h.frame();
         EXPECT_FALSE(h.game->world.returnToMenu);
-        EXPECT_EQ(h.game->state, escape ? PauseMenu : MainMenu);
-        EXPECT_EQ(h.game->previousState, escape ? MainMenu : Playing);
+        EXPECT_EQ(h.state(), escape ? GameState::PauseMenu : GameState::MainMenu);
+        if (escape) h.click(h.pauseMenu().resume);  // as if the world had not asked
+        EXPECT_EQ(h.state(), escape ? GameState::Playing : GameState::MainMenu);
     }
-}
-
-TEST(GameScreens, OptionsReturnToTheScreenTheyWereOpenedFrom) {
-    GameHarness h;
-    h.skipSplash();
-    h.click(h.game->optionsButton);
-    EXPECT_EQ(h.game->state, Options);
-    EXPECT_TRUE(h.drew(*h.game->optionsBackground.image));
-    h.click(h.game->backButton);
-    EXPECT_EQ(h.game->state, MainMenu);
-
-    h.click(h.game->playButton);
-    h.pause();
-    h.click(h.game->pauseOptionsButton);
-    EXPECT_EQ(h.game->state, Options);
-    h.click(h.game->backButton);
-    EXPECT_EQ(h.game->state, PauseMenu);
-}
-
-TEST(GameScreens, EveryButtonHasItsPlaceHitBoxAndHoverStrip) {
-    GameHarness h;
-    Game& g = *h.game;
-    struct Row {
-        const MenuButton& button;
-        float x, y, hitWidth, hitHeight, hoverX, hoverY;
-    };
-    const Row rows[] = {
-        {g.playButton, 550, 160, 394, 35, -55, -10},         {g.optionsButton, 570, 230, 280, 60, -20, 0},
-        {g.quitButton, 590, 350, 189, 60, -70, 0},           {g.quitYesButton, 760, 320, 95, 60, -30, 0},
-        {g.quitNoButton, 900, 290, 95, 60, -30, 0},          {g.returnButton, 320, 400, 450, 60, -40, -30},
-        {g.pauseOptionsButton, 420, 280, 260, 60, -30, -10}, {g.resumeButton, 420, 160, 260, 60, -30, -10},
-        {g.mainMenuButton, 180, 515, 365, 55, -40, -20},     {g.desktopButton, 630, 515, 270, 63, -40, -10},
-        {g.fullscreenYesButton, 550, 385, 95, 60, -30, 0},   {g.fullscreenNoButton, 700, 385, 95, 60, -35, 0},
-        {g.backButton, 160, 635, 165, 50, -30, -10},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.x * 1000 + r.y);
-        EXPECT_EQ(r.button.x, r.x);
-        EXPECT_EQ(r.button.y, r.y);
-        EXPECT_EQ(r.button.hitWidth, r.hitWidth);
-        EXPECT_EQ(r.button.hitHeight, r.hitHeight);
-        EXPECT_EQ(r.button.hoverOffsetX, r.hoverX);
-        EXPECT_EQ(r.button.hoverOffsetY, r.hoverY);
-        EXPECT_EQ(r.button.hoverFrames, 6);
-        EXPECT_FALSE(r.button.sprite.flipX);
-        EXPECT_TRUE(r.button.ringOnHover);
-    }
-}
-
-TEST(GameScreens, DimmerAndCardArePlacedAsTheScreensNeed) {
-    GameFolderCopy folder;
-    Image card;
-    ASSERT_TRUE(card.loadFromFile("MossgroveCardOne.jpg"));
-    const Game game;
-    // The dimmer darkens everything behind the questions.
-    EXPECT_EQ(game.dimImage.pixel(0, 0), (Color{0, 0, 0, 200}));
-    EXPECT_FALSE(game.dimImage.smooth());
-    const Sprite& dim = game.dimOverlay;
-    EXPECT_EQ((std::array{dim.x, dim.y, dim.scaleX, dim.scaleY}), (std::array{-2000.f, -2000.f, 4000.f, 4000.f}));
-    // The card is the card picture, centred on the logical screen.
-    EXPECT_EQ(game.splashImage.width(), card.width());
-    EXPECT_EQ(game.splashImage.height(), card.height());
-    EXPECT_FALSE(game.splashImage.smooth());
-    EXPECT_EQ(game.splashCard.x, static_cast<float>(512 - static_cast<int>(card.width() / 2)));
-    EXPECT_EQ(game.splashCard.y, static_cast<float>(384 - static_cast<int>(card.height() / 2)));
 }

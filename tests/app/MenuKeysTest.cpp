@@ -4,78 +4,67 @@
 
 #include "GameHarness.h"
 
-namespace {
-// One tap of a keyboard key: held for a frame, then let go for a frame.
-void tap(GameHarness& h, sf::Keyboard::Key key) {
-    h.input().setHeld(key, true);
-    h.frame();
-    h.input().setHeld(key, false);
-    h.frame();
-}
-}  // namespace
-
 TEST(MenuKeys, EveryScreenIsDrivenWithKeysAlone) {
     using K = sf::Keyboard;
     GameHarness h{"[Sound]\nMusic_Volume=1\nSound_Volume=1\n"};
     h.pointAt(0, 0);  // the pointer rests away from every button
     h.skipSplash();
-    Game& game = *h.game;
 
-    tap(h, K::Down);  // the first button
-    EXPECT_TRUE(game.playButton.focused);
-    EXPECT_TRUE(game.playButton.hoverActive);
-    tap(h, K::Down);
-    tap(h, K::Down);
-    tap(h, K::Up);
-    EXPECT_EQ((std::array{game.playButton.focused, game.optionsButton.focused, game.quitButton.focused}),
+    h.tap(K::Down);  // the first button
+    EXPECT_TRUE(h.menu().play.focused);
+    EXPECT_TRUE(h.menu().play.hoverActive);
+    h.tap(K::Down);
+    h.tap(K::Down);
+    h.tap(K::Up);
+    EXPECT_EQ((std::array{h.menu().play.focused, h.menu().options.focused, h.menu().quit.focused}),
               (std::array{false, true, false}));
-    tap(h, K::Enter);
-    ASSERT_EQ(game.state, Options);
+    h.tap(K::Enter);
+    ASSERT_EQ(h.state(), GameState::Options);
 
     // Music first: two steps of 5 % down, written as a drag would be; then the sound slider.
-    tap(h, K::Down);
-    tap(h, K::Left);
-    tap(h, K::Left);
-    tap(h, K::Left);
-    tap(h, K::Right);
-    EXPECT_FLOAT_EQ(game.musicSlider.value, 0.9f);
+    h.tap(K::Down);
+    h.tap(K::Left);
+    h.tap(K::Left);
+    h.tap(K::Left);
+    h.tap(K::Right);
+    EXPECT_FLOAT_EQ(h.options().musicSlider.value, 0.9f);
     EXPECT_NE(h.dir.read("options/config.ini").find("Music_Volume=0.9\n"), std::string::npos);
-    tap(h, K::Down);
-    tap(h, K::Right);  // already at the end
-    EXPECT_FLOAT_EQ(game.soundSlider.value, 1.f);
-    EXPECT_FLOAT_EQ(game.musicSlider.value, 0.9f);
-    tap(h, K::Escape);  // back
-    ASSERT_EQ(game.state, MainMenu);
+    h.tap(K::Down);
+    h.tap(K::Right);  // already at the end
+    EXPECT_FLOAT_EQ(h.options().soundSlider.value, 1.f);
+    EXPECT_FLOAT_EQ(h.options().musicSlider.value, 0.9f);
+    h.tap(K::Escape);  // back
+    ASSERT_EQ(h.state(), GameState::MainMenu);
 
-    tap(h, K::Down);
-    tap(h, K::Space);
-    ASSERT_EQ(game.state, Playing);
+    h.tap(K::Down);
+    h.tap(K::Space);
+    ASSERT_EQ(h.state(), GameState::Playing);
     // Escape opens the pause menu while held, and a fresh press there resumes.
     h.holdEscape(true);
     h.frames(3);
-    ASSERT_EQ(game.state, PauseMenu);
+    ASSERT_EQ(h.state(), GameState::PauseMenu);
     h.holdEscape(false);
     h.frame();
-    tap(h, K::Escape);
-    ASSERT_EQ(game.state, Playing);
+    h.tap(K::Escape);
+    ASSERT_EQ(h.state(), GameState::Playing);
 
     h.pause();
-    tap(h, K::Up);  // from nothing, up lands on the last button: leave
-    tap(h, K::Enter);
-    ASSERT_EQ(game.state, ExitConfirm);
-    tap(h, K::Down);
-    tap(h, K::Enter);  // too soon after the question appeared
-    EXPECT_EQ(game.state, ExitConfirm);
-    h.frames(static_cast<int>(Game::kQuestionGuardSeconds * 60));
-    tap(h, K::Enter);
-    ASSERT_EQ(game.state, MainMenu);
+    h.tap(K::Up);  // from nothing, up lands on the last button: leave
+    h.tap(K::Enter);
+    ASSERT_EQ(h.state(), GameState::ExitConfirm);
+    h.tap(K::Down);
+    h.tap(K::Enter);  // too soon after the question appeared
+    EXPECT_EQ(h.state(), GameState::ExitConfirm);
+    h.frames(static_cast<int>(Question::kGuardSeconds * 60));
+    h.tap(K::Enter);
+    ASSERT_EQ(h.state(), GameState::MainMenu);
 
-    tap(h, K::Up);
-    tap(h, K::Enter);
-    ASSERT_EQ(game.state, QuitConfirm);
-    h.frames(static_cast<int>(Game::kQuestionGuardSeconds * 60));
-    tap(h, K::Escape);  // no
-    EXPECT_EQ(game.state, MainMenu);
+    h.tap(K::Up);
+    h.tap(K::Enter);
+    ASSERT_EQ(h.state(), GameState::QuitConfirm);
+    h.frames(static_cast<int>(Question::kGuardSeconds * 60));
+    h.tap(K::Escape);  // no
+    EXPECT_EQ(h.state(), GameState::MainMenu);
     EXPECT_TRUE(h.window.isOpen());
 }
 
@@ -98,32 +87,31 @@ TEST(MenuKeys, EveryScreenIsDrivenWithThePadAlone) {
     h.pointAt(0, 0);
     h.input().pad.connected = true;
     touch(h, start);
-    Game& game = *h.game;
-    ASSERT_EQ(game.state, MainMenu);
-    h.pointAt(game.quitButton);  // a pointer left over a button: a trigger is no click
+    ASSERT_EQ(h.state(), GameState::MainMenu);
+    h.pointAt(h.menu().quit);  // a pointer left over a button: a trigger is no click
     touch(h, [](PadState& p) { p.rightTrigger = 100; });
-    ASSERT_EQ(game.state, MainMenu);
+    ASSERT_EQ(h.state(), GameState::MainMenu);
     h.pointAt(0, 0);
 
     touch(h, [](PadState& p) { p.leftY = 90; });  // the stick moves the focus as the d-pad does
     touch(h, dpadDown);
-    EXPECT_EQ((std::array{game.playButton.focused, game.optionsButton.focused}), (std::array{false, true}));
+    EXPECT_EQ((std::array{h.menu().play.focused, h.menu().options.focused}), (std::array{false, true}));
     touch(h, south);
-    ASSERT_EQ(game.state, Options);
+    ASSERT_EQ(h.state(), GameState::Options);
 
     touch(h, [](PadState& p) { p.leftX = -50, p.leftY = 90; });  // down and a little left: down only
-    ASSERT_TRUE(game.musicSlider.focused);
-    EXPECT_FLOAT_EQ(game.musicSlider.value, 1.f);
+    ASSERT_TRUE(h.options().musicSlider.focused);
+    EXPECT_FLOAT_EQ(h.options().musicSlider.value, 1.f);
     touch(h, [](PadState& p) { p.dpadX = -100; });
-    EXPECT_FLOAT_EQ(game.musicSlider.value, 0.95f);
+    EXPECT_FLOAT_EQ(h.options().musicSlider.value, 0.95f);
     touch(h, east);
-    ASSERT_EQ(game.state, MainMenu);
+    ASSERT_EQ(h.state(), GameState::MainMenu);
 
     touch(h, dpadDown);
     touch(h, south);
-    ASSERT_EQ(game.state, Playing);
+    ASSERT_EQ(h.state(), GameState::Playing);
     touch(h, start);
-    ASSERT_EQ(game.state, PauseMenu);
+    ASSERT_EQ(h.state(), GameState::PauseMenu);
     touch(h, east);  // resume
-    EXPECT_EQ(game.state, Playing);
+    EXPECT_EQ(h.state(), GameState::Playing);
 }

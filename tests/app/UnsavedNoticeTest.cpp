@@ -28,43 +28,43 @@ struct UnsavedGame : ::testing::Test {
 
 TEST_F(UnsavedGame, SettingsThatCannotBeWrittenAreToldOnceInTheMenusUntilPlayGoesOn) {
     UnsavedNotice& notice = h.game->unsavedNotice;
-    h.click(h.game->optionsButton);
-    h.click(h.game->fullscreenNoButton);
-    h.click(h.game->fullscreenYesButton);
+    h.click(h.menu().options);
+    h.click(h.options().fullscreenNo);
+    h.click(h.options().fullscreenYes);
     ASSERT_EQ(notice.lines(), std::vector<std::string>{"Settings could not be saved to " + unwritable});
     // One sprite per letter, blanks aside.
     const std::string& line = notice.lines().front();
     EXPECT_EQ(notice.sprites().size(), line.size() - static_cast<size_t>(std::count(line.begin(), line.end(), ' ')));
     EXPECT_TRUE(noticeDrawn());
 
-    h.click(h.game->backButton);
-    ASSERT_EQ(h.game->state, MainMenu);
+    h.click(h.options().back);
+    ASSERT_EQ(h.state(), GameState::MainMenu);
     EXPECT_TRUE(noticeDrawn());
 
-    h.click(h.game->playButton);
-    ASSERT_EQ(h.game->state, Playing);
+    h.click(h.menu().play);
+    ASSERT_EQ(h.state(), GameState::Playing);
     EXPECT_TRUE(notice.lines().empty());
     h.pause();
     h.frame();
-    ASSERT_EQ(h.game->state, PauseMenu);
+    ASSERT_EQ(h.state(), GameState::PauseMenu);
     EXPECT_FALSE(noticeDrawn());
     // Told once: a later failure of the settings is not told again.
-    h.click(h.game->pauseOptionsButton);
-    h.click(h.game->fullscreenNoButton);
+    h.click(h.pauseMenu().options);
+    h.click(h.options().fullscreenNo);
     EXPECT_TRUE(notice.lines().empty());
 }
 
 TEST_F(UnsavedGame, ProgressThatCannotBeWrittenIsToldInThePauseMenuNeverDuringPlay) {
     const std::string save = (h.dir.path() / "missing" / "save.save").string();
     useGameFolders({"", "config.ini", save});
-    h.click(h.game->playButton);
+    h.click(h.menu().play);
     h.frames(3);
-    ASSERT_EQ(h.game->state, Playing);
+    ASSERT_EQ(h.state(), GameState::Playing);
     EXPECT_EQ(h.game->unsavedNotice.lines(), std::vector<std::string>{"Progress could not be saved to " + save});
     EXPECT_FALSE(noticeDrawn());
     h.pause();
     h.frame();
-    ASSERT_EQ(h.game->state, PauseMenu);
+    ASSERT_EQ(h.state(), GameState::PauseMenu);
     EXPECT_TRUE(noticeDrawn());
 }
 

@@ -1,6 +1,11 @@
 #include "MenuPoints.h"
 
 #include "app/Game.h"
+#include "app/screens/LeaveQuestion.h"
+#include "app/screens/MainMenuScreen.h"
+#include "app/screens/OptionsScreen.h"
+#include "app/screens/PauseScreen.h"
+#include "app/screens/QuitQuestion.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/TimeSource.h"
 
@@ -26,24 +31,26 @@ std::optional<MenuPoints> MenuPoints::ofGameHere() {
     bool cacheMatchesFolder = false;
     {
         Game game;
+        const MainMenuScreen& menu = game.screen<MainMenuScreen>();
+        OptionsScreen& options = game.screen<OptionsScreen>();
         Image onDisk;
         onDisk.loadFromFile("Content\\Menu\\b_play.png");
-        cacheMatchesFolder = game.playButton.sprite.image->width() == onDisk.width();
+        cacheMatchesFolder = menu.play.sprite.image->width() == onDisk.width();
         HeadlessWindow window;
-        points.musicKnobZeroX = knobAt(game.musicSlider, 0, window).x;
-        points.soundKnobZeroX = knobAt(game.soundSlider, 0, window).x;
-        points.musicKnob = knobAt(game.musicSlider, game.musicSlider.value, window);
-        points.soundKnob = knobAt(game.soundSlider, game.soundSlider.value, window);
-        points.sliderLength = static_cast<int>(game.musicSlider.length);
-        points.play = centre(game.playButton);
-        points.options = centre(game.optionsButton);
-        points.back = centre(game.backButton);
-        points.resume = centre(game.resumeButton);
-        points.pauseOptions = centre(game.pauseOptionsButton);
-        points.pauseReturn = centre(game.returnButton);
-        points.mainMenu = centre(game.mainMenuButton);
-        points.fullscreenNo = centre(game.fullscreenNoButton);
-        points.closing = {game.quitYesButton.hitRect, game.desktopButton.hitRect};
+        points.musicKnobZeroX = knobAt(options.musicSlider, 0, window).x;
+        points.soundKnobZeroX = knobAt(options.soundSlider, 0, window).x;
+        points.musicKnob = knobAt(options.musicSlider, options.musicSlider.value, window);
+        points.soundKnob = knobAt(options.soundSlider, options.soundSlider.value, window);
+        points.sliderLength = static_cast<int>(options.musicSlider.length);
+        points.play = centre(menu.play);
+        points.options = centre(menu.options);
+        points.back = centre(options.back);
+        points.resume = centre(game.screen<PauseScreen>().resume);
+        points.pauseOptions = centre(game.screen<PauseScreen>().options);
+        points.pauseReturn = centre(game.screen<PauseScreen>().leave);
+        points.mainMenu = centre(game.screen<LeaveQuestion>().mainMenu);
+        points.fullscreenNo = centre(options.fullscreenNo);
+        points.closing = {game.screen<QuitQuestion>().yes.hitRect, game.screen<LeaveQuestion>().desktop.hitRect};
     }
     TimeSource::useSimulated(false);
     if (!cacheMatchesFolder) return std::nullopt;

@@ -20,7 +20,7 @@ nlohmann::json simState(const Game& game, long frame, bool withObjects) {
     const Player& player = world.player;
     nlohmann::json state;
     state["frame"] = frame;
-    state["state"] = game.state;
+    state["state"] = static_cast<int>(game.state());
     state["level"] = world.currentLevelName;
     state["checkpoint"] = {world.checkpointX, world.checkpointY};
     state["highestLevel"] = world.highestLevel;

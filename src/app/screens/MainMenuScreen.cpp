@@ -1,0 +1,37 @@
+#include "app/screens/MainMenuScreen.h"
+
+#include "app/screens/MenuLayout.h"
+#include "app/screens/ScreenStack.h"
+#include "audio/SoundBank.h"
+
+MainMenuScreen::MainMenuScreen(World& world, UnsavedNotice& notice)
+    : Screen(kState),
+      play(menuButton(menuLayout::play)),
+      options(menuButton(menuLayout::options)),
+      quit(menuButton(menuLayout::quit)),
+      world_(world),
+      notice_(notice) {
+    backgroundImage.loadFromFile("Content\\Menu\\menu_background.jpg");
+    background.setImage(&backgroundImage);
+    setButtons({&play, &options, &quit}, nullptr);
+}
+
+void MainMenuScreen::setMenuView(GameWindow& window) { window.setView(sf::View(sf::FloatRect(0, 0, 1024, 768))); }
+
+void MainMenuScreen::update(GameWindow& window, ScreenStack& stack) {
+    soundBank().playMusicFor(Music::Title);
+    setMenuView(window);
+    updateButtons(window);
+    if (play.takeClick()) {
+        stack.restart(GameState::Playing);
+        world_.continueLevel();
+    }
+    if (options.takeClick()) stack.open(GameState::Options);
+    if (quit.takeClick()) stack.open(GameState::QuitConfirm);
+}
+
+void MainMenuScreen::draw(GameWindow& window) {
+    window.draw(background);
+    drawButtons(window);
+    notice_.draw(window);
+}

@@ -1,0 +1,28 @@
+#include "app/screens/PauseScreen.h"
+
+#include "app/screens/MenuLayout.h"
+#include "app/screens/ScreenStack.h"
+
+PauseScreen::PauseScreen(UnsavedNotice& notice)
+    : Screen(kState),
+      resume(menuButton(menuLayout::resume)),
+      options(menuButton(menuLayout::pauseOptions)),
+      leave(menuButton(menuLayout::leave)),
+      notice_(notice) {
+    backgroundImage.loadFromFile("Content\\Menu\\ingame_background.png");
+    background.setImage(&backgroundImage);
+    setButtons({&resume, &options, &leave}, &resume);
+}
+
+void PauseScreen::update(GameWindow& window, ScreenStack& stack) {
+    updateButtons(window);
+    if (resume.takeClick()) stack.close();
+    if (options.takeClick()) stack.open(GameState::Options);
+    if (leave.takeClick()) stack.open(GameState::ExitConfirm);
+}
+
+void PauseScreen::draw(GameWindow& window) {
+    window.draw(background);
+    drawButtons(window);
+    notice_.draw(window);
+}

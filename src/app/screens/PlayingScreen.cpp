@@ -1,0 +1,19 @@
+#include "app/screens/PlayingScreen.h"
+
+#include "app/screens/ScreenStack.h"
+
+PlayingScreen::PlayingScreen(World& world, UnsavedNotice& notice, const ControlReader& controls)
+    : Screen(kState), world_(world), notice_(notice), controls_(controls) {}
+
+void PlayingScreen::update(GameWindow& window, ScreenStack& stack) {
+    world_.update(window, controls_);
+    if (world_.returnToMenu) {
+        world_.returnToMenu = false;
+        stack.restart(GameState::MainMenu);
+    }
+    if (stack.controls().holds(Action::Menu)) stack.open(GameState::PauseMenu);
+}
+
+void PlayingScreen::draw(GameWindow& window) { world_.draw(window); }
+
+void PlayingScreen::shown() { notice_.playResumed(); }
