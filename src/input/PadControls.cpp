@@ -4,7 +4,7 @@
 
 namespace padControls {
 namespace {
-bool pushed(float value) { return value > kDeadZone; }
+bool pushed(float value) { return value > PadState::kDeadZone; }
 
 float runAxisX(const PadState& pad) { return pad.dpadX != 0 ? pad.dpadX : pad.leftX; }
 float runAxisY(const PadState& pad) { return pad.dpadY != 0 ? pad.dpadY : pad.leftY; }
@@ -28,7 +28,7 @@ bool holds(Action action, const PadState& pad, bool steering) {
 
 std::optional<sf::Vector2f> aimDirection(const PadState& pad) {
     const float length = std::hypot(pad.rightX, pad.rightY);
-    if (!pad.connected || length <= kDeadZone) return std::nullopt;
+    if (!pad.connected || length <= PadState::kDeadZone) return std::nullopt;
     return sf::Vector2f(pad.rightX / length, pad.rightY / length);
 }
 

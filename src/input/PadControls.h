@@ -11,9 +11,6 @@
 // throws, the left ones recall, back restarts, start opens the menu. Fixed, beside the keys.
 namespace padControls {
 
-// A stick or trigger counts only past this much of its travel, so a resting stick never drifts.
-inline constexpr float kDeadZone = 25;
-
 bool holds(Action action, const PadState& pad, bool steering);
 
 // The right stick's direction, of length 1; nothing while it rests in the dead zone.

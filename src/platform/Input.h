@@ -12,6 +12,9 @@ enum class PadButton { South, East, West, North, LeftShoulder, RightShoulder, Ba
 // A gamepad as the window reads it. Sticks and the d-pad run from -100 to 100 with y downwards;
 // triggers from 0 (let go) to 100, whatever the pad reports at rest.
 struct PadState {
+    // A stick or trigger counts only past this much of its travel, so a resting stick never drifts.
+    static constexpr float kDeadZone = 25;
+
     bool connected = false;
     float leftX = 0, leftY = 0, rightX = 0, rightY = 0;
     float dpadX = 0, dpadY = 0;

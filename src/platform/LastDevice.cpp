@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "input/PadControls.h"
-
 namespace {
 bool keyboardOrMouseActed(const InputState& now, const InputState& before) {
     if ((now.keys & ~before.keys).any()) return true;
@@ -18,7 +16,7 @@ bool padActed(const PadState& now, const PadState& before) {
                                            &PadState::rightY, &PadState::dpadX,       &PadState::dpadY,
                                            &PadState::leftTrigger, &PadState::rightTrigger};
     for (const auto axis : axes)
-        if (now.*axis != before.*axis && std::fabs(now.*axis) > padControls::kDeadZone) return true;
+        if (now.*axis != before.*axis && std::fabs(now.*axis) > PadState::kDeadZone) return true;
     return false;
 }
 }  // namespace

@@ -4,8 +4,6 @@
 #include "config/Config.h"
 #include "level/Kinds.h"
 #include "player/PlayerAnimations.h"
-#include "world/Doors.h"
-#include "world/KeyPickup.h"
 
 namespace {
 int toInt(float v) { return static_cast<int>(v); }
@@ -73,9 +71,6 @@ void Player::gravityStep(ObjectList& list) {
 }
 
 void Player::update(const GameWindow& window, const Controls& controls, ObjectList& list) {
-    keyAndDoorAction(controls, list);
-    if (carriedKey == -1) pickUpKey(list);
-
     const bool left = controls.holds(Action::Left), right = controls.holds(Action::Right);
     const bool throwing = controls.holds(Action::Throw);
     if (!left && !right && !throwing && !isJumpingFallingOrTossing(animName))
@@ -132,43 +127,6 @@ void Player::update(const GameWindow& window, const Controls& controls, ObjectLi
     if (onHorizontalPlatform && platform.speedX != 0) vx = 0;
 
     boomerang.updateFlight(controls, window.frameSeconds(), centre(), list);
-}
-
-void Player::keyAndDoorAction(const Controls& controls, ObjectList& list) {
-    if (!controls.holds(Action::KeyDoor)) {
-        actionArmed = 1;
-        return;
-    }
-    if (actionArmed != 1) return;
-    if (carriedKey == -1) {
-        if (tryCloseDoor(list, toInt(x), toInt(y), toInt(width), toInt(height), carriedKey, toInt(boomerang.x),
-                         toInt(boomerang.y), toInt(boomerang.width), toInt(boomerang.height))) {
-            actionArmed = 0;
-            pickupCounter = 0;
-        }
-    } else if (tryOpenDoor(toInt(x), toInt(y), toInt(width), toInt(height), list, carriedKey)) {
-        carriedKey = -1;
-        actionArmed = 0;
-        soundBank().playDoorOpen();
-    } else {
-        LevelObject& key = *list[carriedKey];
-        key.x = x;
-        key.y = y;
-        key.dropSoundArmed = true;
-        carriedKey = -1;
-        actionArmed = 0;
-        soundBank().playKeyDrop();
-    }
-}
-
-void Player::pickUpKey(ObjectList& list) {
-    // A key that just left the hand lies under the player: wait before taking it again.
-    if (++pickupCounter <= 60) return;
-    const int key = takeKeyAt(list, toInt(x), toInt(y + 2), toInt(width), toInt(height));
-    if (key == -1) return;
-    carriedKey = key;
-    pickupCounter = 0;
-    soundBank().playIfIdle("pickup_key.wav");
 }
 
 void Player::runAndJump(const Controls& controls, const CollisionHit& ground, int surface) {

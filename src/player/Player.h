@@ -73,8 +73,6 @@ public:
 private:
     // queryBox over the player's box placed at (px, py), truncated.
     CollisionHit probe(const ObjectList& list, float px, float py, float dirX, float dirY) const;
-    void keyAndDoorAction(const Controls& controls, ObjectList& list);
-    void pickUpKey(ObjectList& list);
     void runAndJump(const Controls& controls, const CollisionHit& ground, int surface);
     void startThrow(const Controls& controls);
     void slideAlongCeiling(const ObjectList& list, float& dx, float dy);

@@ -10,6 +10,7 @@
 #include "level/Kinds.h"
 #include "level/RuleSettings.h"
 #include "terrain/Collision.h"
+#include "world/KeyAndDoorAction.h"
 #include "world/ObjectSteps.h"
 
 namespace {
@@ -51,6 +52,8 @@ void World::update(GameWindow& window, const ControlReader& reader) {
         padAim.update(window.input().pad, player.facing == Facing::Right);
         const auto padPoint = window.padInUse() ? std::optional(padAim.pointFrom(player.centre())) : std::nullopt;
         controls = reader.forPlay(window, false, padPoint);
+        keyAndDoorAction(player, controls, objects.mainList);
+        if (player.carriedKey == -1) pickUpKey(player, objects.mainList);
         player.update(window, controls, objects.mainList);
         hints.update(objects.mainList, player.doorLook);
     }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "input/ControlReader.h"
+#include "world/KeyAndDoorAction.h"
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
 #include "platform/HeadlessWindow.h"
@@ -37,7 +38,10 @@ protected:
     }
     void frame() {
         player->gravityStep(list);
-        player->update(window, ControlReader().forPlay(window, false, std::nullopt), list);
+        const Controls controls = ControlReader().forPlay(window, false, std::nullopt);
+        keyAndDoorAction(*player, controls, list);
+        if (player->carriedKey == -1) pickUpKey(*player, list);
+        player->update(window, controls, list);
         window.clear();
         player->draw(window);
         TimeSource::advanceFrame();
