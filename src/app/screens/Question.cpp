@@ -1,24 +1,12 @@
 #include "app/screens/Question.h"
 
-namespace {
-Image dimPixel() {
-    Image image;
-    image.create(1, 1, Color{0, 0, 0, 200});
-    image.setSmooth(false);
-    return image;
-}
+#include "app/screens/FilledPixel.h"
 
 // Wide enough to darken the screen beneath under any view.
-Sprite dimmer(const Image& pixel) {
-    Sprite sprite(&pixel);
-    sprite.setPosition(-2000, -2000);
-    sprite.scaleX = 4000;
-    sprite.scaleY = 4000;
-    return sprite;
-}
-}  // namespace
-
-Question::Question(GameState id) : Screen(id), dimImage(dimPixel()), dim(dimmer(dimImage)) {}
+Question::Question(GameState id)
+    : Screen(id),
+      dimImage(filledPixel(Color{0, 0, 0, 200})),
+      dim(stretchedPixel(dimImage, -2000, -2000, 4000, 4000)) {}
 
 void Question::update(GameWindow& window, ScreenStack& stack) {
     if (!takesPresses())

@@ -1,5 +1,6 @@
 #include "app/screens/SplashScreen.h"
 
+#include "app/screens/FilledPixel.h"
 #include "app/screens/ScreenStack.h"
 #include "audio/SoundBank.h"
 
@@ -19,20 +20,6 @@ Sprite hiddenCentredCard(const Image& card) {
     fadeAlpha(sprite, -255);
     return sprite;
 }
-
-Image whitePixel() {
-    Image image;
-    image.create(1, 1, Color{255, 255, 255, 255});
-    image.setSmooth(false);
-    return image;
-}
-
-Sprite coveringTheScreen(const Image& pixel) {
-    Sprite sprite(&pixel);
-    sprite.scaleX = 1024;
-    sprite.scaleY = 768;
-    return sprite;
-}
 }  // namespace
 
 void fadeAlpha(Sprite& sprite, float step) {
@@ -45,8 +32,8 @@ SplashScreen::SplashScreen()
     : Screen(kState),
       cardImage(cardPicture()),
       card(hiddenCentredCard(cardImage)),
-      veilImage(whitePixel()),
-      veil(coveringTheScreen(veilImage)) {}
+      veilImage(filledPixel(Color{255, 255, 255, 255})),
+      veil(stretchedPixel(veilImage, 0, 0, 1024, 768)) {}
 
 void SplashScreen::update(GameWindow& window, ScreenStack& stack) {
     soundBank().playMusicFor(Music::Title);
