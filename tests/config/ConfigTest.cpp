@@ -57,8 +57,13 @@ TEST(Config, MissingOrUnusableValuesTakeTheShippedOnes) {
 
     dir.write("config.ini", "[Sound]\nMusic_Volume=1.7\nSound_Volume=-2\n");
     const Config loud;
+    testing::internal::CaptureStderr();
     EXPECT_DOUBLE_EQ(loud.volume("Music_Volume"), 1.0);
     EXPECT_DOUBLE_EQ(loud.volume("Sound_Volume"), 0.0);
+    EXPECT_DOUBLE_EQ(spoilt.volume("Music_Volume"), 0.8);  // within: nothing to say
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "torve: config.ini: [Sound] Music_Volume=1.7 lies outside 0 to 1; using 1\n"
+              "torve: config.ini: [Sound] Sound_Volume=-2 lies outside 0 to 1; using 0\n");
 }
 
 TEST(Config, AKeyGivenTwiceTakesTheLaterValueAndAByteOrderMarkIsNoText) {

@@ -16,7 +16,7 @@ TEST(Bindings, ControlsReplaceTheDefaultsAndNamesThatAreNoKeyAreSkipped) {
     TempDir dir;
     std::string tooLong = "Right=";
     while (tooLong.size() < 250) tooLong += "Right ";  // longer than the reader takes: it would cut a name
-    dir.write("config.ini", "[Controls]\nLeft=q\nJump=Up Space\nRestart=Nonsense\nDown=Down Gibberish\n" + tooLong +
+    dir.write("config.ini", " [Controls]\nLeft=q\nJump=Up Space\nRestart=Nonsense\nDown=Down Gibberish\n" + tooLong +
                                 "\nThrow=LControl\nMenu=\n");
     Bindings bindings;
     testing::internal::CaptureStderr();
