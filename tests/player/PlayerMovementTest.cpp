@@ -263,7 +263,6 @@ TEST_F(PlayerMovement, LandingJumpAndFootstepsSoundOfTheGroundUnderThePlayer) {
         list.clear();
         addBlock(list, g.kind, -1000, kFloorTop, 4000, 50);
         player->reset(100, static_cast<int>(kFloorTop - 90 - 40), false);
-        player->onGround = false;
         frames(40);
         ASSERT_FLOAT_EQ(bottom(), kFloorTop);
         EXPECT_EQ(starts(g.landings), 1);

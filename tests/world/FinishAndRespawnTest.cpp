@@ -45,6 +45,10 @@ TEST_F(FinishAndRespawn, EveryStartOfALevelPutsTheBallAndTheFlightCameraBack) {
     run(w, 1);
     EXPECT_EQ(w.scarfBall.x, 355);
     EXPECT_EQ(window.view().getCenter().x, 350);
+    window.scriptedInput().pad.connected = true;  // in the flight the pad's stick steers up too
+    window.scriptedInput().pad.leftY = -100;
+    run(w, 1);
+    EXPECT_LT(w.scarfBall.y, 384);
 }
 
 TEST_F(FinishAndRespawn, ARespawnCarriesNoSpeedOver) {
