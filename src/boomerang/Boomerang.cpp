@@ -89,7 +89,7 @@ void Boomerang::updateFlight(const Controls& controls, float frameSeconds, sf::V
 
     // Pencil never shows up in a circle query: anything reported is something to bounce off.
     const CollisionHit vertical = queryCircle(toInt(x), toInt(y), w, h, radius, list, 0, static_cast<float>(stepY));
-    if (vertical.hit && kindRoles(vertical.kind).solidToCircle) {
+    if (vertical.hit) {
         startReturn();
         if (stepY > 0) y = static_cast<float>(vertical.hitY) - height;
         if (stepY < 0) y = static_cast<float>(vertical.hitY + 1);
@@ -98,7 +98,7 @@ void Boomerang::updateFlight(const Controls& controls, float frameSeconds, sf::V
     const double stepX = dirX * speed;
     x = static_cast<float>(x + stepX);
     const CollisionHit horizontal = queryCircle(toInt(x), toInt(y), w, h, radius, list, static_cast<float>(stepX), 0);
-    if (horizontal.hit && kindRoles(horizontal.kind).solidToCircle) {
+    if (horizontal.hit) {
         startReturn();
         if (stepX > 0) x = static_cast<float>(horizontal.hitX) - width;
         if (stepX < 0) x = static_cast<float>(horizontal.hitX + 1);
