@@ -16,7 +16,6 @@
 #include "app/Game.h"
 #include "config/Config.h"
 #include "platform/HeadlessWindow.h"
-#include "platform/Random.h"
 #include "platform/SfmlWindow.h"
 #include "platform/TimeSource.h"
 #include "platform/WriteQueue.h"
@@ -92,7 +91,6 @@ FrameTimings measureFrames(const BenchLevel& level) {
     TimeSource::useSimulated(true);
     HeadlessWindow window;
     Game game;
-    seedRandom(1);
     startPlaying(game, level.name);
     std::vector<double> own, preempted;
     for (long frame = 0; frame < level.script.totalFrames(); ++frame) {
@@ -133,7 +131,6 @@ int childReplays(const BenchLevel& level, int times) {
     TimeSource::useSimulated(true);
     HeadlessWindow window;
     Game game;
-    seedRandom(1);
     long frames = 0;
     double ms = 0;
     for (int i = 0; i < times; ++i) {
@@ -160,8 +157,7 @@ int childStartup() {
     std::unique_ptr<GameWindow> window;
     if (display) window = std::make_unique<SfmlWindow>(width, height, false);
     else window = std::make_unique<HeadlessWindow>();
-    Game game;
-    seedRandom(static_cast<unsigned>(std::time(nullptr)));
+    Game game(static_cast<unsigned>(std::time(nullptr)));
     runFrame(*window, game);
     std::printf("ready %s\n", display ? "window" : "headless");
     std::fflush(stdout);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "InputScript.h"
+#include "audio/SoundBank.h"
 #include "config/Config.h"
 #include "level/LevelFile.h"
 #include "platform/FileWriter.h"
@@ -172,7 +173,7 @@ int fuzzLevelFile(const std::uint8_t* data, std::size_t size) {
 int fuzzSaveFile(const std::uint8_t* data, std::size_t size) {
     InScratchFolder here;
     writeScratch("save.save", data, size);
-    static World* world = new World;
+    static World* world = new World(*new SoundBank);
     if (!world->loadSave()) std::abort();  // a file that can be written back is always used
     if (!isWord(world->currentLevelName)) std::abort();
     const int x = world->checkpointX, y = world->checkpointY, highest = world->highestLevel;

@@ -14,7 +14,7 @@
 #include "InputScript.h"
 #include "level/LevelFile.h"
 #include "platform/HeadlessWindow.h"
-#include "platform/Random.h"
+#include "audio/SoundBank.h"
 #include "platform/TimeSource.h"
 #include "resources/ImageCache.h"
 #include "world/World.h"
@@ -142,9 +142,10 @@ int fuzzPlay(const std::uint8_t* data, std::size_t size) {
     makeOwnPictures(input.pictures);
 
     TimeSource::useSimulated(true);
-    seedRandom(1);
     HeadlessWindow window;
-    World world;
+    // Made once: the voices cost more than a short run.
+    static SoundBank sounds;
+    World world(sounds);
     world.changeLevel(levelName);
     const long frames = std::min(script->totalFrames(), kMaxFrames);
     for (long frame = 0; frame < frames && !world.returnToMenu; ++frame) {

@@ -11,11 +11,14 @@
 #include "platform/Paths.h"
 #include "platform/WriteQueue.h"
 
-Game::Game()
+Game::Game(unsigned seed)
     : startPictures({"Char.png", "Char2.png", "checkpoint_animation.png", "door_animation.png", "key_destroy.png",
                      "MossgroveCardOne.jpg", "Content\\Menu\\menu_background.jpg",
                      "Content\\Menu\\ingame_background.png"}),
-      optionsPath(gameFolders().settings) {
+      sounds(seed),
+      world(sounds),
+      optionsPath(gameFolders().settings),
+      screens_(sounds) {
     screens_.add(std::make_unique<SplashScreen>());
     screens_.add(std::make_unique<MainMenuScreen>(world, unsavedNotice));
     screens_.add(std::make_unique<QuitQuestion>());

@@ -13,7 +13,8 @@
 // The world and the screens in front of it, from the splash card on.
 class Game {
 public:
-    Game();
+    // `seed` starts the sound variant picks.
+    explicit Game(unsigned seed = 1);
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -31,6 +32,8 @@ public:
 
     // The largest pictures of the start, decoded on the other cores while it goes on.
     PictureDecodes startPictures;
+    // Every sound and music of this game, on the audio device.
+    SoundBank sounds;
     World world;
     UnsavedNotice unsavedNotice;
     // Where the options screen writes its settings (see GameFolders). Tests point it elsewhere.

@@ -13,7 +13,6 @@
 #include "platform/FolderLock.h"
 #include "platform/LargeBlocks.h"
 #include "platform/Paths.h"
-#include "platform/Random.h"
 #include "platform/SfmlWindow.h"
 #include "platform/StopSignals.h"
 #include "platform/WriteQueue.h"
@@ -123,10 +122,9 @@ int main(int argc, char** argv) {
     WriteQueue::start();
     SfmlWindow window(width, height, full);
     {
-        Game game;
+        Game game(static_cast<unsigned>(std::time(nullptr)));
         if (!alone) game.unsavedNotice.report(UnsavedNotice::AnotherCopy, progressFolder);
         if (!start.level.empty()) game.startLevel(start.level, true);
-        seedRandom(static_cast<unsigned>(std::time(nullptr)));
         while (window.isOpen() && !stopAsked()) runFrame(window, game);
     }
     WriteQueue::stop();

@@ -5,7 +5,6 @@
 #include "audio/SfmlAudioBackend.h"
 #include "config/Config.h"
 #include "platform/Paths.h"
-#include "platform/Random.h"
 
 namespace {
 
@@ -32,15 +31,6 @@ constexpr int kInk = 3;
 
 bool isGround(int surface) { return surface == kPlain || surface == kPencil || surface == kInk; }
 
-// Draws until the pick differs from the group's previous one; memories start at 0, so the
-// first pick of a group is never its first variant.
-int pickAgainst(int count, int& memory) {
-    int k = randomInt(0, count - 1);
-    while (k == memory) k = randomInt(0, count - 1);
-    memory = k;
-    return k;
-}
-
 void start(Voice& voice) {
     voice.setLoop(false);
     voice.play();
@@ -55,12 +45,20 @@ void startFromBeginning(Voice& voice) {
 
 }  // namespace
 
-SoundBank::SoundBank() {
+SoundBank::SoundBank(unsigned seed) : random_(seed) {
     SfmlAudioBackend sfml;
     useBackend(sfml);
 }
 
-SoundBank::SoundBank(AudioBackend& backend) { useBackend(backend); }
+SoundBank::SoundBank(AudioBackend& backend, unsigned seed) : random_(seed) { useBackend(backend); }
+
+// Memories start at 0, so the first pick of a group is never its first variant.
+int SoundBank::pickAgainst(int count, int& memory) {
+    int k = random_.between(0, count - 1);
+    while (k == memory) k = random_.between(0, count - 1);
+    memory = k;
+    return k;
+}
 
 void SoundBank::useBackend(AudioBackend& backend) {
     effects_.clear();
@@ -246,9 +244,4 @@ void SoundBank::playMusicFor(Music music) {
         if (titleIntroPending == 0 && track(TitleIntroTrack).status() != VoiceStatus::Playing)
             startTrackIfIdle(TitleTrack, true);
     }
-}
-
-SoundBank& soundBank() {
-    static SoundBank bank;
-    return bank;
 }

@@ -12,19 +12,21 @@
 
 #include "audio/AudioBackend.h"
 #include "audio/SoundFiles.h"
+#include "platform/Random.h"
 
 // Every effect and music stream of the game with the rules of when each plays.
 // Surface codes: 1 plain ground, 2 pencil, 3 ink, anything else silences the family.
 class SoundBank {
 public:
-    // Over the audio device.
-    SoundBank();
+    // Over the audio device; `seed` starts the variant picks.
+    explicit SoundBank(unsigned seed = 1);
     // Over voices from `backend`, which is only used here.
-    explicit SoundBank(AudioBackend& backend);
+    explicit SoundBank(AudioBackend& backend, unsigned seed = 1);
 
     // Replaces every voice with an empty one from `backend`; loadSounds fills them again.
     void useBackend(AudioBackend& backend);
 
+    void seed(unsigned seed) { random_.seed(seed); }
     void loadSounds();
     void setSoundVolume(float volume);
     void setMusicVolume(float volume);
@@ -67,13 +69,13 @@ private:
     void pauseAll(Names effects);
     bool anyPlaying(Names effects) const;
     void playVariantForGround(const Names (&byGround)[3], int surface, int& memory);
+    // Draws until the pick differs from the group's previous one.
+    int pickAgainst(int count, int& memory);
     void stopTracksExcept(std::initializer_list<Track> keep);
     void startTrackIfIdle(Track track, bool loop);
 
     std::vector<std::unique_ptr<Voice>> effects_;  // in the order of effectFiles
     std::vector<std::unique_ptr<Voice>> tracks_;   // in the order of musicFiles
     std::unordered_map<std::string_view, Voice*> byName_;
+    Random random_;
 };
-
-// The process-wide bank.
-SoundBank& soundBank();

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "audio/SoundBank.h"
 #include "boomerang/EraserSounds.h"
 #include "config/Config.h"
 #include "level/Kinds.h"
@@ -13,7 +12,7 @@ namespace {
 int toInt(double v) { return static_cast<int>(v); }
 }  // namespace
 
-Boomerang::Boomerang() {
+Boomerang::Boomerang(SoundBank& sounds) : sounds_(sounds) {
     // The pictures first: their sizes are the defaults of the box size.
     image.loadFromFile("boomerang.png");
     image.setSmooth(true);
@@ -47,7 +46,7 @@ void Boomerang::throwAt(sf::Vector2f aim, sf::Vector2f centre) {
     const float length = std::sqrt(dx * dx + dy * dy);
     // A pointer on the player's centre gives no direction: the boomerang stays in hand.
     if (length == 0) return;
-    if (!soundBank().isPlaying("swosch1.wav")) soundBank().playThrow();
+    if (!sounds_.isPlaying("swosch1.wav")) sounds_.playThrow();
     dirX = dx / length;
     dirY = dy / length;
     x = static_cast<float>(centre.x + dirX * spawnLength - width * 0.5);
@@ -105,7 +104,8 @@ void Boomerang::updateFlight(const Controls& controls, float frameSeconds, sf::V
     }
 
     playEraserSounds(eraseAt(list, toInt(x + width * 0.5 - eraseRadius - 5), toInt(y + height * 0.5 - eraseRadius - 5),
-                             eraseRadius, false));
+                             eraseRadius, false),
+                     sounds_);
 }
 
 void Boomerang::draw(GameWindow& window) {

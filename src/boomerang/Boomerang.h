@@ -9,9 +9,11 @@
 
 // Thrown towards the pointer, flies out while the button is held, homes back, bounces off
 // anything solid but pencil, and rubs out pencil around itself.
+class SoundBank;
+
 class Boomerang {
 public:
-    Boomerang();
+    explicit Boomerang(SoundBank& sounds);
     // The sprites point at the boomerang's own images.
     Boomerang(const Boomerang&) = delete;
     Boomerang& operator=(const Boomerang&) = delete;
@@ -39,4 +41,6 @@ private:
     // Off the level while in hand, so a stale box touches nothing.
     void putAway();
     void startReturn() { flightTime = static_cast<float>(returnTime) + 1; }
+
+    SoundBank& sounds_;
 };

@@ -1,19 +1,17 @@
 #include "boomerang/EraserSounds.h"
 
-#include "audio/SoundBank.h"
-
 namespace {
-void rubbing(const char* effect, bool rubbedOut) {
+void rubbing(SoundBank& sounds, const char* effect, bool rubbedOut) {
     if (rubbedOut)
-        soundBank().playIfIdle(effect);
+        sounds.playIfIdle(effect);
     else
-        soundBank().pause(effect);
+        sounds.pause(effect);
 }
 }  // namespace
 
-void playEraserSounds(const EraseReport& report) {
-    for (int i = 0; i < report.arrowsSetOff; ++i) soundBank().playArrowActivate();
-    for (int i = 0; i < report.keysBroken; ++i) soundBank().playKeyBreak();
-    rubbing("sudd_bly.wav", report.pencilRubbedOut);
-    rubbing("sudd_ink.wav", report.inkRubbedOut);
+void playEraserSounds(const EraseReport& report, SoundBank& sounds) {
+    for (int i = 0; i < report.arrowsSetOff; ++i) sounds.playArrowActivate();
+    for (int i = 0; i < report.keysBroken; ++i) sounds.playKeyBreak();
+    rubbing(sounds, "sudd_bly.wav", report.pencilRubbedOut);
+    rubbing(sounds, "sudd_ink.wav", report.inkRubbedOut);
 }

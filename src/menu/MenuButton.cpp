@@ -68,7 +68,7 @@ bool MenuButton::underPointer(const GameWindow& window) const {
     return left <= mouse.x && mouse.x <= left + hitWidth && top <= mouse.y && mouse.y <= top + hitHeight;
 }
 
-void MenuButton::update(GameWindow& window) {
+void MenuButton::update(GameWindow& window, SoundBank& sounds) {
     const bool pointedAt = underPointer(window);
     // Keyboard focus shows and rings as the pointer does; only the pointer presses.
     hovered = pointedAt || focused;
@@ -85,7 +85,7 @@ void MenuButton::update(GameWindow& window) {
 
     if (hovered && !hoverActive && hasHoverImage) {
         hoverActive = true;
-        if (ringOnHover) soundBank().playMenuRing();
+        if (ringOnHover) sounds.playMenuRing();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "audio/SoundBank.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 #include "resources/SpriteAnimation.h"
@@ -23,7 +24,8 @@ public:
                bool ringOnHover);
     virtual ~MenuButton() = default;
 
-    virtual void update(GameWindow& window);
+    // Rings through `sounds` when the hover begins on a button that rings.
+    virtual void update(GameWindow& window, SoundBank& sounds);
     virtual void draw(GameWindow& window);
 
     // Clears the click and rewinds the hover strip, so the button is idle (and rings again)

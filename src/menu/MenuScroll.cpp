@@ -30,8 +30,8 @@ void MenuScroll::nudge(float step) {
     nudged = true;
 }
 
-void MenuScroll::update(GameWindow& window) {
-    MenuButton::update(window);
+void MenuScroll::update(GameWindow& window, SoundBank& sounds) {
+    MenuButton::update(window, sounds);
     changed = nudged;
     nudged = false;
     // Mapped through the view like the hover test, so the knob stays under the pointer

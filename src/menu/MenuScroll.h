@@ -12,7 +12,7 @@ public:
     MenuScroll(float length, const std::string& image, const std::string& hoverImage, float x, float y,
                float hitWidth, float hitHeight, float hoverOffsetX, float hoverOffsetY, float hoverFrames);
 
-    void update(GameWindow& window) override;
+    void update(GameWindow& window, SoundBank& sounds) override;
     // Moves the knob by `step` of the track, kept within 0 and 1, as a whole drag: the next
     // update reports it `changed`.
     void nudge(float step);

@@ -20,6 +20,7 @@
 #endif
 
 namespace {
+// Temporaries must differ across the whole process, whichever thread writes.
 std::atomic<unsigned> temporaryCount{0};
 
 #ifdef _WIN32

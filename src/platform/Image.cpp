@@ -13,6 +13,7 @@
 namespace {
 // Pictures may be decoded on other threads.
 std::atomic<std::uint64_t> gNextId{1};
+// The window's textures of the pictures, one set a process as the picture cache is.
 Image::ReleaseHook gReleaseHook = nullptr;
 
 bool withinPixelLimit(std::uint64_t width, std::uint64_t height) { return width * height <= Image::kMaxPixels; }

@@ -6,6 +6,7 @@
 #include <thread>
 
 namespace {
+// The graphics library's error stream is one a process, so who silences it is too.
 std::vector<PictureDecodes*> gLiving;
 
 thread_local bool tDecoding = false;

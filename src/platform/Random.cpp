@@ -1,7 +1,14 @@
 #include "platform/Random.h"
 
-#include <cstdlib>
+#include <cstdint>
 
-void seedRandom(unsigned seed) { std::srand(seed); }
+// 128 bytes of state is the size rand() itself keeps, hence the same sequence.
+Random::Random(unsigned seed) { initstate_r(seed, state_, sizeof state_, &data_); }
 
-int randomInt(int low, int high) { return low + std::rand() % (high - low + 1); }
+void Random::seed(unsigned seed) { srandom_r(seed, &data_); }
+
+int Random::between(int low, int high) {
+    int32_t draw = 0;
+    random_r(&data_, &draw);
+    return low + draw % (high - low + 1);
+}

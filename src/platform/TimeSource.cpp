@@ -3,6 +3,7 @@
 #include <chrono>
 
 namespace {
+// The time seam: one clock a process, so simulated time reaches every reader at once.
 bool gSimulated = false;
 long long gFrames = 0;
 

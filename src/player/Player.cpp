@@ -1,6 +1,5 @@
 #include "player/Player.h"
 
-#include "audio/SoundBank.h"
 #include "config/Config.h"
 #include "level/Kinds.h"
 #include "player/PlayerAnimations.h"
@@ -9,7 +8,7 @@ namespace {
 int toInt(float v) { return static_cast<int>(v); }
 }  // namespace
 
-Player::Player() {
+Player::Player(SoundBank& sounds) : boomerang(sounds), sounds(sounds) {
     const Config config;
     // Every key is text first; a missing one reads as 0.
     auto value = [&config](const char* key) { return config.real("Player", key, "UNKNOWN"); };
@@ -108,7 +107,7 @@ void Player::update(const GameWindow& window, const Controls& controls, ObjectLi
     const int surface = ground.kind == Kind::Pencil || ground.kind == Kind::Ink ? ground.kind : 1;
     if (ground.hit && !onGround) {
         onGround = true;
-        soundBank().playLanding(surface);
+        sounds.playLanding(surface);
     } else if (!ground.hit) {
         onGround = false;
     }
@@ -117,7 +116,7 @@ void Player::update(const GameWindow& window, const Controls& controls, ObjectLi
 
     doorLook = {toInt(x),          toInt(y),          toInt(width),           toInt(height),           carriedKey,
                 ground.hit,        toInt(boomerang.x), toInt(boomerang.y), toInt(boomerang.width), toInt(boomerang.height)};
-    if ((!left && !right) || !ground.hit) soundBank().playFootstep(0);
+    if ((!left && !right) || !ground.hit) sounds.playFootstep(0);
     if (throwing) startThrow(controls);
 
     const CollisionHit platform = probe(list, x, y + 3, 0, 1);
@@ -133,7 +132,7 @@ void Player::runAndJump(const Controls& controls, const CollisionHit& ground, in
     const bool footfall = animation.nextFrame == 5 || animation.nextFrame == 16;
     if (controls.holds(Action::Left)) {
         vx = static_cast<float>(-runSpeed);
-        if (footfall) soundBank().playFootstep(surface);
+        if (footfall) sounds.playFootstep(surface);
         facing = Facing::Left;
         applyRename(animName, {{"StandingLeft", "RunningLeft"},
                                {"StandingRight", "RunningLeft"},
@@ -147,7 +146,7 @@ void Player::runAndJump(const Controls& controls, const CollisionHit& ground, in
     // With both keys down this comes last, so right wins.
     if (controls.holds(Action::Right)) {
         vx = static_cast<float>(runSpeed);
-        if (footfall) soundBank().playFootstep(surface);
+        if (footfall) sounds.playFootstep(surface);
         facing = Facing::Right;
         applyRename(animName, {{"StandingLeft", "RunningRight"},
                                {"StandingRight", "RunningRight"},
@@ -167,7 +166,7 @@ void Player::runAndJump(const Controls& controls, const CollisionHit& ground, in
             jumpArmed = false;
             vy = static_cast<float>(-jumpPower);
             fallAccel = 0;
-            soundBank().playJump(surface);
+            sounds.playJump(surface);
             applyRename(animName, {{"StandingLeft", "JumpingLeft"},
                                    {"StandingLeftTossing", "JumpingLeft"},
                                    {"StandingRight", "JumpingRight"},

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "audio/SoundBank.h"
 #include "boomerang/Boomerang.h"
 #include "input/Controls.h"
 #include "level/LevelObject.h"
@@ -24,7 +25,7 @@ struct DoorLook {
 // The character: a box that runs, jumps, climbs drawn slopes and throws the boomerang.
 class Player {
 public:
-    Player();
+    explicit Player(SoundBank& sounds);
     // The sheet sprites point at the player's own images.
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
@@ -69,6 +70,7 @@ public:
     int rowOffset = 0;
 
     Boomerang boomerang;
+    SoundBank& sounds;
 
 private:
     // queryBox over the player's box placed at (px, py), truncated.

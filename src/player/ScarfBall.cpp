@@ -13,7 +13,8 @@ void ScarfBall::reset() {
     y = kStartY;
 }
 
-void ScarfBall::update(const GameWindow& window, const Controls& controls, ObjectList& list, float camX) {
+void ScarfBall::update(const GameWindow& window, const Controls& controls, ObjectList& list, float camX,
+                       SoundBank& sounds) {
     // The camera has moved on already; the whole ball, wind included, stays inside the view
     // it is drawn through.
     const sf::View& view = window.view();
@@ -24,7 +25,7 @@ void ScarfBall::update(const GameWindow& window, const Controls& controls, Objec
     if (controls.holds(Action::Right) && x < camX + 512 - 100 && steeredRight <= viewRight) x += stepX;
     if (controls.holds(Action::Left) && x > camX - 512) x -= stepX;
     x += kWind;
-    playEraserSounds(eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false));
+    playEraserSounds(eraseAt(list, static_cast<int>(x + 55 - 25), static_cast<int>(y + 30 - 25), 25, false), sounds);
 }
 
 void ScarfBall::draw(GameWindow& window) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/SoundBank.h"
 #include "input/Controls.h"
 #include "level/LevelObject.h"
 #include "platform/GameWindow.h"
@@ -15,7 +16,7 @@ public:
     // Back at the start of the flight.
     void reset();
     // `cameraX`: where the flight's view has scrolled to, which the steering keeps the ball within.
-    void update(const GameWindow& window, const Controls& controls, ObjectList& list, float cameraX);
+    void update(const GameWindow& window, const Controls& controls, ObjectList& list, float cameraX, SoundBank& sounds);
     void draw(GameWindow& window);
 
     static constexpr float kStartX = 350, kStartY = 384;

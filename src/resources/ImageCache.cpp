@@ -4,11 +4,13 @@
 #include <memory>
 
 namespace {
+// One cache a process: a picture is decoded once whichever game shows it.
 // Never destroyed: pictures outlive every user, including static ones torn down at exit.
 std::map<std::string, std::unique_ptr<Image>>& table() {
     static auto* images = new std::map<std::string, std::unique_ptr<Image>>();
     return *images;
 }
+// How many pictures were decoded, for the memory figures.
 int gLoads = 0;
 }  // namespace
 

@@ -1,6 +1,5 @@
 #include "world/Doors.h"
 
-#include "audio/SoundBank.h"
 #include "level/Kinds.h"
 #include "terrain/Collision.h"
 #include "terrain/ObjectBox.h"
@@ -21,7 +20,6 @@ bool tryOpenDoor(int x, int y, int w, int h, ObjectList& list, int keyIndex) {
         if (keyIndex >= 0 && static_cast<size_t>(keyIndex) < list.size()) {
             door->kind = Kind::OpenDoor;
             list[static_cast<size_t>(keyIndex)]->x = LevelObject::kKeyOutOfPlay;
-            soundBank().playDoorOpen();
         }
         return true;
     }
@@ -43,7 +41,6 @@ bool tryCloseDoor(ObjectList& list, int x, int y, int w, int h, int& carriedKey,
         for (size_t i = 0; i < list.size(); ++i) {
             if (list[i]->x == LevelObject::kKeyOutOfPlay) {
                 carriedKey = static_cast<int>(i);
-                soundBank().playIfIdle("close_door.wav");
                 return true;
             }
         }

@@ -1,4 +1,3 @@
-#include "audio/SoundBank.h"
 #include "boomerang/EraserSounds.h"
 #include "level/Kinds.h"
 #include "terrain/Collision.h"
@@ -16,13 +15,13 @@ void moveKeyHorizontally(LevelObject& key, ObjectList& list) {
     if (key.speedX < 0) key.x = static_cast<float>(wall.hitX + 1);
 }
 
-void moveKeyVertically(LevelObject& key, ObjectList& list, int index) {
+void moveKeyVertically(LevelObject& key, ObjectList& list, int index, SoundBank& sounds) {
     const CollisionHit ground = queryBox(trunc(key.x), trunc(key.y), key.width, key.height, list, 0, key.speedY);
     // Dropped beside a closed door or falling past one, the key opens it and is used up.
-    tryOpenDoor(trunc(key.x), trunc(key.y - 10), key.width, key.height + 10, list, index);
+    if (tryOpenDoor(trunc(key.x), trunc(key.y - 10), key.width, key.height + 10, list, index)) sounds.playDoorOpen();
     if (!ground.hit) return;
     if (key.dropSoundArmed) {
-        soundBank().playKeyDrop();
+        sounds.playKeyDrop();
         key.dropSoundArmed = false;
     }
     // Resting on the surface by the picture's height, which may differ from the box.
@@ -30,18 +29,18 @@ void moveKeyVertically(LevelObject& key, ObjectList& list, int index) {
     if (key.speedY < 0) key.y = static_cast<float>(ground.hitY + 1);
 }
 
-void flyArrow(LevelObject& arrow, ObjectList& list) {
+void flyArrow(LevelObject& arrow, ObjectList& list, SoundBank& sounds) {
     const EraseReport pass = eraseAt(list, trunc(arrow.x), trunc(arrow.y), list.rules.arrowRadius, true);
-    playEraserSounds(pass);
+    playEraserSounds(pass, sounds);
     if (!pass.struck) return;
-    soundBank().playIfIdle("break_arrow.wav");
+    sounds.playIfIdle("break_arrow.wav");
     arrow.x = LevelObject::kDestroyedArrow;
     arrow.speedX = 0;
     arrow.speedY = 0;
 }
 }  // namespace
 
-void stepObject(LevelObject& object, ObjectList& list, int index) {
+void stepObject(LevelObject& object, ObjectList& list, int index, SoundBank& sounds) {
     const Step step = kindRoles(object.kind).step;
     const bool key = step == Step::Key;
     if (key) {
@@ -52,6 +51,6 @@ void stepObject(LevelObject& object, ObjectList& list, int index) {
     object.x += object.speedX;
     if (key) moveKeyHorizontally(object, list);
     object.y += object.speedY;
-    if (key) moveKeyVertically(object, list, index);
-    if (step == Step::FlyingArrow) flyArrow(object, list);
+    if (key) moveKeyVertically(object, list, index, sounds);
+    if (step == Step::FlyingArrow) flyArrow(object, list, sounds);
 }

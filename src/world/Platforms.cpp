@@ -1,6 +1,5 @@
 #include <algorithm>
 
-#include "audio/SoundBank.h"
 #include "level/Kinds.h"
 #include "terrain/Box.h"
 #include "terrain/Collision.h"
@@ -67,7 +66,7 @@ void handOver(const LevelObject& p, LevelObject& other) {
 }  // namespace
 
 void stepPlatform(LevelObject& p, ObjectList& list, float playerX, float playerY, float playerWidth,
-                  float playerHeight) {
+                  float playerHeight, SoundBank& sounds) {
     const int index = indexOf(list, p);
     const float oldX = p.x, oldY = p.y;
     const Box playerBox{trunc(playerX), trunc(playerY), trunc(playerWidth), trunc(playerHeight)};
@@ -131,6 +130,6 @@ void stepPlatform(LevelObject& p, ObjectList& list, float playerX, float playerY
     if (isVerticalPlatform(p.kind) && !q4.hit && !d) p.speedY = p.baseSpeedY;
 
     // One sound for all platforms: the last one stepped in a frame decides.
-    if (p.speedX == 0 && p.speedY == 0) soundBank().pause("plattform.wav");
-    else soundBank().playIfIdle("plattform.wav");
+    if (p.speedX == 0 && p.speedY == 0) sounds.pause("plattform.wav");
+    else sounds.playIfIdle("plattform.wav");
 }

@@ -137,7 +137,7 @@ void World::stepCheckpoint(LevelObject& checkpoint, int index) {
     if (player.carriedKey != -1) {
         // The key stays out of play: it is destroyed, though a closed door can still hand it back.
         player.carriedKey = -1;
-        soundBank().playKeyBreak();
+        sounds.playKeyBreak();
         objects.keyDestroyActive = true;
         objects.keyDestroyAnimation.nextFrame = 0;
         objects.keyDestroyX = player.x - 20;

@@ -24,7 +24,7 @@ float startCoordinate(const Config& config, const char* key, float fallback) {
 }
 }  // namespace
 
-World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
+World::World(SoundBank& sounds) : sounds(sounds), player(sounds), view(sf::FloatRect(0, 0, 1024, 768)) {
     reticleImage.loadFromFile("reticle.png");
     reticle.setImage(&reticleImage);
     Config config;
@@ -35,7 +35,7 @@ World::World() : view(sf::FloatRect(0, 0, 1024, 768)) {
     loadSave();
     lastSaveTime = 0;
     returnToMenu = false;
-    soundBank().loadSounds();
+    sounds.loadSounds();
     objects.mainList.rules = RuleSettings::read();
 }
 
@@ -45,19 +45,19 @@ void World::update(GameWindow& window, const ControlReader& reader) {
     Controls controls;
     if (flightLevel) {
         controls = reader.forPlay(window, true, std::nullopt);
-        scarfBall.update(window, controls, objects.mainList, camera.flightX);
+        scarfBall.update(window, controls, objects.mainList, camera.flightX, sounds);
     } else {
         player.gravityStep(objects.mainList);
         // The pad aims from where the gravity step left the player.
         padAim.update(window.input().pad, player.facing == Facing::Right);
         const auto padPoint = window.padInUse() ? std::optional(padAim.pointFrom(player.centre())) : std::nullopt;
         controls = reader.forPlay(window, false, padPoint);
-        keyAndDoorAction(player, controls, objects.mainList);
-        if (player.carriedKey == -1) pickUpKey(player, objects.mainList);
+        keyAndDoorAction(player, controls, objects.mainList, sounds);
+        if (player.carriedKey == -1) pickUpKey(player, objects.mainList, sounds);
         player.update(window, controls, objects.mainList);
         hints.update(objects.mainList, player.doorLook);
     }
-    soundBank().playMusicFor(level.music);
+    sounds.playMusicFor(level.music);
     updateObjects();
     // Tested as held, not as a fresh press: holding R restarts every frame.
     if (controls.holds(Action::Restart)) {
@@ -106,8 +106,8 @@ void World::updateObjects() {
             return;
         }
         if (step == Step::Checkpoint) stepCheckpoint(object, index);
-        else if (step == Step::Platform) stepPlatform(object, list, player.x, player.y, player.width, player.height);
-        else stepObject(object, list, index);
+        else if (step == Step::Platform) stepPlatform(object, list, player.x, player.y, player.width, player.height, sounds);
+        else stepObject(object, list, index, sounds);
     }
 }
 

@@ -20,7 +20,8 @@
 // The game in play: the player, the level's objects, the camera and the progress.
 class World {
 public:
-    World();
+    // Plays its sounds through `sounds`, which outlives it.
+    explicit World(SoundBank& sounds);
 
     void update(GameWindow& window, const ControlReader& reader);
     void draw(GameWindow& window);
@@ -43,6 +44,7 @@ public:
     bool nextLevelName();
     int levelNumber() const { return level.number; }
 
+    SoundBank& sounds;
     Player player;
     ScarfBall scarfBall;
     int checkpointX = 0, checkpointY = 0;

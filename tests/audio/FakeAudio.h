@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "audio/AudioBackend.h"
-#include "audio/SfmlAudioBackend.h"
 #include "audio/SoundBank.h"
 
 // A voice whose status the test sets; it plays nothing, but counts how it was started.
@@ -60,17 +59,11 @@ private:
     static FakeVoice& byPath(const std::vector<FakeVoice*>& voices, const std::string& path);
 };
 
-// The process-wide sound bank on fake voices, loaded, for this object's lifetime; the
-// device's voices come back after it.
-class FakeSoundBank {
-public:
-    FakeSoundBank() {
-        soundBank().useBackend(audio);
-        soundBank().loadSounds();
-    }
-    ~FakeSoundBank() {
-        SfmlAudioBackend device;
-        soundBank().useBackend(device);
-    }
+// A loaded sound bank on fake voices, handed to whatever plays sounds.
+struct FakeSoundBank {
+    FakeSoundBank() { bank.loadSounds(); }
+    operator SoundBank&() { return bank; }
+    FakeVoice& effect(const std::string& file) const { return audio.effect(file); }
     FakeAudio audio;
+    SoundBank bank{audio};
 };

@@ -6,6 +6,7 @@
 
 #include "input/ControlReader.h"
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
 #include "boomerang/Boomerang.h"
 #include "platform/HeadlessWindow.h"
 #include "player/LevelBuilder.h"
@@ -17,7 +18,7 @@ protected:
     void SetUp() override {
         TimeSource::useSimulated(true);
         dir.write("config.ini", kPlayerConfig);
-        boomerang = std::make_unique<Boomerang>();
+        boomerang = std::make_unique<Boomerang>(sounds);
         window.recordDraws = true;
         pointAt(700, 400);
     }
@@ -56,6 +57,7 @@ protected:
     }
 
     TempDir dir;
+    FakeSoundBank sounds;
     HeadlessWindow window;
     ObjectList list;
     std::unique_ptr<Boomerang> boomerang;
@@ -183,7 +185,8 @@ TEST(BoomerangPictures, TheBoxDefaultsToThePictureSize) {
     picture.create(24, 16, Color{255, 0, 0, 255});
     picture.saveToFile("boomerang.png");
     dir.write("config.ini", "[Boomerang]\nSpeed=9\n");
-    const Boomerang boomerang;
+    FakeSoundBank sounds;
+    const Boomerang boomerang(sounds);
     EXPECT_FLOAT_EQ(boomerang.width, 24);
     EXPECT_FLOAT_EQ(boomerang.height, 16);
     EXPECT_DOUBLE_EQ(boomerang.speed, 9);
@@ -211,7 +214,7 @@ TEST_F(BoomerangFlight, InkBouncesItFlushInEveryDirection) {
     for (const auto& t : throws) {
         list.clear();
         addBlock(list, 3, t.inkX, t.inkY, t.inkW, t.inkH);
-        boomerang = std::make_unique<Boomerang>();
+        boomerang = std::make_unique<Boomerang>(sounds);
         pointAt(t.pointerX, t.pointerY);
         button(MouseButton::Left, true);
         throwNow();
@@ -232,7 +235,7 @@ TEST_F(BoomerangFlight, BothPicturesAreCentredOnTheBox) {
         picture.create(w, h, Color{0, 0, 0, 255});
         ASSERT_TRUE(picture.saveToFile(name));
     }
-    boomerang = std::make_unique<Boomerang>();
+    boomerang = std::make_unique<Boomerang>(sounds);
     button(MouseButton::Left, true);
     throwNow();
     fly();

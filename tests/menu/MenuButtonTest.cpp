@@ -35,7 +35,7 @@ struct MenuButtonTest : ::testing::Test {
         window.scriptedInput().mouseY = my;
         window.scriptedInput().setButton(MouseButton::Left, down);
         window.clear();
-        button.update(window);
+        button.update(window, sounds);
         button.draw(window);
         TimeSource::advanceFrame();
     }

@@ -25,12 +25,13 @@ struct MenuScrollTest : ::testing::Test {
         window.scriptedInput().mouseX = mx;
         window.scriptedInput().mouseY = 330;
         window.scriptedInput().setButton(MouseButton::Left, down);
-        slider.update(window);
+        slider.update(window, sounds);
         slider.draw(window);
         TimeSource::advanceFrame();
     }
 
     TempDir dir;
+    FakeSoundBank sounds;
     bool knobWritten = writeKnob();
     HeadlessWindow window;
     MenuScroll slider{330, "slider_knob.png", "slider_knob.png", 380, 300, 100, 100, 0, 0, 1};
@@ -107,7 +108,6 @@ TEST_F(MenuScrollTest, TheKnobStaysUnderThePointerWhateverTheView) {
 }
 
 TEST_F(MenuScrollTest, HoveringOrDraggingTheKnobNeverRings) {
-    FakeSoundBank sounds;
     frame(slider, 400, false);
     EXPECT_TRUE(slider.hoverActive);
     frame(slider, 400, true);

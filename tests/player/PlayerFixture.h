@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         TimeSource::useSimulated(true);
         dir.write("config.ini", kPlayerConfig);
-        player = std::make_unique<Player>();
+        player = std::make_unique<Player>(sounds);
         window.recordDraws = true;
     }
     void TearDown() override { TimeSource::useSimulated(false); }
@@ -39,8 +39,8 @@ protected:
     void frame() {
         player->gravityStep(list);
         const Controls controls = ControlReader().forPlay(window, false, std::nullopt);
-        keyAndDoorAction(*player, controls, list);
-        if (player->carriedKey == -1) pickUpKey(*player, list);
+        keyAndDoorAction(*player, controls, list, sounds);
+        if (player->carriedKey == -1) pickUpKey(*player, list, sounds);
         player->update(window, controls, list);
         window.clear();
         player->draw(window);

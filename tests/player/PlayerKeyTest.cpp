@@ -64,6 +64,7 @@ TEST_F(PlayerKeys, SpaceAtAClosedDoorOpensItWithTheKey) {
     EXPECT_EQ(list[door]->kind, 12);
     EXPECT_EQ(player->carriedKey, -1);
     EXPECT_FLOAT_EQ(list[key]->x, -9999);
+    EXPECT_EQ(starts({"open_door.wav", "drop_key.wav"}), 1);
 }
 
 TEST_F(PlayerKeys, SpaceWithoutAKeyClosesAnOpenDoorAndHandsBackAUsedKey) {
@@ -77,4 +78,5 @@ TEST_F(PlayerKeys, SpaceWithoutAKeyClosesAnOpenDoorAndHandsBackAUsedKey) {
     EXPECT_EQ(list[door]->kind, 11);
     EXPECT_EQ(player->carriedKey, usedKey);
     EXPECT_EQ(player->pickupCounter, 0);
+    EXPECT_EQ(starts({"close_door.wav"}), 1);
 }

@@ -2,6 +2,7 @@
 
 #include "input/ControlReader.h"
 #include "TestSupport.h"
+#include "audio/FakeAudio.h"
 #include "platform/HeadlessWindow.h"
 #include "player/LevelBuilder.h"
 #include "player/ScarfBall.h"
@@ -11,18 +12,20 @@ namespace {
 class ScarfBallFlight : public ::testing::Test {
 protected:
     void hold(sf::Keyboard::Key k, bool down = true) { window.scriptedInput().setHeld(k, down); }
+    void fly() { ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350, sounds); }
     // Per-frame x steps over n frames.
     std::vector<float> xSteps(int n) {
         std::vector<float> steps;
         for (int i = 0; i < n; ++i) {
             const float before = ball.x;
-            ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
+            fly();
             steps.push_back(ball.x - before);
         }
         return steps;
     }
 
     TempDir dir;
+    FakeSoundBank sounds;
     HeadlessWindow window;
     ObjectList list;
     ScarfBall ball;
@@ -57,12 +60,12 @@ TEST_F(ScarfBallFlight, SteeringLeftGoesBackThreeAFrameDownToTheLeftBound) {
 
 TEST_F(ScarfBallFlight, HeightIsSteeredWithinItsLimits) {
     hold(sf::Keyboard::W);
-    for (int i = 0; i < 200; ++i) ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
+    for (int i = 0; i < 200; ++i) fly();
     EXPECT_LE(ball.y, -384);
     EXPECT_GT(ball.y, -384 - 7);
     hold(sf::Keyboard::W, false);
     hold(sf::Keyboard::S);
-    for (int i = 0; i < 300; ++i) ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
+    for (int i = 0; i < 300; ++i) fly();
     EXPECT_GE(ball.y, 1082);
     EXPECT_LT(ball.y, 1082 + 7);
     hold(sf::Keyboard::S, false);
@@ -77,7 +80,7 @@ TEST_F(ScarfBallFlight, HeightIsSteeredWithinItsLimits) {
     for (const auto& e : edges) {
         ball.y = e.from;
         hold(e.key);
-        for (int i = 0; i < 3; ++i) ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
+        for (int i = 0; i < 3; ++i) fly();
         hold(e.key, false);
         EXPECT_FLOAT_EQ(ball.y, e.to) << e.from;
     }
@@ -88,11 +91,11 @@ TEST_F(ScarfBallFlight, ItRubsOutPencilButNotInk) {
     const int ink = addBlock(list, 3, 500, 300, 200, 200);
     ball.x = 350;
     ball.y = 384;
-    ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
+    fly();
     // The eraser circle is centred 58 right of and 33 below the ball's corner after the wind step.
     EXPECT_EQ(list[pencil]->image.alpha(355 + 58 - 300, 384 + 33 - 300), 0);
     EXPECT_EQ(list[pencil]->image.alpha(0, 0), 255);
     ball.x = 550;
-    ball.update(window, ControlReader().forPlay(window, true, std::nullopt), list, 350);
+    fly();
     EXPECT_FALSE(list[ink]->imageChanged);
 }

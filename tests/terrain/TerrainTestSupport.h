@@ -4,8 +4,6 @@
 #include <string>
 
 #include "audio/FakeAudio.h"
-#include "audio/SfmlAudioBackend.h"
-#include "audio/SoundBank.h"
 #include "level/LevelObject.h"
 
 // Places an object whose picture is drawn as text: '#' is opaque, '.' transparent.
@@ -41,16 +39,3 @@ inline LevelObject& placeFilled(ObjectList& list, int kind, float x, float y, in
     return *list.back();
 }
 
-// Lets a test see which effects were started, through the process-wide bank.
-struct FakeSounds {
-    FakeAudio audio;
-    FakeSounds() {
-        soundBank().useBackend(audio);
-        soundBank().loadSounds();
-    }
-    ~FakeSounds() {
-        SfmlAudioBackend device;
-        soundBank().useBackend(device);
-    }
-    FakeVoice& effect(const std::string& file) const { return audio.effect(file); }
-};

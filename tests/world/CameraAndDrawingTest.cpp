@@ -11,7 +11,7 @@ sf::Vector2f centre(const HeadlessWindow& window) { return window.view().getCent
 
 TEST_F(CameraAndDrawing, DefaultModeClampsLeftAndBottomOnly) {
     config();
-    World world;
+    World world(sounds);
     world.player.x = 100;
     world.player.y = 1000;
     world.applyCameraView(window);
@@ -42,7 +42,7 @@ TEST_F(CameraAndDrawing, ATriggerStartsFollowModeWhichCatchesUpFourPixelsAFrame)
 
 TEST_F(CameraAndDrawing, TheFlightScrollsFivePixelsAFrameWithTheBallHeightClamped) {
     config();
-    World world;
+    World world(sounds);
     world.flightLevel = true;
     world.scarfBall.y = 900;
     world.applyCameraView(window);

@@ -28,7 +28,6 @@ TEST(Doors, OpeningReachesCloseDoorValueOnEachSide) {
 }
 
 TEST(Doors, AKeyOpensTheFirstClosedDoorInReachAndIsUsedUp) {
-    FakeSounds sounds;
     DoorLevel level(12);
     LevelObject& closed = placeFilled(level.list, 11, 110, 0, 20, 100);
     LevelObject& other = placeFilled(level.list, 11, 120, 0, 20, 100);
@@ -38,12 +37,10 @@ TEST(Doors, AKeyOpensTheFirstClosedDoorInReachAndIsUsedUp) {
     EXPECT_EQ(other.kind, 11);
     EXPECT_EQ(level.door.kind, 12);
     EXPECT_EQ(key.x, -9999);
-    EXPECT_EQ(sounds.effect("open_door.wav").starts, 1);
     EXPECT_FALSE(tryOpenDoor(300, 200, 40, 90, level.list, 3));
 }
 
 TEST(Doors, ClosingGivesBackTheFirstUsedKey) {
-    FakeSounds sounds;
     DoorLevel level(12);
     placeFilled(level.list, 3, -9998, 0, 5, 5);
     LevelObject& firstKey = placeFilled(level.list, 10, -9999, 0, 35, 20);
@@ -55,7 +52,6 @@ TEST(Doors, ClosingGivesBackTheFirstUsedKey) {
     EXPECT_EQ(level.door.kind, 11);
     EXPECT_EQ(carried, 2);
     EXPECT_EQ(firstKey.x, -9999);  // the caller takes it in hand
-    EXPECT_EQ(sounds.effect("close_door.wav").starts, 1);
 }
 
 TEST(Doors, ADoorStaysOpenWhileTheWayIsNotClear) {
@@ -88,7 +84,6 @@ TEST(Doors, WithAKeyInHandClosingIsOnlyAProbe) {
 }
 
 TEST(Doors, WithNoUsedKeyAnywhereTheDoorClosesButNothingIsReturned) {
-    FakeSounds sounds;
     DoorLevel level(12);
     LevelObject& second = placeFilled(level.list, 12, 125, 0, 20, 100);
     int carried = -1;
@@ -96,5 +91,4 @@ TEST(Doors, WithNoUsedKeyAnywhereTheDoorClosesButNothingIsReturned) {
     EXPECT_EQ(level.door.kind, 11);
     EXPECT_EQ(second.kind, 11);  // the search went on to the next open door
     EXPECT_EQ(carried, -1);
-    EXPECT_EQ(sounds.effect("close_door.wav").starts, 0);
 }

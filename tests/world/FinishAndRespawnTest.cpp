@@ -10,7 +10,7 @@ TEST_F(FinishAndRespawn, TheFlightCompletesTheGameAndPlayThenStartsTheFirstLevel
     dir.write("Level.txt", "");
     dir.write("Level5.txt", "");
     dir.write("save.save", "500 -300 Level5.txt 5");
-    World w;
+    World w(sounds);
     w.continueLevel();
     w.scarfBall.x = 17991;
     run(w, 1);
@@ -25,7 +25,7 @@ TEST_F(FinishAndRespawn, TheFlightCompletesTheGameAndPlayThenStartsTheFirstLevel
     run(w, 1);
     EXPECT_FALSE(w.returnToMenu);
 
-    World fresh;  // and after a fresh start
+    World fresh(sounds);  // and after a fresh start
     EXPECT_EQ(fresh.currentLevelName, "Level.txt");
     EXPECT_EQ(fresh.highestLevel, 5);
 }
@@ -34,7 +34,7 @@ TEST_F(FinishAndRespawn, EveryStartOfALevelPutsTheBallAndTheFlightCameraBack) {
     config();
     dir.write("Level5.txt", "");
     dir.write("save.save", "500 -300 Level5.txt 5");
-    World w;
+    World w(sounds);
     w.continueLevel();
     run(w, 100);
     ASSERT_EQ(w.scarfBall.x, 850);
@@ -77,7 +77,7 @@ TEST_F(FinishAndRespawn, TheWholeBallStaysOnScreenAtTheRightSteeringBound) {
     picture("scarfball.png", 110, 60);
     dir.write("Level5.txt", "");
     dir.write("save.save", "500 -300 Level5.txt 5");
-    World w;
+    World w(sounds);
     w.continueLevel();
     window.scriptedInput().setHeld(sf::Keyboard::D, true);
     run(w, 200);

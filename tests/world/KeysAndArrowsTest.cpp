@@ -15,7 +15,7 @@ protected:
     // Every sound runs to its end between frames, so each request shows as a start.
     void step(LevelObject& o, int frames = 1) {
         for (int i = 0; i < frames; ++i) {
-            stepObject(o, set.mainList, indexOf(o));
+            stepObject(o, set.mainList, indexOf(o), sounds);
             audio.finishAll();
         }
     }
@@ -51,7 +51,7 @@ TEST_F(KeysAndArrows, AKeyRidesAPlatformMovingLeft) {
     LevelObject& platform = add(set, 7, 100, 200, 200, 20);
     LevelObject& key = add(set, 10, 150, 170, 20, 30);
     for (int i = 0; i < 10; ++i) {
-        stepPlatform(platform, set.mainList, -5000, 0, 40, 80);
+        stepPlatform(platform, set.mainList, -5000, 0, 40, 80, sounds);
         step(key);
     }
     EXPECT_EQ(platform.x, 80);
@@ -100,7 +100,7 @@ TEST_F(KeysAndArrows, AKeyRiddenIntoAWallStaysBehindIt) {
         LevelObject& key = add(set, 10, 190, 170, 20, 30);
         add(set, 3, r.wallX, 100, 10, 90);
         for (int i = 0; i < 80; ++i) {
-            stepPlatform(platform, set.mainList, -5000, 0, 40, 80);
+            stepPlatform(platform, set.mainList, -5000, 0, 40, 80, sounds);
             step(key);
         }
         EXPECT_EQ(key.x, r.keyX) << r.kind;

@@ -32,7 +32,7 @@ TEST_F(LevelFrame, AGoalLeadsToTheNextLevelAndPastTheLastBackToTheMenu) {
 TEST_F(LevelFrame, NextLevelNamesFollowTheNumberInTheName) {
     config();
     for (const char* name : {"Level10.txt", "Level11.txt", "Level3.txt"}) dir.write(name, "");
-    World w;
+    World w(sounds);
     const auto next = [&](const char* from) {
         w.currentLevelName = from;
         return w.nextLevelName() ? w.currentLevelName : std::string("(none)");

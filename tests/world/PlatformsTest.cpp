@@ -15,7 +15,7 @@ protected:
     void frames(int n) {
         for (int f = 0; f < n; ++f)
             for (auto& o : set.mainList)
-                if (o->kind >= 4 && o->kind <= 7) stepPlatform(*o, set.mainList, playerX, playerY, 40, 80);
+                if (o->kind >= 4 && o->kind <= 7) stepPlatform(*o, set.mainList, playerX, playerY, 40, 80, sounds);
     }
     LevelObjectSet set;
     float playerX = -5000, playerY = 0;
@@ -128,7 +128,7 @@ TEST_F(Platforms, AKeyAheadStopsAPlatformOnlyWhenTerrainIsBehindIt) {
         LevelObject& p = add(keys, 6, 0, 0, 100, 20);
         add(keys, 10, 102, 0, 35, 20);
         if (wall) add(keys, 3, 140, -40, 10, 100);
-        stepPlatform(p, keys.mainList, playerX, playerY, 40, 80);
+        stepPlatform(p, keys.mainList, playerX, playerY, 40, 80, sounds);
         EXPECT_EQ(p.x, wall ? 0 : 2) << wall;
         EXPECT_EQ(p.speedX, wall ? 0 : 2) << wall;
     }

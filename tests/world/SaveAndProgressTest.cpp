@@ -8,7 +8,7 @@ using SaveAndProgress = WorldFixture;
 
 TEST_F(SaveAndProgress, FirstStartWithoutSaveFileBeginsTheFirstLevelFalling) {
     config();
-    World w;
+    World w(sounds);
     EXPECT_EQ(w.currentLevelName, "Level.txt");
     EXPECT_EQ(w.checkpointX, 500);
     EXPECT_EQ(w.checkpointY, -300);
@@ -81,7 +81,7 @@ TEST_F(SaveAndProgress, CompletingTheGameSavesTheFirstLevelStartAndEndsTheFrame)
     EXPECT_EQ(dir.read("save.save"), "100.5 100 Level.txt 4");
     EXPECT_EQ(w.checkpointX, 100);  // the checkpoint after the goal was not stepped
 
-    World next;  // the fractional position reads back as whole pixels
+    World next(sounds);  // the fractional position reads back as whole pixels
     EXPECT_EQ(next.checkpointX, 100);
     EXPECT_EQ(next.checkpointY, 100);
     EXPECT_EQ(next.highestLevel, 4);
@@ -90,7 +90,7 @@ TEST_F(SaveAndProgress, CompletingTheGameSavesTheFirstLevelStartAndEndsTheFrame)
 TEST_F(SaveAndProgress, ASaveNamingAnotherLevelIsOverruledByTheStartedOne) {
     config();
     dir.write("save.save", "300 200 Level3.txt 3");
-    World w;
+    World w(sounds);
     w.changeLevel("Level2.txt");
     EXPECT_EQ(w.currentLevelName, "Level2.txt");
     EXPECT_EQ(w.player.x, 500);
@@ -102,7 +102,7 @@ TEST_F(SaveAndProgress, ALevelPlayedApartLeavesTheProgressAndPlayResumesIt) {
     config();
     for (const char* level : {"Level2.txt", "Mine.txt", "Mine2.txt"}) dir.write(level, "");
     dir.write("save.save", "300 200 Level2.txt 2");
-    World w;
+    World w(sounds);
     w.playApart("Level2.txt");
     w.changeLevel("Mine2.txt");  // the goal's next level, still apart
     EXPECT_EQ(w.currentLevelName, "Mine2.txt");
@@ -135,7 +135,7 @@ TEST_F(SaveAndProgress, DamagedSaveFilesReadAsAStreamThenFallBackFieldByField) {
     };
     for (const Case& c : cases) {
         dir.write("save.save", c.content);
-        World w;
+        World w(sounds);
         SCOPED_TRACE(c.content);
         EXPECT_EQ(w.checkpointX, c.x);
         EXPECT_EQ(w.checkpointY, c.y);

@@ -8,8 +8,6 @@
 #include "input/ControlReader.h"
 #include "TestSupport.h"
 #include "audio/FakeAudio.h"
-#include "audio/SfmlAudioBackend.h"
-#include "audio/SoundBank.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/TimeSource.h"
 #include "world/World.h"
@@ -19,14 +17,9 @@ class WorldFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         TimeSource::useSimulated(true);
-        soundBank().useBackend(audio);
-        soundBank().loadSounds();
+        sounds.bank.loadSounds();
     }
-    void TearDown() override {
-        TimeSource::useSimulated(false);
-        SfmlAudioBackend device;
-        soundBank().useBackend(device);
-    }
+    void TearDown() override { TimeSource::useSimulated(false); }
 
     static Image solid(int w, int h) {
         Image image;
@@ -50,7 +43,7 @@ protected:
     // Writes Level.txt, builds the World and starts it as the play button does.
     World& play(const std::string& level) {
         dir.write("Level.txt", level);
-        world = std::make_unique<World>();
+        world = std::make_unique<World>(sounds);
         world->continueLevel();
         return *world;
     }
@@ -61,7 +54,8 @@ protected:
     }
 
     TempDir dir;
-    FakeAudio audio;
+    FakeSoundBank sounds;
+    FakeAudio& audio = sounds.audio;
     HeadlessWindow window;
     std::unique_ptr<World> world;
 };

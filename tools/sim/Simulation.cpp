@@ -2,7 +2,6 @@
 
 #include "app/FrameLoop.h"
 #include "platform/HeadlessWindow.h"
-#include "platform/Random.h"
 #include "platform/StopSignals.h"
 #include "platform/TimeSource.h"
 
@@ -50,8 +49,7 @@ nlohmann::json simState(const Game& game, long frame, bool withObjects) {
 }
 
 SimulatedGame::SimulatedGame(const SimOptions& options)
-    : options_(options), frames_(options.frames >= 0 ? options.frames : options.script.totalFrames()) {
-    seedRandom(options.seed);
+    : options_(options), game_(options.seed), frames_(options.frames >= 0 ? options.frames : options.script.totalFrames()) {
     if (!options.level.empty()) game_.startLevel(options.level);
 }
 

@@ -2,7 +2,6 @@
 
 #include "app/screens/MenuLayout.h"
 #include "app/screens/ScreenStack.h"
-#include "audio/SoundBank.h"
 
 MainMenuScreen::MainMenuScreen(World& world, UnsavedNotice& notice)
     : Screen(kState),
@@ -19,9 +18,9 @@ MainMenuScreen::MainMenuScreen(World& world, UnsavedNotice& notice)
 void MainMenuScreen::setMenuView(GameWindow& window) { window.setView(sf::View(sf::FloatRect(0, 0, 1024, 768))); }
 
 void MainMenuScreen::update(GameWindow& window, ScreenStack& stack) {
-    soundBank().playMusicFor(Music::Title);
+    stack.sounds().playMusicFor(Music::Title);
     setMenuView(window);
-    updateButtons(window);
+    updateButtons(window, stack.sounds());
     if (play.takeClick()) {
         stack.restart(GameState::Playing);
         world_.continueLevel();

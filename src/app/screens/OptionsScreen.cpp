@@ -6,7 +6,6 @@
 #include "app/screens/MainMenuScreen.h"
 #include "app/screens/MenuLayout.h"
 #include "app/screens/ScreenStack.h"
-#include "audio/SoundBank.h"
 #include "platform/WriteQueue.h"
 #include "resources/ImageCache.h"
 
@@ -39,12 +38,13 @@ void OptionsScreen::readVolumes(const Config& config) {
 }
 
 void OptionsScreen::update(GameWindow& window, ScreenStack& stack) {
-    back.update(window);
-    fullscreenNo.update(window);
-    fullscreenYes.update(window);
+    SoundBank& sounds = stack.sounds();
+    back.update(window, sounds);
+    fullscreenNo.update(window, sounds);
+    fullscreenYes.update(window, sounds);
     keepOnePressForOneSlider(window);
-    soundSlider.update(window);
-    musicSlider.update(window);
+    soundSlider.update(window, sounds);
+    musicSlider.update(window, sounds);
 
     if (back.takeClick()) stack.close();
     if (fullscreenNo.takeClick()) switchDisplayMode(window, stack, false);
@@ -52,8 +52,8 @@ void OptionsScreen::update(GameWindow& window, ScreenStack& stack) {
     // The file is written once per drag; the volumes follow the knobs every frame.
     if (musicSlider.changed) writeOption("Sound", "Music_Volume", formatVolume(musicSlider.value));
     if (soundSlider.changed) writeOption("Sound", "Sound_Volume", formatVolume(soundSlider.value));
-    soundBank().setSoundVolume(soundSlider.value);
-    soundBank().setMusicVolume(musicSlider.value);
+    sounds.setSoundVolume(soundSlider.value);
+    sounds.setMusicVolume(musicSlider.value);
 }
 
 void OptionsScreen::draw(GameWindow& window) {

@@ -15,7 +15,7 @@ PauseScreen::PauseScreen(UnsavedNotice& notice)
 }
 
 void PauseScreen::update(GameWindow& window, ScreenStack& stack) {
-    updateButtons(window);
+    updateButtons(window, stack.sounds());
     if (resume.takeClick()) stack.close();
     if (options.takeClick()) stack.open(GameState::Options);
     if (leave.takeClick()) stack.open(GameState::ExitConfirm);

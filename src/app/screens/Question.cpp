@@ -1,6 +1,7 @@
 #include "app/screens/Question.h"
 
 #include "app/screens/FilledPixel.h"
+#include "app/screens/ScreenStack.h"
 
 // Wide enough to darken the screen beneath under any view.
 Question::Question(GameState id)
@@ -11,7 +12,7 @@ Question::Question(GameState id)
 void Question::update(GameWindow& window, ScreenStack& stack) {
     if (!takesPresses())
         for (MenuButton* answer : buttons()) answer->forgetPress(true);
-    updateButtons(window);
+    updateButtons(window, stack.sounds());
     answer(window, stack);
 }
 

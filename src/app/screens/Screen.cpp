@@ -11,8 +11,8 @@ void Screen::setButtons(std::vector<MenuButton*> focusOrder, MenuButton* back) {
     back_ = back;
 }
 
-void Screen::updateButtons(GameWindow& window) {
-    for (MenuButton* button : buttons_) button->update(window);
+void Screen::updateButtons(GameWindow& window, SoundBank& sounds) {
+    for (MenuButton* button : buttons_) button->update(window, sounds);
 }
 
 void Screen::drawButtons(GameWindow& window) {

@@ -38,7 +38,7 @@ protected:
     // The buttons in the order the focus moves over them; `back` is the one the menu key presses.
     void setButtons(std::vector<MenuButton*> focusOrder, MenuButton* back);
     const std::vector<MenuButton*>& buttons() const { return buttons_; }
-    void updateButtons(GameWindow& window);
+    void updateButtons(GameWindow& window, SoundBank& sounds);
     void drawButtons(GameWindow& window);
     virtual bool takesPresses() const { return true; }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/screens/Screen.h"
+#include "audio/SoundBank.h"
 #include "input/ControlReader.h"
 
 // The screens shown, one over another: a screen opened on top returns to the one beneath
@@ -12,6 +13,9 @@
 // found it, so when two come in one frame the later one wins.
 class ScreenStack {
 public:
+    // The screens play their music and rings through `sounds`.
+    explicit ScreenStack(SoundBank& sounds) : sounds_(sounds) {}
+
     // Every screen the game can show, made once.
     void add(std::unique_ptr<Screen> screen);
     template <class S>
@@ -32,6 +36,7 @@ public:
     void update(GameWindow& window, const ControlReader& reader);
     // What the player asks for in this frame, as the menus read it.
     const Controls& controls() const { return controls_; }
+    SoundBank& sounds() const { return sounds_; }
     // The top screen, over the screens it overlays.
     void draw(GameWindow& window);
 
@@ -39,6 +44,7 @@ private:
     Screen& find(GameState id);
     void change(std::vector<Screen*> next);
 
+    SoundBank& sounds_;
     std::vector<std::unique_ptr<Screen>> screens_;
     std::vector<Screen*> shown_;
     // The stack as this frame's update found it; empty outside an update.

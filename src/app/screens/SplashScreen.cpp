@@ -2,7 +2,6 @@
 
 #include "app/screens/FilledPixel.h"
 #include "app/screens/ScreenStack.h"
-#include "audio/SoundBank.h"
 
 namespace {
 Image cardPicture() {
@@ -36,7 +35,7 @@ SplashScreen::SplashScreen()
       veil(stretchedPixel(veilImage, 0, 0, 1024, 768)) {}
 
 void SplashScreen::update(GameWindow& window, ScreenStack& stack) {
-    soundBank().playMusicFor(Music::Title);
+    stack.sounds().playMusicFor(Music::Title);
     const float shown = clock_.elapsedSeconds();
     if (stack.controls().holds(Action::Menu) || shown > 5.0f || window.input().button(MouseButton::Left)) stack.close();
 

@@ -8,13 +8,21 @@
 #include "Signal.h"
 #include "platform/Random.h"
 
+namespace {
+// The tool makes one sound at a time, each from its own seed, so one generator serves them all.
+Random& generator() {
+    static Random random;
+    return random;
+}
+}  // namespace
+
 void seedFromName(const std::string& name) {
     unsigned hash = 2166136261u;
     for (unsigned char c : name) hash = (hash ^ c) * 16777619u;
-    seedRandom(hash);
+    generator().seed(hash);
 }
 
-float noise() { return static_cast<float>(randomInt(0, 65535) - 32768) / 32768.0f; }
+float noise() { return static_cast<float>(generator().between(0, 65535) - 32768) / 32768.0f; }
 
 OnePole::OnePole(double cutoffHz)
     : coefficient_(static_cast<float>(1.0 - std::exp(-2.0 * std::numbers::pi * cutoffHz / kSampleRate))) {}
