@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 
 // A level to measure on and the input that plays it.
 struct BenchLevel {

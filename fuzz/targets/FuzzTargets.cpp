@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
+#include "audio/SilentAudioBackend.h"
 #include "audio/SoundBank.h"
 #include "config/Config.h"
 #include "level/LevelFile.h"
@@ -173,7 +174,8 @@ int fuzzLevelFile(const std::uint8_t* data, std::size_t size) {
 int fuzzSaveFile(const std::uint8_t* data, std::size_t size) {
     InScratchFolder here;
     writeScratch("save.save", data, size);
-    static World* world = new World(*new SoundBank);
+    SilentAudioBackend silent;
+    static World* world = new World(*new SoundBank(silent));
     if (!world->loadSave()) std::abort();  // a file that can be written back is always used
     if (!isWord(world->currentLevelName)) std::abort();
     const int x = world->checkpointX, y = world->checkpointY, highest = world->highestLevel;

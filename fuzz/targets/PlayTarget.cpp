@@ -11,9 +11,10 @@
 
 #include "input/ControlReader.h"
 #include "FuzzTargets.h"
-#include "InputScript.h"
+#include "input/InputScript.h"
 #include "level/LevelFile.h"
 #include "platform/HeadlessWindow.h"
+#include "audio/SilentAudioBackend.h"
 #include "audio/SoundBank.h"
 #include "platform/TimeSource.h"
 #include "resources/ImageCache.h"
@@ -143,8 +144,8 @@ int fuzzPlay(const std::uint8_t* data, std::size_t size) {
 
     TimeSource::useSimulated(true);
     HeadlessWindow window;
-    // Made once: the voices cost more than a short run.
-    static SoundBank sounds;
+    SilentAudioBackend silent;
+    SoundBank sounds(silent);
     World world(sounds);
     world.changeLevel(levelName);
     const long frames = std::min(script->totalFrames(), kMaxFrames);

@@ -3,18 +3,22 @@
 #include <algorithm>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <optional>
 
 #include "app/FrameLoop.h"
 #include "app/Game.h"
+#include "app/ReplayWindow.h"
 #include "config/Config.h"
+#include "input/InputScript.h"
 #include "level/LevelFile.h"
 #include "platform/FolderLock.h"
 #include "platform/LargeBlocks.h"
 #include "platform/Paths.h"
 #include "platform/SfmlWindow.h"
 #include "platform/StopSignals.h"
+#include "platform/TimeSource.h"
 #include "platform/WriteQueue.h"
 
 namespace {
@@ -31,6 +35,7 @@ unsigned windowSide(const char* key, long configured, unsigned smallest, unsigne
 
 struct StartOptions {
     std::string level;
+    std::string replay;
     std::optional<bool> fullscreen;  // for this start only; never written
 };
 
@@ -50,6 +55,37 @@ std::optional<std::string> findLevel(const std::string& given) {
     if (fs::is_regular_file(nativePath(given), ec)) return given;
     return std::nullopt;
 }
+// The script's words as torve-sim reads them; nothing, with the reason told, when it cannot be read.
+std::optional<InputScript> readScript(const std::string& path) {
+    std::ifstream in(path);
+    std::string error = "cannot be read";
+    std::optional<InputScript> script;
+    if (in && !std::filesystem::is_directory(path)) script = parseInputScript(in, error);
+    if (!script) std::cerr << "torve: " << path << ": " << error << "\n";
+    return script;
+}
+
+// A replay writes nothing, so it needs no folder to itself and stops no other copy, and it
+// starts from no progress, so a shared run plays the same whatever the viewer's save holds.
+// Its window has the game's own size: the script's pointer is in those pixels.
+int playReplay(InputScript script, const std::string& level) {
+    catchStopSignals();
+    WriteQueue::refuseWrites();
+    GameFolders folders = gameFolders();
+    folders.progress.clear();
+    useGameFolders(folders);
+    TimeSource::useSimulated(true);
+    SfmlWindow shown(1024, 768, false);
+    ReplayWindow window(shown, std::move(script));
+    Game game;
+    if (!level.empty()) game.startLevel(level);
+    while (window.isOpen() && !stopAsked() && !window.finished()) {
+        runFrame(window, game);
+        TimeSource::advanceFrame();
+    }
+    return 0;
+}
+
 std::string folderOf(const std::string& file) {
     const std::filesystem::path parent = std::filesystem::path(nativePath(file)).parent_path();
     return parent.empty() ? "." : parent.string();
@@ -64,6 +100,10 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", TORVE_VERSION);
     app.add_option("--level", start.level, "Start straight in this level file, past the splash card and the menu")
         ->type_name("FILE");
+    app.add_option("--replay", start.replay,
+                   "Play this input script (the words torve-sim reads) at normal speed, write nothing, and "
+                   "exit at its end")
+        ->type_name("SCRIPT");
     auto* windowedFlag = app.add_flag("--windowed", windowed, "Open a window this time, whatever config.ini says");
     app.add_flag("--fullscreen", fullscreen, "Fill the screen this time, whatever config.ini says")
         ->excludes(windowedFlag);
@@ -100,6 +140,10 @@ int main(int argc, char** argv) {
             return 2;
         }
         start.level = *level;
+    }
+    if (!start.replay.empty()) {
+        std::optional<InputScript> script = readScript(start.replay);
+        return script ? playReplay(std::move(*script), start.level) : 2;
     }
 
     Config config;

@@ -6,7 +6,7 @@
 #include <memory>
 #include <sstream>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 #include "Simulation.h"
 #include "TestSupport.h"
 #include "platform/TimeSource.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 #include "TestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <string>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 #include "app/Game.h"
 #include "platform/HeadlessWindow.h"
 

@@ -1,4 +1,4 @@
-#include "InputScript.h"
+#include "input/InputScript.h"
 
 #include <charconv>
 #include <map>

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "InputScript.h"
+#include "input/InputScript.h"
 
 TEST(InputScript, LinesHoldKeysForTheirFramesAndThePointerStays) {
     std::istringstream in("# warm up\n120 d\n1 d w  # jump\n\n20 lmb mouse=900,300\n5 rmb\n");
