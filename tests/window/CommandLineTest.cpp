@@ -23,6 +23,8 @@ TEST(CommandLine, HelpVersionAndWrongArgumentsAnswerWithoutOpeningAWindow) {
         {"--level notes.txt", 2, "", "notes.txt is not a level file: line 1: expected an integer x, found 'Remember'"},
         {"--level zeros.bin", 2, "", "zeros.bin is not a level file"},
         {"--level empty.txt", 2, "", "empty.txt is not a level file: it places no picture"},
+        {"--replay NoSuchScript", 2, "", "NoSuchScript: cannot be read"},
+        {"--replay notes.txt", 2, "", "notes.txt: line 1: expected a frame count, found 'Remember'"},
     };
     TempDir dir;
     dir.write("notes.txt", "Remember to draw the cave.\n");
@@ -59,4 +61,18 @@ TEST(CommandLine, LevelOptionOpensThatLevelPastTheSplashAndTheMenu) {
         waitSeconds(0.5);
         EXPECT_EQ(fileText(session.folder() / "save.save"), progress);
     }
+}
+
+// A shared run: the script plays in the window, writes nothing and ends the program with it.
+TEST(CommandLine, ReplayPlaysTheScriptInTheWindowAndEndsWithIt) {
+    GameSession session;
+    const std::string progress = "1234 567 Level3.txt 3";
+    std::ofstream(session.folder() / "save.save") << progress;
+    std::ofstream(session.folder() / "run.script") << "150 d\n";
+    session.process().launch().arguments = {"--replay", "run.script", "--level", "Level3.txt"};
+    ASSERT_TRUE(session.start()) << session.evidence();
+    ASSERT_TRUE(session.waitForShot("level", [&](const Image& s) { return session.showsLevel(s); }, 5))
+        << session.evidence();
+    EXPECT_EQ(session.process().waitForExit(20), 0) << session.evidence();
+    EXPECT_EQ(fileText(session.folder() / "save.save"), progress);
 }
