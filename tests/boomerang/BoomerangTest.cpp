@@ -124,6 +124,18 @@ TEST_F(BoomerangFlight, InkBouncesItBackAtOnce) {
     EXPECT_GT(flyUntilCaught(60), 0);
 }
 
+// Thrown from a wall it touches, level with its centre, it looks for something to bounce off
+// only the way it flies.
+TEST_F(BoomerangFlight, ThrownStraightAwayFromInkItTouchesItFliesOut) {
+    addBlock(list, 3, 478, 380, 10, 40);
+    pointAt(300, 400);
+    button(MouseButton::Left, true);
+    throwNow();
+    for (int i = 0; i < 5; ++i) fly();
+    EXPECT_LT(boomerang->flightTime, 450);
+    EXPECT_FLOAT_EQ(boomerang->dirX, -1);
+}
+
 TEST_F(BoomerangFlight, PencilIsTunnelledThrough) {
     const int wall = addBlock(list, 2, 650, 200, 20, 400);
     button(MouseButton::Left, true);
