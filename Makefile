@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 export ALSOFT_DRIVERS ?= null
 
-.PHONY: all bootstrap build run test install package bench screenshots build-sanitize test-sanitize soak fuzz mutants clean
+.PHONY: all bootstrap build run test install package bench bench-window screenshots build-sanitize test-sanitize soak fuzz mutants clean
 
 all: build
 
@@ -39,6 +39,11 @@ bench: bootstrap
 	@cmake --build $(BUILD) -j $(JOBS) --target torve-bench torve-sim gamefolder >$(BUILD)/bench-build.log 2>&1 \
 		|| { cat $(BUILD)/bench-build.log; exit 1; }
 	@$(CURDIR)/scripts/with-xvfb $(abspath $(BUILD))/torve-bench --replays $(CURDIR)/tests/replays
+
+# Every shipped replay in the real window (torve --replay) and headless, on a private Xvfb with
+# the software renderer: peak and end resident memory and CPU time a frame of each run.
+bench-window: build
+	@$(CURDIR)/scripts/with-xvfb $(CURDIR)/scripts/bench-window $(abspath $(BUILD))
 
 # Plays the game on a private Xvfb and writes docs/screenshots/.
 screenshots: build

@@ -7,15 +7,17 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "app/FrameLoop.h"
 #include "app/Game.h"
 #include "config/Config.h"
 #include "platform/HeadlessWindow.h"
+#include "platform/PictureDecodes.h"
 #include "platform/SfmlWindow.h"
 #include "platform/TimeSource.h"
 #include "platform/WriteQueue.h"
@@ -157,6 +159,8 @@ int childStartup() {
     std::unique_ptr<GameWindow> window;
     if (display) window = std::make_unique<SfmlWindow>(width, height, false);
     else window = std::make_unique<HeadlessWindow>();
+    std::optional<PictureDecodes> decodes;
+    if (display) decodes.emplace(Game::largestPictures());
     Game game(static_cast<unsigned>(std::time(nullptr)));
     runFrame(*window, game);
     std::printf("ready %s\n", display ? "window" : "headless");
@@ -207,7 +211,7 @@ int childUpload() {
     if (!std::getenv("DISPLAY")) return 3;
     SfmlWindow window(1024, 768, false);
     // A 2048 x 2048 pencil picture made of the game's own ground.
-    const Image& ground = *ImageCache::get("Content/Level/pencil_ground_800.png");
+    const Image& ground = ImageCache::forLevel("Content/Level/pencil_ground_800.png");
     ObjectList list;
     auto object = std::make_unique<LevelObject>();
     object->kind = 2;

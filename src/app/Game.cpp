@@ -11,11 +11,20 @@
 #include "platform/Paths.h"
 #include "platform/WriteQueue.h"
 
+const std::vector<std::string>& Game::largestPictures() {
+    static const std::vector<std::string> paths{"Char.png",
+                                                "Char2.png",
+                                                "checkpoint_animation.png",
+                                                "door_animation.png",
+                                                "key_destroy.png",
+                                                "MossgroveCardOne.jpg",
+                                                "Content\\Menu\\menu_background.jpg",
+                                                "Content\\Menu\\ingame_background.png"};
+    return paths;
+}
+
 Game::Game(unsigned seed)
-    : startPictures({"Char.png", "Char2.png", "checkpoint_animation.png", "door_animation.png", "key_destroy.png",
-                     "MossgroveCardOne.jpg", "Content\\Menu\\menu_background.jpg",
-                     "Content\\Menu\\ingame_background.png"}),
-      sounds(seed),
+    : sounds(seed),
       world(sounds),
       optionsPath(gameFolders().settings),
       screens_(sounds) {

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/UnsavedNotice.h"
 #include "app/screens/GameState.h"
 #include "app/screens/ScreenStack.h"
 #include "input/ControlReader.h"
 #include "platform/GameWindow.h"
-#include "platform/PictureDecodes.h"
 #include "world/World.h"
 
 // The world and the screens in front of it, from the splash card on.
@@ -15,6 +15,9 @@ class Game {
 public:
     // `seed` starts the sound variant picks.
     explicit Game(unsigned seed = 1);
+    // The largest pictures a window shows first: worth decoding on the other cores while the
+    // game starts (headless they are never decoded at all).
+    static const std::vector<std::string>& largestPictures();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -30,8 +33,6 @@ public:
         return screens_.get<S>();
     }
 
-    // The largest pictures of the start, decoded on the other cores while it goes on.
-    PictureDecodes startPictures;
     // Every sound and music of this game, on the audio device.
     SoundBank sounds;
     World world;

@@ -16,6 +16,7 @@
 #include "platform/FolderLock.h"
 #include "platform/LargeBlocks.h"
 #include "platform/Paths.h"
+#include "platform/PictureDecodes.h"
 #include "platform/SfmlWindow.h"
 #include "platform/StopSignals.h"
 #include "platform/TimeSource.h"
@@ -77,6 +78,7 @@ int playReplay(InputScript script, const std::string& level) {
     TimeSource::useSimulated(true);
     SfmlWindow shown(1024, 768, false);
     ReplayWindow window(shown, std::move(script));
+    const PictureDecodes decodes(Game::largestPictures());
     Game game;
     if (!level.empty()) game.startLevel(level);
     while (window.isOpen() && !stopAsked() && !window.finished()) {
@@ -166,6 +168,7 @@ int main(int argc, char** argv) {
     WriteQueue::start();
     SfmlWindow window(width, height, full);
     {
+        const PictureDecodes decodes(Game::largestPictures());
         Game game(static_cast<unsigned>(std::time(nullptr)));
         if (!alone) game.unsavedNotice.report(UnsavedNotice::AnotherCopy, progressFolder);
         if (!start.level.empty()) game.startLevel(start.level, true);

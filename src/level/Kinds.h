@@ -94,6 +94,12 @@ constexpr const KindRoles& kindRoles(int kind) {
 }
 
 constexpr bool isPlatform(int kind) { return kindRoles(kind).step == Step::Platform; }
+// Nothing but the drawing ever looks at the picture: no rule touches it or changes its kind.
+constexpr bool onlyDrawn(int kind) {
+    const KindRoles& r = kindRoles(kind);
+    return r.known && !r.solidToBox && !r.solidToCircle && !r.rubbedOut && !r.boredByArrows && r.step == Step::None &&
+           r.launch == Motion::None && r.drawing == Drawing::Picture;
+}
 constexpr bool isHorizontalPlatform(int kind) {
     const Motion m = kindRoles(kind).platform;
     return m == Motion::Right || m == Motion::Left;

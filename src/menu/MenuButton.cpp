@@ -14,13 +14,13 @@ MenuButton::MenuButton(const std::string& image, const std::string& hoverImage, 
       hoverOffsetX(hoverOffsetX),
       hoverOffsetY(hoverOffsetY),
       hoverFrames(hoverFrames) {
-    sprite.setImage(ImageCache::get(image));
+    sprite.setImage(ImageCache::drawing(image));
     sprite.flipX = flipX;
     hitY = (static_cast<float>(sprite.image->height()) - hitHeight) * 0.5f + y;
     placeHitBox();
     if (!hoverImage.empty()) {
         hasHoverImage = true;
-        Image* hover = ImageCache::get(hoverImage);
+        Image* hover = ImageCache::drawing(hoverImage);
         hover->setSmooth(false);
         hoverSprite.setImage(hover);
         hoverSprite.flipX = flipX;

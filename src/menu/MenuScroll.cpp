@@ -14,8 +14,8 @@ MenuScroll::MenuScroll(float length, const std::string& image, const std::string
     : MenuButton(image, hoverImage, x, y, hitWidth, hitHeight, hoverOffsetX, hoverOffsetY, hoverFrames, false, false),
       trackX(x),
       length(length) {
-    Image* full = ImageCache::get("Content\\Menu\\scroll_full.png");
-    Image* empty = ImageCache::get("Content\\Menu\\scroll_empty.png");
+    Image* full = ImageCache::drawing("Content\\Menu\\scroll_full.png");
+    Image* empty = ImageCache::drawing("Content\\Menu\\scroll_empty.png");
     full->setSmooth(false);
     empty->setSmooth(false);
     // Both pieces are centred vertically on y + 33.

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "platform/Paths.h"
 #include "platform/PictureDecodes.h"
@@ -18,11 +19,13 @@ Image::ReleaseHook gReleaseHook = nullptr;
 
 bool withinPixelLimit(std::uint64_t width, std::uint64_t height) { return width * height <= Image::kMaxPixels; }
 
-bool readablePicture(const std::string& file) {
+// The size a regular file's header declares, when within the limit.
+std::optional<PictureSize> readablePicture(const std::string& file) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return false;
+    if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
     const auto declared = declaredPictureSize(file);
-    return declared && withinPixelLimit(declared->width, declared->height);
+    if (!declared || !withinPixelLimit(declared->width, declared->height)) return std::nullopt;
+    return declared;
 }
 }  // namespace
 
@@ -46,6 +49,27 @@ public:
             if (own[y]) copy->ownRow(y);
         return copy;
     }
+    // Reads the file again when the pixels were let go; a file gone or changed reads as clear.
+    void hold() {
+        if (held) return;
+        std::shared_ptr<Pixels> fresh = PictureDecodes::take(source);
+        if (!fresh) fresh = Image::decode(source);
+        if (fresh && fresh->width == width && fresh->rows.size() == rows.size()) {
+            block = fresh->block;
+            std::copy(fresh->rows.begin(), fresh->rows.end(), rows.begin());
+        } else {
+            std::shared_ptr<std::uint8_t[]> clear(new std::uint8_t[rowBytes()]());
+            std::fill(rows.begin(), rows.end(), clear.get());
+            block = std::move(clear);
+        }
+        held = true;
+    }
+    void letGo() {
+        if (!held || !onlyDrawn || keep || source.empty() || !own.empty()) return;
+        block.reset();
+        std::fill(rows.begin(), rows.end(), nullptr);
+        held = false;
+    }
     std::uint8_t* ownRow(size_t y) {
         if (own.empty()) own.resize(rows.size());
         if (!own[y]) {
@@ -57,7 +81,7 @@ public:
     }
     size_t rowBytes() const { return static_cast<size_t>(width) * 4; }
 
-    const std::shared_ptr<const std::uint8_t[]> block;
+    std::shared_ptr<const std::uint8_t[]> block;
     // Never resized, so an image may keep a pointer to the table.
     std::vector<const std::uint8_t*> rows;
     std::vector<std::unique_ptr<std::uint8_t[]>> own;
@@ -67,6 +91,11 @@ public:
     int dirtyLeft = 0, dirtyTop = 0, dirtyRight = 0, dirtyBottom = 0;
     // Only pixels an image showed can have textures; the others may die on any thread.
     bool shown = false;
+    // The file the pixels came from, read again after they were let go.
+    std::string source;
+    bool onlyDrawn = false;
+    bool keep = false;
+    bool held = true;
 };
 
 namespace {
@@ -139,11 +168,47 @@ void Image::show(std::shared_ptr<Pixels> pixels) {
 bool Image::loadFromFile(const std::string& path) {
     auto decoded = PictureDecodes::take(path);
     show(decoded ? std::move(decoded) : decode(path));
+    if (shared_) shared_->source = path;
     return shared_ != nullptr;
 }
 
+bool Image::loadForDrawing(const std::string& path) {
+    const auto declared = path.empty() ? std::nullopt : readablePicture(nativePath(path));
+    if (!declared || declared->width == 0 || declared->height == 0) {
+        show(nullptr);
+        return false;
+    }
+    auto pixels = std::make_shared<Pixels>(declared->width, declared->height, nullptr);
+    pixels->source = path;
+    pixels->onlyDrawn = true;
+    pixels->held = false;
+    show(std::move(pixels));
+    return true;
+}
+
+void Image::onlyDrawn() const {
+    if (shared_) shared_->onlyDrawn = true;
+}
+
+void Image::keepPixels() const {
+    if (!shared_) return;
+    shared_->keep = true;
+    shared_->hold();
+}
+
+void Image::holdPixels() const {
+    if (shared_) shared_->hold();
+}
+
+void Image::letPixelsGo() const {
+    if (shared_) shared_->letGo();
+}
+
+bool Image::holdsPixels() const { return !shared_ || shared_->held; }
+
 bool Image::saveToFile(const std::string& path) const {
     if (!shared_) return false;
+    holdPixels();
     const size_t rowBytes = shared_->rowBytes();
     std::vector<std::uint8_t> whole(rowBytes * height_);
     for (unsigned y = 0; y < height_; ++y) std::memcpy(&whole[y * rowBytes], rows_[y], rowBytes);
@@ -171,6 +236,8 @@ void Image::ownPixels() { show(shared_->split()); }
 bool Image::samePixels(const Image& other) const {
     if (width_ != other.width_ || height_ != other.height_) return false;
     if (shared_ == other.shared_) return true;
+    holdPixels();
+    other.holdPixels();
     const size_t rowBytes = static_cast<size_t>(width_) * 4;
     for (unsigned y = 0; y < height_; ++y)
         if (rows_[y] != other.rows_[y] && std::memcmp(rows_[y], other.rows_[y], rowBytes) != 0) return false;
@@ -178,6 +245,7 @@ bool Image::samePixels(const Image& other) const {
 }
 
 void Image::setPixel(unsigned x, unsigned y, Color c) {
+    holdPixels();
     if (shared_.use_count() > 1) ownPixels();
     Pixels& s = *shared_;
     std::uint8_t* p = s.ownRow(y) + static_cast<size_t>(x) * 4;

@@ -43,6 +43,10 @@ public:
     bool loadFromFile(const std::string& path);
     // What loadFromFile reads, on any thread; nothing on a failure or a refusal.
     static std::shared_ptr<Pixels> decode(const std::string& path);
+    // A picture that is only ever drawn: its size comes from the file's header and its pixels
+    // are decoded only when the window first makes its textures (never, headless). False, and
+    // empty, when the header is unreadable or over the limit.
+    bool loadForDrawing(const std::string& path);
     bool saveToFile(const std::string& path) const;
     void create(unsigned width, unsigned height, Color fill = Color{0, 0, 0, 0});
 
@@ -61,6 +65,19 @@ public:
 
     // Same size and every pixel equal.
     bool samePixels(const Image& other) const;
+
+    // Pixels are let go once the window holds them as textures, unless some image showing them
+    // reads them. A picture made in memory, or changed, always keeps them.
+    void onlyDrawn() const;
+    // This image reads its pixels: they are never let go, and are read again now if they were.
+    void keepPixels() const;
+    // For the window, before an upload: the pixels, read again from their file if they were let go.
+    void holdPixels() const;
+    // For the window, once the pixels are textures.
+    void letPixelsGo() const;
+    bool holdsPixels() const;
+    // Another image shows these pixels too.
+    bool sharedWithOthers() const { return shared_.use_count() > 1; }
 
     bool smooth() const { return smooth_; }
     void setSmooth(bool smooth) { smooth_ = smooth; }

@@ -4,6 +4,7 @@
 #include <SFML/Window/Event.hpp>
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 
 namespace {
 SfmlWindow* gActive = nullptr;
@@ -126,16 +127,11 @@ SfmlWindow::TextureSet& SfmlWindow::texturesFor(const Image& image) {
         set.columns = static_cast<int>((image.width() + kTileSize - 1) / kTileSize);
         set.rows = static_cast<int>((image.height() + kTileSize - 1) / kTileSize);
         set.tiles.clear();
-        for (int r = 0; r < set.rows; ++r)
-            for (int c = 0; c < set.columns; ++c) {
-                auto tile = std::make_unique<sf::Texture>();
-                const unsigned tw = std::min<unsigned>(kTileSize, image.width() - c * kTileSize);
-                const unsigned th = std::min<unsigned>(kTileSize, image.height() - r * kTileSize);
-                tile->create(tw, th);
-                set.tiles.push_back(std::move(tile));
-            }
+        set.tiles.resize(static_cast<size_t>(set.rows * set.columns));
         image.takeDirty();
+        image.holdPixels();
         upload(set, image, IntRect{0, 0, static_cast<int>(image.width()), static_cast<int>(image.height())});
+        image.letPixelsGo();
         set.revision = image.revision();
         set.smooth = !image.smooth();  // forces the flag below
     } else if (set.revision != image.revision()) {
@@ -143,7 +139,8 @@ SfmlWindow::TextureSet& SfmlWindow::texturesFor(const Image& image) {
         set.revision = image.revision();
     }
     if (set.smooth != image.smooth()) {
-        for (auto& tile : set.tiles) tile->setSmooth(image.smooth());
+        for (auto& tile : set.tiles)
+            if (tile) tile->setSmooth(image.smooth());
         set.smooth = image.smooth();
     }
     return set;
@@ -151,23 +148,45 @@ SfmlWindow::TextureSet& SfmlWindow::texturesFor(const Image& image) {
 
 void SfmlWindow::upload(TextureSet& set, const Image& image, const IntRect& area) {
     if (area.empty()) return;
+    // Copies a rectangle into the staging buffer; whether any pixel in it shows.
+    const auto stage = [&](int left, int top, int right, int bottom) {
+        const size_t rowBytes = static_cast<size_t>(right - left) * 4;
+        staging_.resize(rowBytes * static_cast<size_t>(bottom - top));
+        bool seen = false;
+        for (int y = top; y < bottom; ++y) {
+            std::uint8_t* line = &staging_[rowBytes * static_cast<size_t>(y - top)];
+            std::memcpy(line, image.row(static_cast<unsigned>(y)) + static_cast<size_t>(left) * 4, rowBytes);
+            for (size_t a = 3; !seen && a < rowBytes; a += 4) seen = line[a] != 0;
+        }
+        return seen;
+    };
     const int c0 = area.left / kTileSize, c1 = (area.left + area.width - 1) / kTileSize;
     const int r0 = area.top / kTileSize, r1 = (area.top + area.height - 1) / kTileSize;
     for (int r = r0; r <= r1 && r < set.rows; ++r)
         for (int c = c0; c <= c1 && c < set.columns; ++c) {
             const int tx = c * kTileSize, ty = r * kTileSize;
-            const int left = std::max(area.left, tx), top = std::max(area.top, ty);
-            const int right = std::min({area.left + area.width, tx + kTileSize, static_cast<int>(image.width())});
-            const int bottom = std::min({area.top + area.height, ty + kTileSize, static_cast<int>(image.height())});
+            const int tileRight = std::min(tx + kTileSize, static_cast<int>(image.width()));
+            const int tileBottom = std::min(ty + kTileSize, static_cast<int>(image.height()));
+            int left = std::max(area.left, tx), top = std::max(area.top, ty);
+            int right = std::min(area.left + area.width, tileRight), bottom = std::min(area.top + area.height, tileBottom);
             if (right <= left || bottom <= top) continue;
-            const size_t rowBytes = static_cast<size_t>(right - left) * 4;
-            staging_.resize(rowBytes * static_cast<size_t>(bottom - top));
-            for (int y = top; y < bottom; ++y)
-                std::memcpy(&staging_[rowBytes * static_cast<size_t>(y - top)],
-                            image.row(static_cast<unsigned>(y)) + static_cast<size_t>(left) * 4, rowBytes);
-            set.tiles[static_cast<size_t>(r * set.columns + c)]->update(
-                staging_.data(), static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top),
-                static_cast<unsigned>(left - tx), static_cast<unsigned>(top - ty));
+            std::unique_ptr<sf::Texture>& tile = set.tiles[static_cast<size_t>(r * set.columns + c)];
+            // A tile with nothing to show gets no texture until something shows in it, and
+            // then the whole tile goes up.
+            const bool seen = stage(left, top, right, bottom);
+            if (!tile) {
+                if (!seen) continue;
+                tile = std::make_unique<sf::Texture>();
+                tile->create(static_cast<unsigned>(tileRight - tx), static_cast<unsigned>(tileBottom - ty));
+                tile->setSmooth(set.smooth);
+                const std::tuple whole(tx, ty, tileRight, tileBottom);
+                if (std::tuple(left, top, right, bottom) != whole) {
+                    std::tie(left, top, right, bottom) = whole;
+                    stage(left, top, right, bottom);
+                }
+            }
+            tile->update(staging_.data(), static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top),
+                         static_cast<unsigned>(left - tx), static_cast<unsigned>(top - ty));
             uploadedBytes_ += staging_.size();
         }
 }
@@ -200,7 +219,9 @@ void SfmlWindow::draw(const Sprite& sprite) {
             const float py = sprite.y + static_cast<float>(top - sprite.rect.top) * sprite.scaleY;
             const float pw = static_cast<float>(right - left) * sprite.scaleX, ph = static_cast<float>(bottom - top) * sprite.scaleY;
             if (unrotated && (px >= viewRight || py >= viewBottom || px + pw <= viewLeft || py + ph <= viewTop)) continue;
-            sf::Sprite piece(*set.tiles[static_cast<size_t>(r * set.columns + c)]);
+            const sf::Texture* tile = set.tiles[static_cast<size_t>(r * set.columns + c)].get();
+            if (!tile) continue;
+            sf::Sprite piece(*tile);
             if (sprite.flipX)
                 piece.setTextureRect(sf::IntRect(right - tx, top - ty, -(right - left), bottom - top));
             else

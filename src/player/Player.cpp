@@ -25,9 +25,9 @@ Player::Player(SoundBank& sounds) : boomerang(sounds), sounds(sounds) {
     frameWidth = static_cast<float>(value("SizeXSprite"));
     frameHeight = static_cast<float>(value("SizeYSprite"));
 
-    sheetImage.loadFromFile("Char.png");
+    sheetImage.loadForDrawing("Char.png");
     sheetImage.setSmooth(false);
-    sheetImage2.loadFromFile("Char2.png");
+    sheetImage2.loadForDrawing("Char2.png");
     sheetImage2.setSmooth(false);
     sheetSprite.setImage(&sheetImage);
     sheetSprite2.setImage(&sheetImage2);

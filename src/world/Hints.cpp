@@ -6,7 +6,7 @@
 
 namespace {
 Image* smoothPicture(const char* path) {
-    Image* image = ImageCache::get(path);
+    Image* image = ImageCache::drawing(path);
     image->setSmooth(true);
     return image;
 }

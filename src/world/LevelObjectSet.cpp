@@ -43,11 +43,11 @@ LevelObjectSet::LevelObjectSet() {
     const Config config;
     platformSpeedX = static_cast<float>(config.real("Plattform", "SpeedX", "UNKNOWN"));
     platformSpeedY = static_cast<float>(config.real("Plattform", "SpeedY", "UNKNOWN"));
-    openDoorImage.loadFromFile("door_animation.png");
+    openDoorImage.loadForDrawing("door_animation.png");
     // The same sheet: sharing it costs nothing until one of the two is changed, which none is.
     closedDoorImage = openDoorImage;
-    checkpointImage.loadFromFile("checkpoint_animation.png");
-    keyDestroyImage.loadFromFile("key_destroy.png");
+    checkpointImage.loadForDrawing("checkpoint_animation.png");
+    keyDestroyImage.loadForDrawing("key_destroy.png");
 }
 
 void LevelObjectSet::load(const std::string& name) {
@@ -58,7 +58,7 @@ void LevelObjectSet::load(const std::string& name) {
     std::uint64_t pixels = 0;
     for (const LevelRecord& record : LevelFile::read(name).records) {
         // Past the budget no more pictures are even read, so the cache cannot grow either.
-        const Image* picture = pixels < kPixelBudget ? ImageCache::get(record.picture) : &noPicture;
+        const Image* picture = pixels < kPixelBudget ? &ImageCache::forLevel(record.picture) : &noPicture;
         pixels += static_cast<std::uint64_t>(picture->width()) * picture->height();
         if (pixels > kPixelBudget) picture = &noPicture;
         const bool foreground = kindRoles(record.kind).foreground;
@@ -70,6 +70,7 @@ void LevelObjectSet::load(const std::string& name) {
     // Objects whose records are gone (the file changed) are not kept past the load.
     mainPool.clear();
     foregroundPool.clear();
+    ImageCache::forgetUnshown();
 }
 
 void LevelObjectSet::clear(bool keepForReuse) {
@@ -83,6 +84,9 @@ void LevelObjectSet::addObject(int kind, float x, float y, const Image& picture,
     o->y = y;
     o->kind = kind;
     o->image = picture;
+    // Whatever a rule may read or change keeps its pixels; the rest only needs its textures.
+    if (onlyDrawn(kind)) o->image.onlyDrawn();
+    else o->image.keepPixels();
     o->width = static_cast<int>(picture.width());
     o->height = static_cast<int>(picture.height());
     o->recordIndex = recordIndex;

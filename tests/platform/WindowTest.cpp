@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <tuple>
 
+#include "TestSupport.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/SfmlWindow.h"
 
@@ -96,6 +97,35 @@ TEST(SfmlWindow, CopiesShareTexturesUntilOneIsChanged) {
     EXPECT_EQ(std::tuple(window.textureCount(), window.uploadedBytes()), std::tuple(size_t{2}, 2 * 300u * 200u * 4u));
     EXPECT_EQ(screenPixel(window, 10, 10), sf::Color(0, 255, 0));
     EXPECT_EQ(screenPixel(window, 310, 10), sf::Color(255, 0, 0));
+}
+
+// A picture only drawn is decoded for its upload and let go right after, yet shows; a tile
+// with nothing to show gets no texture until something is drawn into it.
+TEST(SfmlWindow, OnlyWhatShowsIsHeldAfterTheUpload) {
+    if (!haveDisplay()) GTEST_SKIP() << "no display";
+    TempDir dir;
+    Image made;
+    made.create(600, 300);
+    for (unsigned y = 0; y < 300; ++y)
+        for (unsigned x = 256; x < 600; ++x) made.setPixel(x, y, Color{0, 0, 255, 255});
+    ASSERT_TRUE(made.saveToFile("drawn.png"));
+    SfmlWindow window(640, 480, false);
+    window.setView(sf::View(sf::FloatRect(0, 0, 640, 480)));
+    Image drawn;
+    ASSERT_TRUE(drawn.loadForDrawing("drawn.png"));
+    window.clear();
+    window.draw(Sprite(&drawn));
+    EXPECT_FALSE(drawn.holdsPixels());
+    EXPECT_EQ(window.uploadedBytes(), (600u - 256u) * 300u * 4u);
+    EXPECT_EQ(screenPixel(window, 599, 299), sf::Color(0, 0, 255));
+
+    Image clear;
+    clear.create(300, 200);
+    window.draw(Sprite(&clear));
+    clear.setPixel(10, 10, Color{0, 255, 0, 255});
+    window.draw(Sprite(&clear));
+    EXPECT_EQ(window.uploadedBytes(), (600u - 256u) * 300u * 4u + 256u * 200u * 4u);
+    EXPECT_EQ(screenPixel(window, 10, 10), sf::Color(0, 255, 0));
 }
 
 TEST(SfmlWindow, NoTextureOutlivesItsImage) {

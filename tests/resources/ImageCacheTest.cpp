@@ -4,6 +4,7 @@
 
 #include "TestSupport.h"
 #include "resources/ImageCache.h"
+#include "world/LevelObjectSet.h"
 
 namespace {
 void writePng(const std::string& name, unsigned w, unsigned h) {
@@ -17,8 +18,8 @@ TEST(ImageCache, SamePathSamePictureReadOnce) {
     TempDir dir;
     writePng("cache_a.png", 3, 2);
     const int before = ImageCache::loadCount();
-    Image* first = ImageCache::get("cache_a.png");
-    Image* second = ImageCache::get(std::string("cache_a.png"));
+    const Image* first = &ImageCache::forLevel("cache_a.png");
+    const Image* second = &ImageCache::forLevel(std::string("cache_a.png"));
     EXPECT_EQ(first, second);
     EXPECT_EQ(ImageCache::loadCount(), before + 1);
     EXPECT_EQ(first->width(), 3u);
@@ -29,21 +30,58 @@ TEST(ImageCache, KeysAreComparedByteForByte) {
     TempDir dir;
     std::filesystem::create_directories("sub");
     writePng("sub/Pic.png", 1, 1);
-    Image* slash = ImageCache::get("sub/Pic.png");
-    Image* backslash = ImageCache::get("sub\\Pic.png");
+    const Image* slash = &ImageCache::forLevel("sub/Pic.png");
+    const Image* backslash = &ImageCache::forLevel("sub\\Pic.png");
     EXPECT_NE(slash, backslash);
     EXPECT_EQ(backslash->width(), 1u);  // opened through the mapped path all the same
 }
 
 TEST(ImageCache, MissingOrEmptyPathIsCachedEmpty) {
     TempDir dir;
-    Image* missing = ImageCache::get("no_such_picture.png");
+    const Image* missing = &ImageCache::forLevel("no_such_picture.png");
     EXPECT_EQ(missing->width(), 0u);
     EXPECT_EQ(missing->height(), 0u);
     const int before = ImageCache::loadCount();
-    EXPECT_EQ(ImageCache::get("no_such_picture.png"), missing);
+    EXPECT_EQ(&ImageCache::forLevel("no_such_picture.png"), missing);
     EXPECT_EQ(ImageCache::loadCount(), before);
-    EXPECT_EQ(ImageCache::get("")->width(), 0u);
+    EXPECT_EQ(ImageCache::forLevel("").width(), 0u);
+}
+
+// A level's pictures last while its objects show them; a picture a rule reads keeps its pixels
+// even where another object only draws it.
+TEST(ImageCache, ALevelsPicturesGoWithItsObjects) {
+    TempDir dir;
+    writePng("a.png", 4, 4);
+    writePng("b.png", 4, 4);
+    dir.write("A.txt", "0 0 a.png 3\n10 0 b.png 0\n");
+    dir.write("B.txt", "0 0 b.png 0\n0 0 b.png 3\n");
+    LevelObjectSet set;
+    const int before = ImageCache::loadCount();
+    set.load("A.txt");
+    set.load("B.txt");
+    set.load("A.txt");
+    EXPECT_EQ(ImageCache::loadCount() - before, 3);  // a.png twice
+    set.load("B.txt");
+    set.mainList[0]->image.letPixelsGo();
+    EXPECT_TRUE(set.mainList[0]->image.holdsPixels());
+}
+
+// Headless a picture only drawn is never decoded; read for the window, it may go again, and
+// comes back clear when its file changed meanwhile.
+TEST(Image, APictureOnlyDrawnIsDecodedOnlyWhileNeeded) {
+    TempDir dir;
+    writePng("drawn.png", 3, 2);
+    Image shown;
+    ASSERT_TRUE(shown.loadForDrawing("drawn.png"));
+    EXPECT_EQ(std::tuple(shown.width(), shown.height(), shown.holdsPixels()), std::tuple(3u, 2u, false));
+    shown.holdPixels();
+    EXPECT_EQ(shown.pixel(2, 1), (Color{10, 20, 30, 255}));
+    shown.letPixelsGo();
+    EXPECT_FALSE(shown.holdsPixels());
+    writePng("drawn.png", 5, 5);
+    shown.holdPixels();
+    EXPECT_EQ(std::tuple(shown.width(), shown.alpha(2, 1)), std::tuple(3u, 0));
+    EXPECT_FALSE(Image().loadForDrawing("missing.png"));
 }
 
 TEST(Image, ChangesAreTrackedForUpload) {

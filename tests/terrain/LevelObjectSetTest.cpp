@@ -46,7 +46,7 @@ TEST(LevelObjectSet, RecordsBecomeObjectsInFileOrder) {
         const LevelObject& ground = *set.mainList[0];
         EXPECT_EQ(std::tuple(ground.x, ground.y, ground.recordIndex, ground.width, ground.height),
                   std::tuple(500.0f, 700.0f, 0, 30, 20));
-        EXPECT_NE(&ground.image, ImageCache::get("rec_ground.png"));  // its own image to erase
+        EXPECT_NE(&ground.image, &ImageCache::forLevel("rec_ground.png"));  // its own image to erase
         EXPECT_EQ(set.foregroundList[0]->recordIndex, 1);
         const float speeds[][2] = {{0, 0}, {0, 1.5f}, {0, -1.5f}, {2.5f, 0}, {-2.5f, 0}, {0, 7}, {0, 0}};
         for (size_t i = 0; i < set.mainList.size(); ++i) {
@@ -119,7 +119,7 @@ TEST(LevelObjectSet, ErasingOneObjectShowsOnNoOtherAndARestartUndoesIt) {
     dir.write("Level.txt", "0 0 cow_pencil.png 2\n100 0 cow_pencil.png 2\n200 0 cow_pencil.png 1\n");
     LevelObjectSet set;
     set.load("Level.txt");
-    const Image& cached = *ImageCache::get("cow_pencil.png");
+    const Image& cached = ImageCache::forLevel("cow_pencil.png");
     LevelObject& erased = *set.mainList[0];
     const LevelObject& beside = *set.mainList[1];
     const LevelObject& front = *set.foregroundList[0];

@@ -50,6 +50,8 @@ void MapCanvas::composite(const Image& picture, const IntRect& source, double wo
         }
     };
 
+    // The map reads what the game only draws.
+    picture.holdPixels();
     int mapY = view_.toMapY(worldY);
     for (int k = 0; k < source.height; ++k) {
         const int y = view_.toMapY(worldY + k);

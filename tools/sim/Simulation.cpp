@@ -7,6 +7,7 @@
 
 namespace {
 int solidPixels(const Image& image) {
+    image.holdPixels();
     int count = 0;
     for (unsigned y = 0; y < image.height(); ++y)
         for (unsigned x = 0; x < image.width(); ++x) count += image.alpha(x, y) > 0;

@@ -10,7 +10,7 @@ MainMenuScreen::MainMenuScreen(World& world, UnsavedNotice& notice)
       quit(menuButton(menuLayout::quit)),
       world_(world),
       notice_(notice) {
-    backgroundImage.loadFromFile("Content\\Menu\\menu_background.jpg");
+    backgroundImage.loadForDrawing("Content\\Menu\\menu_background.jpg");
     background.setImage(&backgroundImage);
     setButtons({&play, &options, &quit}, nullptr);
 }

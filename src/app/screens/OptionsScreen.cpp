@@ -20,7 +20,7 @@ std::string formatVolume(float volume) {
 
 OptionsScreen::OptionsScreen(World& world, UnsavedNotice& notice, const std::string& optionsPath)
     : Screen(kState),
-      background(ImageCache::get("Content\\Menu\\options_bg.png")),
+      background(ImageCache::drawing("Content\\Menu\\options_bg.png")),
       musicSlider(menuSlider(menuLayout::musicKnob)),
       soundSlider(menuSlider(menuLayout::soundKnob)),
       fullscreenYes(menuButton(menuLayout::fullscreenYes)),

@@ -9,7 +9,7 @@ PauseScreen::PauseScreen(UnsavedNotice& notice)
       options(menuButton(menuLayout::pauseOptions)),
       leave(menuButton(menuLayout::leave)),
       notice_(notice) {
-    backgroundImage.loadFromFile("Content\\Menu\\ingame_background.png");
+    backgroundImage.loadForDrawing("Content\\Menu\\ingame_background.png");
     background.setImage(&backgroundImage);
     setButtons({&resume, &options, &leave}, &resume);
 }

@@ -6,7 +6,7 @@
 namespace {
 Image cardPicture() {
     Image image;
-    image.loadFromFile("MossgroveCardOne.jpg");
+    image.loadForDrawing("MossgroveCardOne.jpg");
     image.setSmooth(false);
     return image;
 }
