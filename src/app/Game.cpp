@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "app/screens/EditorScreen.h"
 #include "app/screens/LeaveQuestion.h"
 #include "app/screens/MainMenuScreen.h"
 #include "app/screens/OptionsScreen.h"
@@ -11,15 +12,19 @@
 #include "platform/Paths.h"
 #include "platform/WriteQueue.h"
 
-const std::vector<std::string>& Game::largestPictures() {
-    static const std::vector<std::string> paths{"Char.png",
-                                                "Char2.png",
-                                                "checkpoint_animation.png",
-                                                "door_animation.png",
-                                                "key_destroy.png",
-                                                "MossgroveCardOne.jpg",
-                                                "Content\\Menu\\menu_background.jpg",
+const std::vector<std::string>& Game::screenPictures() {
+    static const std::vector<std::string> paths{"MossgroveCardOne.jpg", "Content\\Menu\\menu_background.jpg",
                                                 "Content\\Menu\\ingame_background.png"};
+    return paths;
+}
+
+const std::vector<std::string>& Game::largestPictures() {
+    static const std::vector<std::string> paths = [] {
+        std::vector<std::string> all{"Char.png", "Char2.png", "checkpoint_animation.png", "door_animation.png",
+                                     "key_destroy.png"};
+        all.insert(all.end(), screenPictures().begin(), screenPictures().end());
+        return all;
+    }();
     return paths;
 }
 
@@ -35,6 +40,7 @@ Game::Game(unsigned seed)
     screens_.add(std::make_unique<PauseScreen>(unsavedNotice));
     screens_.add(std::make_unique<LeaveQuestion>());
     screens_.add(std::make_unique<OptionsScreen>(world, unsavedNotice, optionsPath));
+    screens_.add(std::make_unique<EditorScreen>(world));
     // The card lies over the main menu until it lifts.
     screens_.restart(GameState::MainMenu);
     screens_.open(GameState::SplashCard);
@@ -50,6 +56,12 @@ void Game::startLevel(const std::string& name, bool apart) {
     screens_.restart(GameState::Playing);
     if (apart) world.playApart(name);
     else world.changeLevel(name);
+}
+
+bool Game::openEditor(const std::string& path, std::string& error) {
+    if (!screens_.get<EditorScreen>().open(path, error)) return false;
+    screens_.restart(GameState::Editor);
+    return true;
 }
 
 void Game::update(GameWindow& window) {

@@ -18,6 +18,8 @@ public:
     // The largest pictures a window shows first: worth decoding on the other cores while the
     // game starts (headless they are never decoded at all).
     static const std::vector<std::string>& largestPictures();
+    // Those of them that only the screens in front of play show.
+    static const std::vector<std::string>& screenPictures();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
@@ -26,10 +28,17 @@ public:
     // Straight into a level, past the splash card and the menu. A level started apart (the
     // command line's) leaves the player's progress as it was.
     void startLevel(const std::string& name, bool apart = false);
+    // Straight into the editor on a level file (a new level when there is none); false, with
+    // `error` saying why, when the file holds no level.
+    bool openEditor(const std::string& path, std::string& error);
 
     GameState state() const { return screens_.top(); }
     template <class S>
     S& screen() {
+        return screens_.get<S>();
+    }
+    template <class S>
+    const S& screen() const {
         return screens_.get<S>();
     }
 

@@ -12,6 +12,7 @@
 #include "app/ReplayWindow.h"
 #include "config/Config.h"
 #include "input/InputScript.h"
+#include "editor/EditedLevel.h"
 #include "level/LevelFile.h"
 #include "platform/FolderLock.h"
 #include "platform/LargeBlocks.h"
@@ -37,6 +38,7 @@ unsigned windowSide(const char* key, long configured, unsigned smallest, unsigne
 struct StartOptions {
     std::string level;
     std::string replay;
+    std::string edit;
     std::optional<bool> fullscreen;  // for this start only; never written
 };
 
@@ -66,6 +68,15 @@ std::optional<InputScript> readScript(const std::string& path) {
     return script;
 }
 
+// By the time play is drawn the screens before it have taken their pictures; one nobody took
+// (the pause screen's, or the menus' in a replay) is read when it first shows instead of
+// being held all game.
+void forgetScreenPicturesOncePlaying(PictureDecodes& decodes, const Game& game, bool& playDrawn) {
+    if (playDrawn || game.state() != GameState::Playing) return;
+    decodes.forget(Game::screenPictures());
+    playDrawn = true;
+}
+
 // A replay writes nothing, so it needs no folder to itself and stops no other copy, and it
 // starts from no progress, so a shared run plays the same whatever the viewer's save holds.
 // Its window has the game's own size: the script's pointer is in those pixels.
@@ -78,14 +89,23 @@ int playReplay(InputScript script, const std::string& level) {
     TimeSource::useSimulated(true);
     SfmlWindow shown(1024, 768, false);
     ReplayWindow window(shown, std::move(script));
-    const PictureDecodes decodes(Game::largestPictures());
+    PictureDecodes decodes(Game::largestPictures());
     Game game;
     if (!level.empty()) game.startLevel(level);
+    bool playDrawn = false;
     while (window.isOpen() && !stopAsked() && !window.finished()) {
         runFrame(window, game);
+        forgetScreenPicturesOncePlaying(decodes, game, playDrawn);
         TimeSource::advanceFrame();
     }
     return 0;
+}
+
+// The file the editor opens: a level of the game's own by its place in the data folder, any
+// other where the author stands, so its painted pictures are saved beside it.
+std::string editedFile(const std::string& given) {
+    const std::optional<std::string> found = findLevel(given);
+    return std::filesystem::absolute(found ? nativePath(*found) : given).string();
 }
 
 std::string folderOf(const std::string& file) {
@@ -101,6 +121,8 @@ int main(int argc, char** argv) {
     bool windowed = false, fullscreen = false;
     app.set_version_flag("--version", TORVE_VERSION);
     app.add_option("--level", start.level, "Start straight in this level file, past the splash card and the menu")
+        ->type_name("FILE");
+    app.add_option("--edit", start.edit, "Open the level editor on this level file (a new level if there is none)")
         ->type_name("FILE");
     app.add_option("--replay", start.replay,
                    "Play this input script (the words torve-sim reads) at normal speed, write nothing, and "
@@ -143,6 +165,13 @@ int main(int argc, char** argv) {
         }
         start.level = *level;
     }
+    if (!start.edit.empty()) {
+        start.edit = editedFile(start.edit);
+        if (const auto refused = EditedLevel::refusal(start.edit)) {
+            std::cerr << "torve: " << *refused << "\n";
+            return 2;
+        }
+    }
     if (!start.replay.empty()) {
         std::optional<InputScript> script = readScript(start.replay);
         return script ? playReplay(std::move(*script), start.level) : 2;
@@ -167,13 +196,23 @@ int main(int argc, char** argv) {
     if (!alone) WriteQueue::refuseWrites();
     WriteQueue::start();
     SfmlWindow window(width, height, full);
+    int status = 0;
     {
-        const PictureDecodes decodes(Game::largestPictures());
+        PictureDecodes decodes(Game::largestPictures());
         Game game(static_cast<unsigned>(std::time(nullptr)));
         if (!alone) game.unsavedNotice.report(UnsavedNotice::AnotherCopy, progressFolder);
         if (!start.level.empty()) game.startLevel(start.level, true);
-        while (window.isOpen() && !stopAsked()) runFrame(window, game);
+        std::string error;
+        if (!start.edit.empty() && !game.openEditor(start.edit, error)) {
+            std::cerr << "torve: " << error << "\n";
+            status = 2;
+        }
+        bool playDrawn = false;
+        while (status == 0 && window.isOpen() && !stopAsked()) {
+            runFrame(window, game);
+            forgetScreenPicturesOncePlaying(decodes, game, playDrawn);
+        }
     }
     WriteQueue::stop();
-    return 0;
+    return status;
 }

@@ -83,6 +83,12 @@ bool parseWord(const std::string& word, InputState& held) {
         held.mouseY = static_cast<int>(my);
         return true;
     }
+    if (word.rfind("wheel=", 0) == 0) {
+        long notches;
+        if (!parseLong(word.substr(6), notches) || notches < -100 || notches > 100) return false;
+        held.wheel = static_cast<int>(notches);
+        return true;
+    }
     if (parsePadWord(word, held.pad)) return true;
     // Any keyboard key by name: a d w s r space escape are the game's own keys.
     if (const auto key = keyNamed(word)) {

@@ -20,6 +20,6 @@ struct InputScript {
     InputState at(long frame) const;
 };
 
-// Parses "N key key lmb mouse=X,Y pad-a pad-stick=X,Y # comment" lines. On a bad line returns nothing and
+// Parses "N key key lmb rmb mouse=X,Y wheel=N pad-a pad-stick=X,Y # comment" lines. On a bad line returns nothing and
 // sets `error` to "line L: what was wrong".
 std::optional<InputScript> parseInputScript(std::istream& in, std::string& error);

@@ -37,6 +37,8 @@ struct InputState {
     std::bitset<sf::Keyboard::KeyCount> keys;
     bool buttons[static_cast<int>(MouseButton::Count)] = {};
     int mouseX = 0, mouseY = 0;  // window pixels
+    // Notches the mouse wheel turned in this frame, away from the player positive.
+    int wheel = 0;
     PadState pad;
 
     bool held(sf::Keyboard::Key k) const { return k >= 0 && k < sf::Keyboard::KeyCount && keys[k]; }
@@ -49,6 +51,7 @@ struct InputState {
     void releaseAll() {
         keys.reset();
         buttons[0] = buttons[1] = false;
+        wheel = 0;
         pad.release();
     }
 };

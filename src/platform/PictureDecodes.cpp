@@ -78,3 +78,15 @@ std::shared_ptr<Image::Pixels> PictureDecodes::take(const std::string& path) {
             if (d.path == path && d.result.valid()) return d.result.get();
     return nullptr;
 }
+
+void PictureDecodes::forget(const std::vector<std::string>& paths) {
+    for (Decode& d : decodes_)
+        if (d.result.valid() && std::find(paths.begin(), paths.end(), d.path) != paths.end()) {
+            // Taking the picture out of the shared result is what lets it go; a failed decode
+            // had nothing to hold.
+            try {
+                d.result.get();
+            } catch (...) {
+            }
+        }
+}

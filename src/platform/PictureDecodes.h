@@ -23,6 +23,9 @@ public:
 
     // The decoded picture of `path` if a living set has it and nobody took it yet.
     static std::shared_ptr<Image::Pixels> take(const std::string& path);
+    // Lets go of these pictures if nobody took them (waiting for a decode still running):
+    // they are read where they are loaded, as if never decoded here.
+    void forget(const std::vector<std::string>& paths);
 
 private:
     struct Decode {

@@ -59,6 +59,7 @@ void SfmlWindow::processEvents() {
         if (releaseNextFrame_.buttons[b]) input_.buttons[b] = false;
     pressedThisFrame_ = InputState{};
     releaseNextFrame_ = InputState{};
+    input_.wheel = 0;
     sf::Event event;
     while (window_.pollEvent(event)) {
         MouseButton button;
@@ -97,6 +98,15 @@ void SfmlWindow::processEvents() {
                 }
                 input_.mouseX = event.mouseButton.x;
                 input_.mouseY = event.mouseButton.y;
+                break;
+            case sf::Event::MouseWheelScrolled:
+                // Smooth wheels send fractions of a notch; whole notches are what the game counts.
+                if (event.mouseWheelScroll.wheel == sf::Mouse::VerticalWheel) {
+                    wheelTravel_ += event.mouseWheelScroll.delta;
+                    const int notches = static_cast<int>(wheelTravel_);
+                    input_.wheel += notches;
+                    wheelTravel_ -= static_cast<float>(notches);
+                }
                 break;
             case sf::Event::MouseMoved:
                 input_.mouseX = event.mouseMove.x;

@@ -71,5 +71,6 @@ private:
     float frameSeconds_ = 1.f / 60.f;
     std::unordered_map<std::uint64_t, TextureSet> textures_;
     std::vector<std::uint8_t> staging_;
+    float wheelTravel_ = 0;
     std::uint64_t uploadedBytes_ = 0;
 };

@@ -34,6 +34,13 @@ Level Level::of(const std::string& file) {
     return record;
 }
 
+std::vector<std::string> Level::shippedFiles() {
+    std::vector<std::string> files;
+    for (const Listed& l : kLevels)
+        if (l.shipped) files.push_back(l.file);
+    return files;
+}
+
 const std::string& Level::first() {
     static const std::string name = kLevels.front().file;
     return name;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "audio/Music.h"
 
@@ -16,6 +17,8 @@ struct Level {
     static Level of(const std::string& file);
     // The level a new game starts with, and the one a finished game resumes at.
     static const std::string& first();
+    // The files of the levels the game ships, in their order.
+    static std::vector<std::string> shippedFiles();
     // The file that follows by the numbering rule (Level2.txt gives Level3.txt, Level9.txt
     // Level10.txt); empty when the name has no number.
     std::string nextFile() const;

@@ -56,9 +56,10 @@ void LevelObjectSet::load(const std::string& name) {
     clear(sameLevel);
     const Image noPicture;
     std::uint64_t pixels = 0;
-    for (const LevelRecord& record : LevelFile::read(name).records) {
+    const std::vector<LevelRecord> records = inMemory_ ? inMemory_->records : LevelFile::read(name).records;
+    for (const LevelRecord& record : records) {
         // Past the budget no more pictures are even read, so the cache cannot grow either.
-        const Image* picture = pixels < kPixelBudget ? &ImageCache::forLevel(record.picture) : &noPicture;
+        const Image* picture = pixels < kPixelBudget ? &pictureOf(record) : &noPicture;
         pixels += static_cast<std::uint64_t>(picture->width()) * picture->height();
         if (pixels > kPixelBudget) picture = &noPicture;
         const bool foreground = kindRoles(record.kind).foreground;
@@ -106,4 +107,18 @@ void LevelObjectSet::addObject(int kind, float x, float y, const Image& picture,
     o->baseSpeedX = o->speedX;
     o->baseSpeedY = o->speedY;
     (roles.foreground ? foregroundList : mainList).push_back(std::move(o));
+}
+
+const Image& LevelObjectSet::pictureOf(const LevelRecord& record) const {
+    if (inMemory_)
+        if (const auto given = inMemory_->pictures.find(record.index); given != inMemory_->pictures.end())
+            return given->second;
+    return ImageCache::forLevel(record.picture);
+}
+
+void LevelObjectSet::placeFromMemory(std::optional<InMemory> level) {
+    inMemory_ = std::move(level);
+    // What was loaded before came from elsewhere: nothing of it is reused.
+    loadedLevelName.clear();
+    clear(false);
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
 #include <string>
 
+#include "level/LevelFile.h"
 #include "level/LevelObject.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
@@ -26,6 +30,14 @@ public:
     // Replaces the held objects by the named file's; a reload of the same level reuses
     // untouched objects and rebuilds erased or destroyed ones from the cached pictures.
     void load(const std::string& name);
+    // While set, every load places these records instead of reading a file: a level being
+    // edited, tried out. A record's picture is the one given for its index, else the cached one.
+    struct InMemory {
+        std::vector<LevelRecord> records;
+        std::map<int, Image> pictures;
+    };
+    void placeFromMemory(std::optional<InMemory> level);
+    bool fromMemory() const { return inMemory_.has_value(); }
     void clear(bool keepForReuse);
     void addObject(int kind, float x, float y, const Image& picture, int recordIndex);
 
@@ -42,4 +54,9 @@ public:
     std::string loadedLevelName;
     ObjectList mainPool, foregroundPool;
     Image openDoorImage, closedDoorImage, checkpointImage, keyDestroyImage;
+
+private:
+    const Image& pictureOf(const LevelRecord& record) const;
+
+    std::optional<InMemory> inMemory_;
 };

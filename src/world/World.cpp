@@ -96,7 +96,7 @@ void World::updateObjects() {
         }
         if (step == Step::Goal) {
             if (!objectOverlaps(list, index, {px, py, pw, ph})) continue;
-            if (nextLevelName()) {
+            if (!tryingOut() && nextLevelName()) {
                 changeLevel(currentLevelName);
             } else {
                 writeCompletionSave();

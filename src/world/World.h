@@ -1,6 +1,7 @@
 #pragma once
 
 #include <SFML/Graphics/View.hpp>
+#include <optional>
 #include <string>
 
 #include "input/ControlReader.h"
@@ -34,6 +35,11 @@ public:
     // Plays a level without touching the main progress, as a level started from the command
     // line is; its checkpoints still count for its own restarts.
     void playApart(const std::string& name);
+    // Plays a level being edited, from memory and apart, from `from` (the start point when
+    // none) until endTryOut. Its goal ends the try rather than leading to a next level.
+    void tryOut(const std::string& name, LevelObjectSet::InMemory level, std::optional<sf::Vector2f> from);
+    void endTryOut() { objects.placeFromMemory(std::nullopt); }
+    bool tryingOut() const { return objects.fromMemory(); }
     void resetToStart();
     void applyCameraView(GameWindow& window);
 

@@ -1,6 +1,7 @@
 #include "Simulation.h"
 
 #include "app/FrameLoop.h"
+#include "app/screens/EditorScreen.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/StopSignals.h"
 #include "platform/TimeSource.h"
@@ -34,6 +35,17 @@ nlohmann::json simState(const Game& game, long frame, bool withObjects) {
     state["boomerang"] = {{"ready", player.boomerang.ready}, {"x", player.boomerang.x}, {"y", player.boomerang.y}};
     state["ball"] = {{"x", world.scarfBall.x}, {"y", world.scarfBall.y}};
     state["returnToMenu"] = world.returnToMenu;
+    if (game.state() == GameState::Editor) {
+        const Editor& editor = *game.screen<EditorScreen>().editor();
+        state["editor"] = {{"records", editor.level().records.size()},
+                           {"tool", static_cast<int>(editor.tool())},
+                           {"zoom", editor.zoom()},
+                           {"centre", {editor.view().getCenter().x, editor.view().getCenter().y}},
+                           {"selected", editor.selected()},
+                           {"saved", editor.saved()},
+                           {"startUnsupported", editor.startUnsupported()},
+                           {"message", editor.message()}};
+    }
     if (withObjects) {
         nlohmann::json objects = nlohmann::json::array();
         for (const auto& o : world.objects.mainList)
@@ -52,6 +64,9 @@ nlohmann::json simState(const Game& game, long frame, bool withObjects) {
 SimulatedGame::SimulatedGame(const SimOptions& options)
     : options_(options), game_(options.seed), frames_(options.frames >= 0 ? options.frames : options.script.totalFrames()) {
     if (!options.level.empty()) game_.startLevel(options.level);
+    // A refused file was told before the game was made.
+    std::string error;
+    if (!options.edit.empty()) game_.openEditor(options.edit, error);
 }
 
 bool SimulatedGame::done() const { return frame_ >= frames_ || !window_.isOpen() || stopAsked(); }

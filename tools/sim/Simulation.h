@@ -15,6 +15,7 @@ struct SimOptions {
     unsigned seed = 1;
     bool objects = false;
     InputScript script;
+    std::string edit;  // the level file the editor opens instead of play
 };
 
 // The state line printed for a frame.

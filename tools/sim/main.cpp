@@ -1,9 +1,11 @@
 #include <CLI/CLI.hpp>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
 #include "Simulation.h"
+#include "editor/EditedLevel.h"
 #include "platform/LargeBlocks.h"
 #include "platform/StopSignals.h"
 #include "platform/WriteQueue.h"
@@ -15,7 +17,9 @@ int main(int argc, char** argv) {
     CLI::App app{"torve-sim: runs the game headless with simulated time, in the current game folder"};
     SimOptions options;
     std::string inputPath;
-    app.add_option("--level", options.level, "start playing this level file");
+    auto* level = app.add_option("--level", options.level, "start playing this level file");
+    app.add_option("--edit", options.edit, "open the level editor on this level file (a new level if there is none)")
+        ->excludes(level);
     app.add_option("--frames", options.frames, "frames to run (default: until the input script ends)")
         ->check(CLI::Range(0L, 1000000000L));
     app.add_option("--input", inputPath, "input script");
@@ -41,6 +45,13 @@ int main(int argc, char** argv) {
             return 2;
         }
         options.script = std::move(*script);
+    }
+    if (!options.edit.empty()) {
+        options.edit = std::filesystem::absolute(options.edit).string();
+        if (const auto refused = EditedLevel::refusal(options.edit)) {
+            std::cerr << "torve-sim: " << *refused << "\n";
+            return 2;
+        }
     }
     catchStopSignals();
     WriteQueue::start();

@@ -9,4 +9,5 @@ enum class GameState {
     PauseMenu = 4,
     ExitConfirm = 5,
     Options = 6,
+    Editor = 7,
 };

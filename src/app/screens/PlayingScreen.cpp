@@ -7,11 +7,16 @@ PlayingScreen::PlayingScreen(World& world, UnsavedNotice& notice, const ControlR
 
 void PlayingScreen::update(GameWindow& window, ScreenStack& stack) {
     world_.update(window, controls_);
+    // A level tried out from the editor goes back to it, at its goal or at once.
     if (world_.returnToMenu) {
         world_.returnToMenu = false;
-        stack.restart(GameState::MainMenu);
+        if (world_.tryingOut()) stack.close();
+        else stack.restart(GameState::MainMenu);
     }
-    if (stack.controls().holds(Action::Menu)) stack.open(GameState::PauseMenu);
+    if (stack.controls().holds(Action::Menu)) {
+        if (world_.tryingOut()) stack.close();
+        else stack.open(GameState::PauseMenu);
+    }
 }
 
 void PlayingScreen::draw(GameWindow& window) { world_.draw(window); }

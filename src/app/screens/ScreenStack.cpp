@@ -4,7 +4,7 @@
 
 void ScreenStack::add(std::unique_ptr<Screen> screen) { screens_.push_back(std::move(screen)); }
 
-Screen& ScreenStack::find(GameState id) {
+Screen& ScreenStack::find(GameState id) const {
     return **std::find_if(screens_.begin(), screens_.end(), [id](const auto& screen) { return screen->id() == id; });
 }
 

@@ -22,6 +22,10 @@ public:
     S& get() {
         return static_cast<S&>(find(S::kState));
     }
+    template <class S>
+    const S& get() const {
+        return static_cast<const S&>(find(S::kState));
+    }
 
     void open(GameState id);
     // Back to the screen beneath the top one.
@@ -41,7 +45,7 @@ public:
     void draw(GameWindow& window);
 
 private:
-    Screen& find(GameState id);
+    Screen& find(GameState id) const;
     void change(std::vector<Screen*> next);
 
     SoundBank& sounds_;

@@ -1,0 +1,78 @@
+#include "app/screens/EditorScreen.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "app/screens/ScreenStack.h"
+#include "editor/Palette.h"
+#include "level/Kinds.h"
+
+EditorScreen::EditorScreen(World& world) : Screen(kState), world_(world) {
+    pixel_.create(1, 1, Color{255, 255, 255, 255});
+    pixel_.keepPixels();
+}
+
+bool EditorScreen::open(const std::string& path, std::string& error) {
+    std::optional<EditedLevel> level = EditedLevel::open(path, error);
+    if (!level) return false;
+    editor_.emplace(std::move(*level), sf::Vector2f(world_.startX, world_.startY), paletteEntries(Level::shippedFiles()));
+    return true;
+}
+
+void EditorScreen::update(GameWindow& window, ScreenStack& stack) {
+    const InputState& now = window.input();
+    if (editor_ && now.held(sf::Keyboard::F5) && !before_.held(sf::Keyboard::F5))
+        tryOut(stack, now.held(sf::Keyboard::LShift) || now.held(sf::Keyboard::RShift));
+    else if (editor_)
+        editor_->update(window, before_);
+    before_ = now;
+}
+
+void EditorScreen::tryOut(ScreenStack& stack, bool fromPointer) {
+    LevelObjectSet::InMemory level;
+    const EditedLevel& edited = editor_->level();
+    for (const Placed& p : edited.records) {
+        const int index = static_cast<int>(level.records.size());
+        level.records.push_back(LevelRecord{p.x, p.y, p.picture, p.kind, index});
+        level.pictures.emplace(index, edited.pictureOf(p));
+    }
+    std::optional<sf::Vector2f> from;
+    if (fromPointer) from = editor_->pointerInLevel();
+    world_.tryOut(edited.path(), std::move(level), from);
+    stack.open(GameState::Playing);
+}
+
+void EditorScreen::shown() {
+    if (world_.tryingOut()) world_.endTryOut();
+}
+
+void EditorScreen::writeLine(GameWindow& window, const std::string& text, float y, Color color) {
+    for (Sprite s : letters_.layout(text, 10, y, 0.42f)) {
+        s.color = color;
+        window.draw(s);
+    }
+}
+
+void EditorScreen::draw(GameWindow& window) {
+    if (!editor_) return;
+    editor_->draw(window);
+    window.setView(sf::View(sf::FloatRect(0, 0, 1024, 768)));
+    Sprite band(&pixel_);
+    band.scaleX = 1024;
+    band.scaleY = editor_->message().empty() && !editor_->startUnsupported() ? 28 : 52;
+    band.color = Color{250, 247, 238, 230};
+    window.draw(band);
+    static constexpr const char* kTools[] = {"Pencil", "Ink", "Rubber", "Select", "Place"};
+    const std::string name = std::filesystem::path(editor_->level().path()).filename().string();
+    std::string tool = kTools[static_cast<int>(editor_->tool())];
+    if (editor_->tool() == Editor::Tool::Place) tool += " " + std::string(kindRoles(editor_->stamp().kind).name);
+    const std::string line = tool +
+                             "   P pencil  I ink  E rubber  V select  O things  G goal  F5 try   " +
+                             std::to_string(static_cast<int>(std::lround(editor_->zoom() * 100))) + "%   " + name +
+                             (editor_->saved() ? "" : " *");
+    writeLine(window, line, 2, Color{40, 40, 48, 255});
+    if (!editor_->message().empty()) writeLine(window, editor_->message(), 26, Color{40, 40, 48, 255});
+    else if (editor_->startUnsupported())
+        writeLine(window, "Nothing solid under the start point: the player would fall for ever", 26,
+                  Color{190, 50, 40, 255});
+}

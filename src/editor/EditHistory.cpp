@@ -1,0 +1,40 @@
+#include "editor/EditHistory.h"
+
+namespace {
+// The records as one side of a step left them, and each patch's pixels of that side.
+void apply(EditedLevel& level, const std::vector<Placed>& records, const std::vector<PixelPatch>& patches,
+           std::vector<std::uint8_t> PixelPatch::*side) {
+    level.records = records;
+    for (const PixelPatch& patch : patches) {
+        const std::uint8_t* p = (patch.*side).data();
+        for (int y = patch.area.top; y < patch.area.top + patch.area.height; ++y)
+            for (int x = patch.area.left; x < patch.area.left + patch.area.width; ++x, p += 4)
+                patch.piece->image.setPixel(static_cast<unsigned>(x), static_cast<unsigned>(y), Color{p[0], p[1], p[2], p[3]});
+        patch.piece->changed = true;
+    }
+}
+}  // namespace
+
+void EditHistory::record(Edit edit) {
+    undone_.clear();
+    done_.push_back(std::move(edit));
+    if (done_.size() > kSteps) done_.pop_front();
+}
+
+bool EditHistory::undo(EditedLevel& level) {
+    if (done_.empty()) return false;
+    const Edit& edit = done_.back();
+    apply(level, edit.recordsBefore, edit.patches, &PixelPatch::before);
+    undone_.push_back(std::move(done_.back()));
+    done_.pop_back();
+    return true;
+}
+
+bool EditHistory::redo(EditedLevel& level) {
+    if (undone_.empty()) return false;
+    const Edit& edit = undone_.back();
+    apply(level, edit.recordsAfter, edit.patches, &PixelPatch::after);
+    done_.push_back(std::move(undone_.back()));
+    undone_.pop_back();
+    return true;
+}

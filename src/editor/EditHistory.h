@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "editor/EditedLevel.h"
+
+// Pixels of a painted piece before and after a change, over the rectangle it touched.
+struct PixelPatch {
+    std::shared_ptr<PaintedPiece> piece;
+    IntRect area;
+    std::vector<std::uint8_t> before, after;
+};
+
+// One step of the author's: the records before and after it, and the pixels it painted.
+struct Edit {
+    std::vector<Placed> recordsBefore, recordsAfter;
+    std::vector<PixelPatch> patches;
+};
+
+// The steps that undo and redo walk. A new step drops the ones undone before it.
+class EditHistory {
+public:
+    static constexpr size_t kSteps = 200;
+
+    void record(Edit edit);
+    // False when there is nothing to undo (or redo).
+    bool undo(EditedLevel& level);
+    bool redo(EditedLevel& level);
+    size_t steps() const { return done_.size(); }
+
+private:
+    std::deque<Edit> done_;
+    std::vector<Edit> undone_;
+};

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "TestSupport.h"
+#include "editor/EditHistory.h"
+#include "editor/Stroke.h"
+#include "levelcheck/LevelCheckTestSupport.h"
+
+namespace {
+nlohmann::json lastState(const std::string& out) {
+    const size_t end = out.find_last_not_of('\n');
+    const size_t start = out.rfind('\n', end);
+    return nlohmann::json::parse(out.substr(start == std::string::npos ? 0 : start + 1, end + 1));
+}
+
+CommandResult sim(const std::string& args, const std::string& script) {
+    std::ofstream("run.script") << script;
+    return runCommand(std::string(TORVE_SIM_EXE) + " " + args + " --input run.script 2>&1");
+}
+}  // namespace
+
+// The view opens where the game's camera stands at the start point (500, -300): window pixel
+// (x, y) is level pixel (x, y - 684). An ink floor is drawn, a pencil wall drawn and taken back
+// (undo, redo, undo), the goal placed, the level saved and tried out; it passes the checker,
+// saves again unchanged when reopened, and plays to its goal without touching the progress.
+TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
+    GameFolderCopy dir;
+    const std::string progress = dir.read("save.save");
+    const CommandResult made = sim("--edit MyLevel.txt",
+                                   "1 I mouse=100,500\n1 lmb\n20 lmb mouse=1000,500\n1\n"
+                                   "1 P mouse=650,480\n1 lmb\n10 lmb mouse=650,300\n1\n"
+                                   "1 LControl Z\n1\n1 LControl LShift Z\n1\n1 LControl Z\n1\n"
+                                   "1 mouse=800,420\n1 G\n1 LControl S\n1\n"
+                                   "1 F5\n60\n1 Escape\n1\n1 F5\n60\n200 D\n");
+    ASSERT_EQ(made.status, 0) << made.out;
+    // Tried out twice: left with Escape, then played to the goal; back in the editor both times.
+    const nlohmann::json edited = lastState(made.out);
+    EXPECT_EQ(edited["state"], 7);
+    EXPECT_GT(edited["player"]["x"], 600) << "the try ran to the goal";
+    EXPECT_EQ(edited["editor"]["saved"], true) << made.out;
+    const std::string level = dir.read("MyLevel.txt");
+    EXPECT_EQ(level, "0 -512 MyLevel-ink-1.png 3\n512 -512 MyLevel-ink-2.png 3\n800 -264 Content/Level/goal.png 19\n");
+    EXPECT_FALSE(std::filesystem::exists("MyLevel-pencil-1.png"));
+
+    const ToolRun check = runTool({"MyLevel.txt"});
+    EXPECT_EQ(check.status, 0) << check.out;
+    EXPECT_TRUE(check.diagnostics().empty()) << check.out;
+
+    ASSERT_EQ(sim("--edit MyLevel.txt", "1 LControl S\n1\n").status, 0);
+    EXPECT_EQ(dir.read("MyLevel.txt"), level);
+    EXPECT_TRUE(std::filesystem::exists("MyLevel-ink-2.png"));
+
+    const CommandResult played = sim("--level MyLevel.txt", "60\n200 D\n");
+    EXPECT_EQ(lastState(played.out)["state"], 1) << played.out;
+    EXPECT_EQ(dir.read("save.save"), progress);
+}
+
+// More than a hundred strokes are taken back one by one, and come back again.
+TEST(Editor, UndoWalksBackEveryStrokeAndRedoForward) {
+    TempDir dir;
+    std::string error;
+    std::optional<EditedLevel> level = EditedLevel::open("Drawn.txt", error);
+    ASSERT_TRUE(level);
+    EditHistory history;
+    constexpr int kStrokes = 120;
+    for (int i = 0; i < kStrokes; ++i) {
+        Stroke stroke(*level, i % 3 == 0 ? Brush::Ink : Brush::Pencil);
+        stroke.paint({static_cast<float>(40 * i), 100}, {static_cast<float>(40 * i + 20), 130});
+        history.record(stroke.finish());
+    }
+    const std::string drawn = level->text();
+
+    // The first stroke's ink piece is the second record: its first dab reached the square to the left.
+    const Color inked = level->pictureOf(level->records[1]).pixel(10, 110);
+    for (int i = 0; i < kStrokes; ++i) ASSERT_TRUE(history.undo(*level)) << i;
+    EXPECT_FALSE(history.undo(*level));
+    EXPECT_TRUE(level->records.empty());
+    for (int i = 0; i < kStrokes; ++i) ASSERT_TRUE(history.redo(*level)) << i;
+    EXPECT_EQ(level->text(), drawn);
+    EXPECT_EQ(level->pictureOf(level->records[1]).pixel(10, 110), inked);
+    EXPECT_EQ(inked.a, 255);
+}
