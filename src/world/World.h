@@ -12,6 +12,7 @@
 #include "player/Player.h"
 #include "player/ScarfBall.h"
 #include "world/Camera.h"
+#include "world/FallRescue.h"
 #include "world/Hints.h"
 #include "world/LevelObjectSet.h"
 #include "world/Level.h"
@@ -35,6 +36,8 @@ public:
     // line is; its checkpoints still count for its own restarts.
     void playApart(const std::string& name);
     void resetToStart();
+    // What the restart key does: back to the last checkpoint touched, the level as it was loaded.
+    void restartFromCheckpoint();
     void applyCameraView(GameWindow& window);
 
     bool loadSave();
@@ -59,6 +62,7 @@ public:
     bool flightLevel = false;
     Camera camera;
     Hints hints;
+    FallRescue fallRescue;
     int highestLevel = 1;
     LevelObjectSet objects;
     sf::View view;

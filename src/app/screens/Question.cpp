@@ -1,6 +1,6 @@
 #include "app/screens/Question.h"
 
-#include "app/screens/FilledPixel.h"
+#include "platform/FilledPixel.h"
 #include "app/screens/ScreenStack.h"
 
 // Wide enough to darken the screen beneath under any view.

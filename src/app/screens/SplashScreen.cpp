@@ -1,6 +1,6 @@
 #include "app/screens/SplashScreen.h"
 
-#include "app/screens/FilledPixel.h"
+#include "platform/FilledPixel.h"
 #include "app/screens/ScreenStack.h"
 
 namespace {
