@@ -142,7 +142,8 @@ void pad(Canvas& c, Vec2 p, PadPart marked) {
         outlined(c, [p, dx](Mask& m, float g) { m.ellipse(p + Vec2{dx, -7}, 3.4f + g, 2.2f + g); }, 1.2f,
                  lit ? kScarfRed : kPlastic);
     }
-    for (const float dx : {-9.f, 9.f}) pencil(c, closed(ellipsePath(p + Vec2{dx, 7}, 4, 4, 16)), 1.2f, kGraphite, 1541, false);
+    for (const float dx : {-9.f, 9.f})
+        pencil(c, closed(ellipsePath(p + Vec2{dx, 7}, 4, 4, 16)), 1.2f, kGraphite, 1541, false);
 }
 
 // The post, the board and the card the pictograms are drawn on.
