@@ -37,7 +37,7 @@ Game::Game(unsigned seed)
     screens_.add(std::make_unique<MainMenuScreen>(world, unsavedNotice));
     screens_.add(std::make_unique<QuitQuestion>());
     screens_.add(std::make_unique<PlayingScreen>(world, unsavedNotice, controlReader_));
-    screens_.add(std::make_unique<PauseScreen>(unsavedNotice));
+    screens_.add(std::make_unique<PauseScreen>(world, unsavedNotice));
     screens_.add(std::make_unique<LeaveQuestion>());
     screens_.add(std::make_unique<OptionsScreen>(world, unsavedNotice, optionsPath));
     screens_.add(std::make_unique<EditorScreen>(world));

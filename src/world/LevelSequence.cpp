@@ -24,9 +24,12 @@ void World::changeLevel(const std::string& name) {
     highestLevel = std::max(highestLevel, levelNumber());
     writeSave();
     objects.load(wanted);
+    fallRescue.measure(objects.mainList);
 }
 
 void World::continueLevel() {
+    // Play starts clear of a fade begun before the menus opened.
+    fallRescue.cancel();
     if (playingApart_) {
         playingApart_ = false;
         currentLevelName = saved_.level;

@@ -59,11 +59,9 @@ void World::update(GameWindow& window, const ControlReader& reader) {
     }
     sounds.playMusicFor(level.music);
     updateObjects();
+    const bool fellAway = !flightLevel && fallRescue.update(player.y, window.frameSeconds());
     // Tested as held, not as a fresh press: holding R restarts every frame.
-    if (controls.holds(Action::Restart)) {
-        player.reset(checkpointX, checkpointY, !checkpointIsStart());
-        changeLevel(currentLevelName);
-    }
+    if (controls.holds(Action::Restart) || fellAway) restartFromCheckpoint();
     // Flown through, the flight completes the game as the last goal does, and Play then
     // starts the first level.
     if (flightLevel && scarfBall.x > 18000) {
@@ -72,6 +70,11 @@ void World::update(GameWindow& window, const ControlReader& reader) {
         level = Level::of(currentLevelName);
         returnToMenu = true;
     }
+}
+
+void World::restartFromCheckpoint() {
+    player.reset(checkpointX, checkpointY, !checkpointIsStart());
+    changeLevel(currentLevelName);
 }
 
 bool World::checkpointIsStart() const {
@@ -132,4 +135,5 @@ void World::draw(GameWindow& window) {
                             aim.y - static_cast<float>(reticleImage.height()) / 2);
         window.draw(reticle);
     }
+    fallRescue.draw(window);
 }

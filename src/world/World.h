@@ -13,6 +13,7 @@
 #include "player/Player.h"
 #include "player/ScarfBall.h"
 #include "world/Camera.h"
+#include "world/FallRescue.h"
 #include "world/Hints.h"
 #include "world/LevelObjectSet.h"
 #include "world/Level.h"
@@ -41,6 +42,8 @@ public:
     void endTryOut() { objects.placeFromMemory(std::nullopt); }
     bool tryingOut() const { return objects.fromMemory(); }
     void resetToStart();
+    // What the restart key does: back to the last checkpoint touched, the level as it was loaded.
+    void restartFromCheckpoint();
     void applyCameraView(GameWindow& window);
 
     bool loadSave();
@@ -65,6 +68,7 @@ public:
     bool flightLevel = false;
     Camera camera;
     Hints hints;
+    FallRescue fallRescue;
     int highestLevel = 1;
     LevelObjectSet objects;
     sf::View view;

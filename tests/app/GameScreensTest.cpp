@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "GameHarness.h"
 
 TEST(GameSplash, EscapeOrMouseOnTheFirstFrameSkipsItAtOnce) {
@@ -113,8 +115,8 @@ TEST(GameScreens, EachScreenDrawsWhatLiesBeneathThenItsBackgroundAndButtons) {
     h.pause();
     h.frame();
     const PauseScreen& pause = h.pauseMenu();
-    const Images pauseImages{&pause.backgroundImage, pause.resume.sprite.image, pause.options.sprite.image,
-                             pause.leave.sprite.image};
+    const Images pauseImages{&pause.backgroundImage, pause.resume.sprite.image, pause.restart.sprite.image,
+                             pause.options.sprite.image, pause.leave.sprite.image};
     EXPECT_EQ(drawnOver(pauseImages), Images{});
     h.click(pause.leave);
     h.pointAt(0, 0);
@@ -184,6 +186,32 @@ TEST(GameScreens, PlayAfterLeavingResumesAtTheSavedCheckpointNotWhereTheWorldWas
     EXPECT_EQ(h.game->world.player.y, resumedY);
 }
 
+// Clicked, or chosen with the keys (second in the focus order), the button lands on the last
+// flag as the restart key does, and play goes on from there.
+TEST(GameScreens, RestartFromTheFlagPutsThePlayerBackAndResumes) {
+    GameHarness h("[Player]\nGravity=0.3\nMaxGravity=12\nSizeX=40\nSizeY=90\n");
+    h.skipSplash();
+    h.click(h.menu().play);
+    World& world = h.game->world;
+    const std::array flag{world.player.x, world.player.y};
+    for (const bool keys : {false, true}) {
+        h.frames(20);  // nothing to stand on: the player falls
+        ASSERT_NE(world.player.y, flag[1]);
+        h.pause();
+        if (keys) {
+            h.tap(sf::Keyboard::Down);
+            h.tap(sf::Keyboard::Down);
+            h.input().setHeld(sf::Keyboard::Enter, true);
+            h.frame();
+            h.input().setHeld(sf::Keyboard::Enter, false);
+        } else {
+            h.click(h.pauseMenu().restart);
+        }
+        EXPECT_EQ(h.state(), GameState::Playing);
+        EXPECT_EQ((std::array{world.player.x, world.player.y}), flag);
+    }
+}
+
 // A screen opened on top returns to the one that opened it; when two changes come in one
 // frame the later one wins, as if the earlier had not been.
 TEST(GameScreens, ScreensReturnToTheScreenThatOpenedThem) {
@@ -206,8 +234,7 @@ TEST(GameScreens, ScreensReturnToTheScreenThatOpenedThem) {
 
     // Enter on the focused options button and Escape (resume) in one frame: the options,
     // opened from the pause menu.
-    h.tap(sf::Keyboard::Down);
-    h.tap(sf::Keyboard::Down);
+    for (int i = 0; i < 3; ++i) h.tap(sf::Keyboard::Down);
     h.input().setHeld(sf::Keyboard::Enter, true);
     h.holdEscape(true);
     h.frame();

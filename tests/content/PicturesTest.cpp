@@ -115,7 +115,7 @@ TEST(Pictures, MenuHoverStripsSitCentredOnTheirButtons) {
         {"no", "hover_small", -35, 0},                {"ingame_return", "hover_ingame_exit", -40, -30},
         {"ingame_options", "hover_options", -30, -10}, {"ingame_resume", "hover_options", -30, -10},
         {"ingame_mainmenu", "hover_mainmenu", -40, -20}, {"ingame_desktop", "hover_desktop", -40, -10},
-        {"back", "hover_back", -30, -10},
+        {"back", "hover_back", -30, -10},              {"ingame_restart", "hover_restart", -40, -10},
     };
     for (const Use& u : uses) {
         const Image still = load(std::string("Content/Menu/") + u.still + ".png");

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "WorldFixture.h"
@@ -83,4 +84,27 @@ TEST_F(FinishAndRespawn, TheWholeBallStaysOnScreenAtTheRightSteeringBound) {
     run(w, 200);
     // Steered right as far as it goes: 5 pixels short of the view's right edge.
     EXPECT_EQ(w.scarfBall.x + 110 - window.view().getCenter().x, 507);
+}
+
+// A run into a gap with no floor beneath falls as ever until a screen's height below the lowest
+// floor, then comes back to the flag behind a fade to dark and back.
+TEST_F(FinishAndRespawn, AFallFarBelowTheLevelEndsBackAtTheFlag) {
+    dir.write("config.ini", "[Debug]\nPlayerX=80\nPlayerY=400\n");
+    picture("floor.png", 300, 40);
+    picture("flag.png", 40, 120);
+    World& w = play("0 600 floor.png 3\n600 600 floor.png 3\n100 480 flag.png 18\n");
+    run(w, 60);
+    ASSERT_EQ((std::array{w.checkpointX, w.checkpointY}), (std::array{100, 510}));
+    window.scriptedInput().setHeld(sf::Keyboard::D, true);
+    float deepest = 0, darkest = 0;
+    for (int frame = 0; frame < 400; ++frame) {
+        run(w, 1);
+        deepest = std::max(deepest, w.player.y);
+        darkest = std::max(darkest, w.fallRescue.darkness());
+        if (frame == 60) window.scriptedInput().setHeld(sf::Keyboard::D, false);
+    }
+    EXPECT_GT(deepest, 640 + 768);
+    EXPECT_GT(darkest, 0.9f);
+    EXPECT_EQ(w.fallRescue.darkness(), 0.f);
+    EXPECT_EQ((std::array{w.player.x, w.player.y}), (std::array{100.f, 510.f}));
 }

@@ -23,6 +23,7 @@ constexpr ButtonPlace quitYes      {"yes.png",             "hover_small.png",   
 constexpr ButtonPlace quitNo       {"no.png",              "hover_small.png",       900, 290,  95,  60, -30,   0};
 
 constexpr ButtonPlace resume       {"ingame_resume.png",   "hover_options.png",     420, 160, 260,  60, -30, -10};
+constexpr ButtonPlace restart      {"ingame_restart.png",  "hover_restart.png",     325, 220, 450,  50, -40, -10};
 constexpr ButtonPlace pauseOptions {"ingame_options.png",  "hover_options.png",     420, 280, 260,  60, -30, -10};
 constexpr ButtonPlace leave        {"ingame_return.png",   "hover_ingame_exit.png", 320, 400, 450,  60, -40, -30};
 

@@ -1,7 +1,7 @@
 #include "app/screens/Question.h"
 
-#include "app/screens/FilledPixel.h"
 #include "app/screens/ScreenStack.h"
+#include "platform/FilledPixel.h"
 
 // Wide enough to darken the screen beneath under any view.
 Question::Question(GameState id)

@@ -1,7 +1,7 @@
 #include "app/screens/SplashScreen.h"
 
-#include "app/screens/FilledPixel.h"
 #include "app/screens/ScreenStack.h"
+#include "platform/FilledPixel.h"
 
 namespace {
 Image cardPicture() {

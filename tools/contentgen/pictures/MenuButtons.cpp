@@ -92,13 +92,14 @@ void addMenuButtons(PictureSet& set) {
         {"ingame_mainmenu", 380, 60, {"To the main menu", 38}, true},
         {"ingame_desktop", 280, 70, {"To the desktop", 34}, true},
         {"back", 180, 60, {"Back", 40}, true},
+        {"ingame_restart", 460, 60, {"Restart from the flag", 44}, false},
     };
     std::uint32_t seed = 800;
     for (const Button& b : buttons)
         add(set, std::string("Content/Menu/") + b.still + ".png", wordPicture(b.w, b.h, b.word, b.tag, seed += 10));
     const Hover hovers[] = {{"hover_play", 510, 80},        {"hover_options", 340, 80},  {"hover_small", 160, 70},
                             {"hover_ingame_exit", 540, 120}, {"hover_mainmenu", 460, 100}, {"hover_desktop", 360, 90},
-                            {"hover_back", 240, 80}};
+                            {"hover_back", 240, 80},         {"hover_restart", 540, 80}};
     for (const Hover& h : hovers) add(set, std::string("Content/Menu/") + h.name + ".png", hoverStrip(h.w, h.h, seed += 10));
 
     // The slider: a knob whose middle is 35 px right of its left edge and 33 px below its

@@ -30,6 +30,8 @@ void addPlatformPieces(PictureSet& set);
 void addIcons(PictureSet& set);
 void addLetterSheet(PictureSet& set);
 void addLandforms(PictureSet& set);
+// Wayside signs that teach the controls.
+void addTeachingSigns(PictureSet& set);
 // Each level's own backdrop and props.
 void addMeadowSetting(PictureSet& set);
 void addForestSetting(PictureSet& set);

@@ -25,6 +25,7 @@ std::vector<std::string> writePictures(const std::filesystem::path& gameDir) {
     addIcons(set);
     addLetterSheet(set);
     addLandforms(set);
+    addTeachingSigns(set);
     addMeadowSetting(set);
     addForestSetting(set);
     addRampartSetting(set);

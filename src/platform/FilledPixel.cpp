@@ -1,4 +1,4 @@
-#include "app/screens/FilledPixel.h"
+#include "platform/FilledPixel.h"
 
 Image filledPixel(Color color) {
     Image image;
