@@ -133,6 +133,7 @@ int main(int argc, char** argv) {
         if (child[0] == "cold") return childColdChange(child.at(1));
         if (child[0] == "restarts") return childRestarts(level(), 100);
         if (child[0] == "upload") return childUpload();
+        if (child[0] == "editor") return childEditor();
         if (child[0] == "replays") return childReplays(level(), child.size() > 3 ? std::atoi(child[3].c_str()) : 50);
         std::cerr << "torve-bench: unknown child mode " << child[0] << "\n";
         return 2;
@@ -253,6 +254,13 @@ int main(int argc, char** argv) {
     } else {
         rows.push_back({"texture upload per eraser pass", "-", "needs a display", "-", ">= 20x", "-"});
     }
+
+    const std::vector<double> edit = numbers(runChild({self, "--child", "editor"}).out);
+    if (edit.size() == 3)
+        rows.push_back({std::string("editor frame, 500 objects at ") + fixed(100 * edit[2], 0) + " %, a stroke a frame" +
+                            (std::getenv("DISPLAY") ? "" : " (headless)"),
+                        "-", milliseconds(edit[0]) + " median, " + milliseconds(edit[1]) + " worst", "-", "< 4 ms",
+                        yesNo(edit[0] < 4)});
 
     // A child started from this large process inherits its peak in the kernel's account
     // (ru_maxrss), so the replays are measured by /usr/bin/time, which starts them afresh.

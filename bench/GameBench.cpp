@@ -15,7 +15,9 @@
 
 #include "app/FrameLoop.h"
 #include "app/Game.h"
+#include "app/ReplayWindow.h"
 #include "config/Config.h"
+#include "editor/Editor.h"
 #include "platform/HeadlessWindow.h"
 #include "platform/PictureDecodes.h"
 #include "platform/SfmlWindow.h"
@@ -257,6 +259,55 @@ int childUpload() {
     std::printf("%llu %.4f %llu %.4f %.4f\n", static_cast<unsigned long long>(passBytes / passMs.size()),
                 summarise(passMs).median, static_cast<unsigned long long>(wholeBytes / wholeMs.size()),
                 summarise(wholeMs).median, summarise(idleMs).median);
+    std::fflush(stdout);
+    _exit(0);
+}
+
+int childEditor() {
+    std::unique_ptr<GameWindow> shown;
+    if (std::getenv("DISPLAY")) shown = std::make_unique<SfmlWindow>(1024, 768, false);
+    else shown = std::make_unique<HeadlessWindow>();
+    std::string error;
+    std::optional<EditedLevel> level = EditedLevel::open("bench-edited.txt", error);
+    // 500 of the game's own pictures over the 4096 x 3072 pixels a 25 % view shows.
+    const std::vector<PaletteEntry> palette = paletteEntries({"Level.txt", "Level2.txt", "Level3.txt", "Level4.txt"});
+    for (int i = 0; i < 500; ++i) {
+        const PaletteEntry& entry = palette[static_cast<size_t>(i) % palette.size()];
+        level->records.push_back(Placed{(i % 25) * 160 - 1536, (i / 25) * 150 - 1800, entry.picture, entry.kind, nullptr});
+    }
+    Editor editor(std::move(*level), {500, -300}, {});
+    // Zoomed out, the ink brush taken, then a stroke zig-zagging over the view.
+    InputScript script;
+    InputStep step{1, {}};
+    step.held.wheel = -10;
+    script.steps.push_back(step);
+    step.held.wheel = 0;
+    step.held.setHeld(sf::Keyboard::I, true);
+    script.steps.push_back(step);
+    step.held.setHeld(sf::Keyboard::I, false);
+    step.held.setButton(MouseButton::Left, true);
+    constexpr int kFrames = 600;
+    for (int i = 0; i < kFrames; ++i) {
+        step.held.mouseX = 100 + (i * 7) % 800;
+        step.held.mouseY = 200 + (i / 100) * 60 + (i % 13) * 3;
+        script.steps.push_back(step);
+    }
+    ReplayWindow window(*shown, std::move(script));
+    InputState before;
+    std::vector<double> ms;
+    while (!window.finished()) {
+        window.processEvents();
+        const auto start = Clock::now();
+        editor.update(window, before);
+        window.clear();
+        editor.draw(window);
+        ms.push_back(msSince(start));
+        window.display();
+        before = window.input();
+    }
+    ms.erase(ms.begin(), ms.begin() + 2);
+    const Timings t = summarise(ms);
+    std::printf("%.4f %.4f %.2f\n", t.median, t.worst, editor.zoom());
     std::fflush(stdout);
     _exit(0);
 }

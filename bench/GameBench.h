@@ -40,3 +40,7 @@ int childRestarts(const BenchLevel& level, int restarts);
 // The texture upload after eraser passes against a whole re-upload, in the real window:
 // bytes and median milliseconds of each, then the milliseconds of drawing it unchanged.
 int childUpload();
+// The editor's scene: 500 objects in view at 25 %, an ink stroke painted every frame; the
+// median and worst milliseconds of a frame's work (update and draw), in the real window when
+// there is a display.
+int childEditor();

@@ -5,6 +5,7 @@
 
 #include "level/Kinds.h"
 #include "level/SolidityMask.h"
+#include "platform/FilledPixel.h"
 #include "resources/ImageCache.h"
 
 namespace {
@@ -68,8 +69,6 @@ Editor::Editor(EditedLevel level, sf::Vector2f start, std::vector<PaletteEntry> 
     // Where the game's camera stands when the player drops in at the start.
     view_.setSize(1024, 768);
     view_.setCenter(std::max(std::floor(start.x), 512.0f), std::min(std::floor(start.y), 384.0f));
-    pixel_.create(1, 1, Color{255, 255, 255, 255});
-    pixel_.keepPixels();
     checkStart();
 }
 
@@ -272,10 +271,7 @@ void Editor::checkStart() {
 }
 
 void Editor::drawBox(GameWindow& window, float x, float y, float w, float h, Color color) {
-    Sprite s(&pixel_);
-    s.setPosition(x, y);
-    s.scaleX = w;
-    s.scaleY = h;
+    Sprite s = stretchedPixel(pixel_, x, y, w, h);
     s.color = color;
     window.draw(s);
 }

@@ -9,6 +9,7 @@
 #include "editor/Palette.h"
 #include "editor/Stroke.h"
 #include "menu/LetterSheet.h"
+#include "platform/FilledPixel.h"
 #include "platform/GameWindow.h"
 
 // The level editor's work, a frame at a time: the brushes, picking and moving records, the
@@ -84,7 +85,7 @@ private:
     bool startUnsupported_ = false;
     long changes_ = 0, savedSteps_ = 0;
     std::string message_;
-    Image pixel_;
+    Image pixel_ = filledPixel(Color{255, 255, 255, 255});
     std::vector<PaletteEntry> palette_;
     bool paletteOpen_ = false;
     int paletteScroll_ = 0;  // rows scrolled past

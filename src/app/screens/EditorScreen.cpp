@@ -6,11 +6,9 @@
 #include "app/screens/ScreenStack.h"
 #include "editor/Palette.h"
 #include "level/Kinds.h"
+#include "platform/FilledPixel.h"
 
-EditorScreen::EditorScreen(World& world) : Screen(kState), world_(world) {
-    pixel_.create(1, 1, Color{255, 255, 255, 255});
-    pixel_.keepPixels();
-}
+EditorScreen::EditorScreen(World& world) : Screen(kState), world_(world) {}
 
 bool EditorScreen::open(const std::string& path, std::string& error) {
     std::optional<EditedLevel> level = EditedLevel::open(path, error);
@@ -57,9 +55,7 @@ void EditorScreen::draw(GameWindow& window) {
     if (!editor_) return;
     editor_->draw(window);
     window.setView(sf::View(sf::FloatRect(0, 0, 1024, 768)));
-    Sprite band(&pixel_);
-    band.scaleX = 1024;
-    band.scaleY = editor_->message().empty() && !editor_->startUnsupported() ? 28 : 52;
+    Sprite band = stretchedPixel(pixel_, 0, 0, 1024, editor_->message().empty() && !editor_->startUnsupported() ? 28 : 52);
     band.color = Color{250, 247, 238, 230};
     window.draw(band);
     static constexpr const char* kTools[] = {"Pencil", "Ink", "Rubber", "Select", "Place"};

@@ -7,6 +7,7 @@
 #include "app/screens/Screen.h"
 #include "editor/Editor.h"
 #include "menu/LetterSheet.h"
+#include "platform/FilledPixel.h"
 #include "world/World.h"
 
 // The level editor over the whole window, with a line of what it is doing along the top.
@@ -36,5 +37,5 @@ private:
     std::optional<Editor> editor_;
     InputState before_;
     LetterSheet letters_;
-    Image pixel_;
+    Image pixel_ = filledPixel(Color{255, 255, 255, 255});
 };
