@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 
@@ -78,4 +79,24 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
         waitSeconds(n == 5 ? 8 : 3);
         keep(session.shot("level"), "level" + std::to_string(n));
     }
+    // The editor on the first level, panned down to its ground: an ink and a pencil stroke
+    // drawn with the pointer, the last one selected.
+    GameSession session;
+    session.process().launch().arguments = {"--edit", "Level.txt"};
+    ASSERT_TRUE(session.start());
+    waitSeconds(1);
+    session.hold("Down", 0.7);
+    const auto stroke = [&](const char* brush, float fromX, float y, float toX) {
+        session.hold(brush, 0.1);
+        session.pointAt(fromX, y);
+        x11::xdotool(session.display(), "mousedown 1");
+        for (float x = fromX; x <= toX; x += 40) session.pointAt(x, y - 30 * std::sin(x / 90));
+        x11::xdotool(session.display(), "mouseup 1");
+    };
+    stroke("i", 180, 330, 560);
+    stroke("p", 600, 260, 900);
+    session.hold("v", 0.1);
+    session.pointAt(300, 600);
+    session.pressLeft();
+    keep(session.shot("editor"), "editor");
 }
