@@ -79,6 +79,15 @@ LevelFile LevelFile::read(const std::string& path) {
     return parse(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
 }
 
+std::string LevelFile::picturePath(const std::string& levelPath, const std::string& picture) {
+    const size_t cut = levelPath.find_last_of("/\\");
+    // A level named without a folder lies where a bare picture name is opened anyway.
+    if (cut == std::string::npos || picture.empty() || picture.front() == '/') return picture;
+    const std::string beside = levelPath.substr(0, cut + 1) + picture;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(nativePath(beside), ec) ? beside : picture;
+}
+
 LevelFile LevelFile::parse(const std::string& text) {
     LevelFile file;
     std::istringstream in(text);

@@ -45,4 +45,8 @@ struct LevelFile {
     // A file that cannot be opened, or is no regular file, gives no records and stop.opened = false.
     static LevelFile read(const std::string& path);
     static LevelFile parse(const std::string& text);
+    // Where a picture the level at `levelPath` names is opened: beside the level file when it
+    // is there, else in the game's data folder. A picture found beside its level keeps the
+    // level's folder in its path, so two levels naming the same file never share one.
+    static std::string picturePath(const std::string& levelPath, const std::string& picture);
 };

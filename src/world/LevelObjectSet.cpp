@@ -59,7 +59,7 @@ void LevelObjectSet::load(const std::string& name) {
     const std::vector<LevelRecord> records = inMemory_ ? inMemory_->records : LevelFile::read(name).records;
     for (const LevelRecord& record : records) {
         // Past the budget no more pictures are even read, so the cache cannot grow either.
-        const Image* picture = pixels < kPixelBudget ? &pictureOf(record) : &noPicture;
+        const Image* picture = pixels < kPixelBudget ? &pictureOf(name, record) : &noPicture;
         pixels += static_cast<std::uint64_t>(picture->width()) * picture->height();
         if (pixels > kPixelBudget) picture = &noPicture;
         const bool foreground = kindRoles(record.kind).foreground;
@@ -109,11 +109,11 @@ void LevelObjectSet::addObject(int kind, float x, float y, const Image& picture,
     (roles.foreground ? foregroundList : mainList).push_back(std::move(o));
 }
 
-const Image& LevelObjectSet::pictureOf(const LevelRecord& record) const {
+const Image& LevelObjectSet::pictureOf(const std::string& level, const LevelRecord& record) const {
     if (inMemory_)
         if (const auto given = inMemory_->pictures.find(record.index); given != inMemory_->pictures.end())
             return given->second;
-    return ImageCache::forLevel(record.picture);
+    return ImageCache::forLevel(LevelFile::picturePath(level, record.picture));
 }
 
 void LevelObjectSet::placeFromMemory(std::optional<InMemory> level) {

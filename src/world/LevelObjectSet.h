@@ -56,7 +56,8 @@ public:
     Image openDoorImage, closedDoorImage, checkpointImage, keyDestroyImage;
 
 private:
-    const Image& pictureOf(const LevelRecord& record) const;
+    // A record of the level at `level`: its picture given in memory, else as the level file names it.
+    const Image& pictureOf(const std::string& level, const LevelRecord& record) const;
 
     std::optional<InMemory> inMemory_;
 };

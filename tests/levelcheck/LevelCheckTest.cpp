@@ -4,6 +4,7 @@
 #include "LevelCheckTestSupport.h"
 #include "TestSupport.h"
 #include "level/Kinds.h"
+#include "world/LevelObjectSet.h"
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -193,4 +194,25 @@ TEST(LevelCheck, BadArgumentsAndMissingFiles) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_THAT(missing.diagnostics(), ElementsAre("Nope.txt: error: cannot open the level file"));
     EXPECT_THAT(missing.out, HasSubstr("Level.txt: 1 record, 0 errors, 0 warnings"));
+}
+
+// A level's pictures are looked for beside it, then in the game's folder, by the game and the
+// checker alike; two levels naming the same file beside them each get their own.
+TEST(LevelCheck, PicturesAreFoundBesideTheLevelFirstAsTheGameFindsThem) {
+    TempDir dir;
+    dir.write("a/Own.txt", "0 0 bl_pic.png 3\n");
+    dir.write("b/Own.txt", "0 0 bl_pic.png 3\n9 9 bl_goal.png 19\n");
+    dir.write("c/Own.txt", "0 0 bl_pic.png 3\n");
+    drawPicture("bl_pic.png", 30, 5);
+    drawPicture("a/bl_pic.png", 10, 5);
+    drawPicture("b/bl_pic.png", 20, 5);
+    drawPicture("b/bl_goal.png", 5, 5);
+    std::vector<int> widths;
+    for (const char* level : {"a/Own.txt", "b/Own.txt", "c/Own.txt"}) {
+        LevelObjectSet set;
+        set.load(level);
+        widths.push_back(set.mainList.at(0)->width);
+    }
+    EXPECT_EQ(widths, (std::vector<int>{10, 20, 30}));
+    EXPECT_THAT(runTool({"b/Own.txt"}).diagnostics(), IsEmpty());
 }

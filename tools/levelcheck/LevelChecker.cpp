@@ -53,11 +53,11 @@ void checkStop(const LevelFileStop& stop, Findings& findings) {
     findings.error(stop.line, std::move(message));
 }
 
-// Empty when the game can show the picture.
-std::string pictureProblem(const std::string& name) {
-    const Image& picture = *ImageCache::get(name);
+// Empty when the game can show the picture `name`, opened at `path`.
+std::string pictureProblem(const std::string& name, const std::string& path) {
+    const Image& picture = *ImageCache::get(path);
     if (picture.width() == 0 || picture.height() == 0) {
-        const std::string native = nativePath(name);
+        const std::string native = nativePath(path);
         std::error_code ec;
         const std::string consequence = "; the object is invisible and nothing collides with it";
         if (!std::filesystem::is_regular_file(native, ec))
@@ -78,14 +78,18 @@ std::string pictureProblem(const std::string& name) {
     return {};
 }
 
-void checkRecords(const LevelFile& file, Findings& findings) {
+void checkRecords(const CheckedLevel& level, Findings& findings) {
     std::map<std::string, std::string> problems;
-    for (const LevelRecord& record : file.records) {
+    for (const LevelRecord& record : level.file().records) {
         if (record.kindRead && !kindRoles(record.kind).known)
             findings.warning(record.line, "kind " + std::to_string(record.kind) +
                                               " has no role; the game treats it as solid terrain that is never erased");
         auto it = problems.find(record.picture);
-        if (it == problems.end()) it = problems.emplace(record.picture, pictureProblem(record.picture)).first;
+        if (it == problems.end())
+            it = problems
+                     .emplace(record.picture,
+                              pictureProblem(record.picture, LevelFile::picturePath(level.path(), record.picture)))
+                     .first;
         if (!it->second.empty()) findings.error(record.line, it->second);
     }
 }
@@ -170,7 +174,7 @@ std::vector<Diagnostic> checkLevel(const CheckedLevel& level, const PlayerStart&
         return findings.sorted();
     }
     checkStop(file.stop, findings);
-    checkRecords(file, findings);
+    checkRecords(level, findings);
     if (!level.isFlightLevel() && !hasKind(file, Kind::Goal))
         findings.error(1, "the level has no " + named(Kind::Goal) + ", so it can never be finished");
     checkUnreachable(level, findings);
