@@ -48,7 +48,9 @@ CommandResult runCommand(const std::string& command) {
 
 GameFolderCopy::GameFolderCopy() {
     for (const auto& entry : std::filesystem::directory_iterator(TORVE_GAME_DIR)) {
-        if (entry.path().filename() == "save.save") continue;
+        // What a player keeps there is not the game's.
+        const auto name = entry.path().filename();
+        if (name == "save.save" || name == "stats.txt" || name == "levels") continue;
         std::filesystem::copy(entry.path(), path() / entry.path().filename(), std::filesystem::copy_options::recursive);
     }
 }

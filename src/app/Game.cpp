@@ -67,7 +67,8 @@ bool Game::openEditor(const std::string& path, std::string& error) {
 void Game::update(GameWindow& window) {
     for (const std::string& failed : WriteQueue::takeFailures()) {
         if (failed == optionsPath) unsavedNotice.report(UnsavedNotice::Settings, nativePath(failed));
-        else if (failed == gameFolders().progress) unsavedNotice.report(UnsavedNotice::Progress, nativePath(failed));
+        else if (failed == gameFolders().progress || failed == gameFolders().stats)
+            unsavedNotice.report(UnsavedNotice::Progress, nativePath(failed));
     }
     screens_.update(window, controlReader_);
 }

@@ -83,6 +83,8 @@ GameFolders findGameFolders(const std::string& programFolder) {
     if (!progress.empty()) {
         std::filesystem::create_directories(progress, ec);
         found.progress = (progress / "save.save").string();
+        found.levels = (progress / "levels").string();
+        found.stats = (progress / "stats.txt").string();
     }
     return found;
 }

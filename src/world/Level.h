@@ -13,6 +13,12 @@ struct Level {
     Music music = Music::Unchanged;
     bool flight = false;
     bool shipped = false;
+    // In the player's levels folder (GameFolders::levels): such a level stands alone, no level
+    // follows it.
+    bool own = false;
+    // What the best times know it by: a shipped level's file name, an own level's path within
+    // the levels folder; empty for any other level.
+    std::string timesName;
 
     static Level of(const std::string& file);
     // The level a new game starts with, and the one a finished game resumes at.

@@ -3,7 +3,7 @@
 #include "platform/Paths.h"
 #include "world/World.h"
 
-void World::changeLevel(const std::string& name) {
+void World::changeLevel(const std::string& name, bool fromStart) {
     // `name` may be currentLevelName itself, which resume overwrites.
     const std::string wanted = name;
     const Level record = Level::of(wanted);
@@ -16,12 +16,15 @@ void World::changeLevel(const std::string& name) {
     scarfBall.reset();
     camera.flightX = Camera::kFlightStartX;
     resume(progress());
-    if (wanted != currentLevelName) {
+    if (wanted != currentLevelName || fromStart) {
         currentLevelName = wanted;
         resetToStart();
     }
     level = record;
     highestLevel = std::max(highestLevel, levelNumber());
+    // A run resumed at a checkpoint is timed only as the rest of a run timed from the start.
+    if (checkpointIsStart()) run_ = Run{currentLevelName, playingApart_, 0};
+    else if (run_ && (run_->level != currentLevelName || run_->apart != playingApart_)) run_.reset();
     writeSave();
     objects.load(wanted);
     fallRescue.measure(objects.mainList);
@@ -49,6 +52,11 @@ void World::tryOut(const std::string& name, LevelObjectSet::InMemory level, std:
     apart_ = Progress{static_cast<int>(at.x), static_cast<int>(at.y), name, highestLevel};
     playingApart_ = true;
     changeLevel(name);
+}
+
+void World::playFromStart(const std::string& name) {
+    if (Level::of(name).shipped) playingApart_ = false;
+    changeLevel(name, true);
 }
 
 bool World::nextLevelName() {

@@ -9,6 +9,7 @@
 #include "config/Config.h"
 #include "level/Kinds.h"
 #include "level/RuleSettings.h"
+#include "platform/Paths.h"
 #include "terrain/Collision.h"
 #include "world/KeyAndDoorAction.h"
 #include "world/ObjectSteps.h"
@@ -24,7 +25,8 @@ float startCoordinate(const Config& config, const char* key, float fallback) {
 }
 }  // namespace
 
-World::World(SoundBank& sounds) : sounds(sounds), player(sounds), view(sf::FloatRect(0, 0, 1024, 768)) {
+World::World(SoundBank& sounds)
+    : sounds(sounds), player(sounds), view(sf::FloatRect(0, 0, 1024, 768)), bestTimes(gameFolders().stats) {
     reticleImage.loadFromFile("reticle.png");
     reticle.setImage(&reticleImage);
     Config config;
@@ -40,6 +42,7 @@ World::World(SoundBank& sounds) : sounds(sounds), player(sounds), view(sf::Float
 }
 
 void World::update(GameWindow& window, const ControlReader& reader) {
+    if (run_) run_->seconds += window.frameSeconds();
     flightLevel = level.flight;
     applyCameraView(window);
     Controls controls;
@@ -65,6 +68,7 @@ void World::update(GameWindow& window, const ControlReader& reader) {
     // Flown through, the flight completes the game as the last goal does, and Play then
     // starts the first level.
     if (flightLevel && scarfBall.x > 18000) {
+        finishRun();
         writeCompletionSave();
         currentLevelName = Level::first();
         level = Level::of(currentLevelName);
@@ -99,6 +103,7 @@ void World::updateObjects() {
         }
         if (step == Step::Goal) {
             if (!objectOverlaps(list, index, {px, py, pw, ph})) continue;
+            finishRun();
             if (!tryingOut() && nextLevelName()) {
                 changeLevel(currentLevelName);
             } else {
@@ -119,6 +124,12 @@ void World::resetToStart() {
     checkpointY = static_cast<int>(startY);
     respawnFalling();
     flightLevel = false;
+}
+
+void World::finishRun() {
+    // A try-out plays the editor's level as it stands, unsaved: its time is no file's.
+    if (run_ && !tryingOut()) bestTimes.offer(level, run_->seconds);
+    run_.reset();
 }
 
 void World::respawnFalling() { player.reset(checkpointX, checkpointY, false); }

@@ -12,6 +12,7 @@
 #include "platform/TimeSource.h"
 #include "player/Player.h"
 #include "player/ScarfBall.h"
+#include "world/BestTimes.h"
 #include "world/Camera.h"
 #include "world/FallRescue.h"
 #include "world/Hints.h"
@@ -29,8 +30,8 @@ public:
     void draw(GameWindow& window);
     // Starts, restarts or resumes a level from the progress held in memory, which is read from
     // save.save only when the world is made: a restart lands on the last checkpoint touched
-    // whatever the disk did with it.
-    void changeLevel(const std::string& name);
+    // whatever the disk did with it. `fromStart` starts at the level's start all the same.
+    void changeLevel(const std::string& name, bool fromStart = false);
     // Back to the main progress, as the play button does.
     void continueLevel();
     // Plays a level without touching the main progress, as a level started from the command
@@ -41,6 +42,9 @@ public:
     void tryOut(const std::string& name, LevelObjectSet::InMemory level, std::optional<sf::Vector2f> from);
     void endTryOut() { objects.placeFromMemory(std::nullopt); }
     bool tryingOut() const { return objects.fromMemory(); }
+    // From its start, as picked in the level select: a shipped level on the main progress, as
+    // if reached in the sequence; any other apart.
+    void playFromStart(const std::string& name);
     void resetToStart();
     // What the restart key does: back to the last checkpoint touched, the level as it was loaded.
     void restartFromCheckpoint();
@@ -52,6 +56,8 @@ public:
     void stepCheckpoint(LevelObject& checkpoint, int index);
     bool nextLevelName();
     int levelNumber() const { return level.number; }
+    // The progress save.save holds, whatever is being played.
+    const Progress& mainProgress() const { return saved_; }
 
     SoundBank& sounds;
     Player player;
@@ -76,6 +82,7 @@ public:
     float now = 0;
     float lastSaveTime = 0;
     bool returnToMenu = false;
+    BestTimes bestTimes;
     PadAim padAim;
     // Shows the pad's aim point while the pad is in use.
     Image reticleImage;
@@ -92,10 +99,20 @@ private:
     // The respawn point is the level start: the player falls in rather than standing.
     bool checkpointIsStart() const;
     void applySaveDefaults();
+    // The level is over: a timed run offers its time.
+    void finishRun();
 
     // The main progress as last asked to be written to save.save.
     Progress saved_;
     // The progress of a level played apart, begun as a copy of the main one.
     Progress apart_;
     bool playingApart_ = false;
+    // The run being timed, from a start at the level's start, in the frames' own time (so a
+    // headless run times the same every time).
+    struct Run {
+        std::string level;
+        bool apart = false;
+        double seconds = 0;
+    };
+    std::optional<Run> run_;
 };

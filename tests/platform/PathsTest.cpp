@@ -98,6 +98,7 @@ TEST(GameFolders, DataBesideTheProgramElseInTheInstallElseBesideTheProgram) {
         const bool install = c.dataInstalled && !c.dataBeside;
         EXPECT_EQ(found.settings, install ? (dir.path() / "cfg/torve/config.ini").string() : "config.ini") << c.name;
         EXPECT_EQ(found.progress, install ? (dir.path() / "dat/torve/save.save").string() : "save.save") << c.name;
+        EXPECT_EQ(found.levels, install ? (dir.path() / "dat/torve/levels").string() : "levels") << c.name;
     }
     unsetenv("XDG_CONFIG_HOME");
     unsetenv("XDG_DATA_HOME");

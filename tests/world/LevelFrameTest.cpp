@@ -31,7 +31,8 @@ TEST_F(LevelFrame, AGoalLeadsToTheNextLevelAndPastTheLastBackToTheMenu) {
 
 TEST_F(LevelFrame, NextLevelNamesFollowTheNumberInTheName) {
     config();
-    for (const char* name : {"Level10.txt", "Level11.txt", "Level3.txt"}) dir.write(name, "");
+    for (const char* name : {"Level10.txt", "Level11.txt", "Level3.txt", "run1/Level4.txt", "levels/Level3.txt"})
+        dir.write(name, "");
     World w(sounds);
     const auto next = [&](const char* from) {
         w.currentLevelName = from;
@@ -42,7 +43,9 @@ TEST_F(LevelFrame, NextLevelNamesFollowTheNumberInTheName) {
     EXPECT_EQ(next("Level2.txt"), "Level3.txt");
     EXPECT_EQ(next("Level.txt"), "(none)");  // no Level2.txt beside it
     EXPECT_EQ(next("Bonus.txt"), "(none)");
-    EXPECT_EQ(w.currentLevelName, "Bonus.txt");
+    EXPECT_EQ(next("run1/Level3.txt"), "run1/Level4.txt");
+    EXPECT_EQ(next("levels/Level2.txt"), "(none)");  // the player's own levels stand alone
+    EXPECT_EQ(w.currentLevelName, "levels/Level2.txt");
 }
 
 TEST_F(LevelFrame, StartingAnotherLevelDropsTheSpeedLeftFromTheLastOne) {
