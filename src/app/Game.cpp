@@ -2,6 +2,7 @@
 
 #include "app/screens/EditorScreen.h"
 #include "app/screens/LeaveQuestion.h"
+#include "app/screens/LevelSelectScreen.h"
 #include "app/screens/MainMenuScreen.h"
 #include "app/screens/OptionsScreen.h"
 #include "app/screens/PauseScreen.h"
@@ -41,6 +42,7 @@ Game::Game(unsigned seed)
     screens_.add(std::make_unique<LeaveQuestion>());
     screens_.add(std::make_unique<OptionsScreen>(world, unsavedNotice, optionsPath));
     screens_.add(std::make_unique<EditorScreen>(world));
+    screens_.add(std::make_unique<LevelSelectScreen>(world, unsavedNotice));
     // The card lies over the main menu until it lifts.
     screens_.restart(GameState::MainMenu);
     screens_.open(GameState::SplashCard);

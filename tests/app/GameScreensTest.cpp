@@ -93,7 +93,7 @@ TEST(GameScreens, EachScreenDrawsWhatLiesBeneathThenItsBackgroundAndButtons) {
     };
     const MainMenuScreen& menu = h.menu();
     const Images menuImages{&menu.backgroundImage, menu.play.sprite.image, menu.options.sprite.image,
-                            menu.quit.sprite.image};
+                            menu.levels.sprite.image, menu.quit.sprite.image};
     h.frame();
     const SplashScreen& splash = h.splash();
     EXPECT_EQ(drawnOver(menuImages), (Images{&splash.veilImage, &splash.cardImage}));

@@ -116,6 +116,8 @@ TEST(Pictures, MenuHoverStripsSitCentredOnTheirButtons) {
         {"ingame_options", "hover_options", -30, -10}, {"ingame_resume", "hover_options", -30, -10},
         {"ingame_mainmenu", "hover_mainmenu", -40, -20}, {"ingame_desktop", "hover_desktop", -40, -10},
         {"back", "hover_back", -30, -10},              {"ingame_restart", "hover_restart", -40, -10},
+        {"b_levels", "hover_options", -20, -5},        {"level_row", "hover_row", -20, -10},
+        {"arrow_up", "hover_small", -30, 0},
     };
     for (const Use& u : uses) {
         const Image still = load(std::string("Content/Menu/") + u.still + ".png");

@@ -21,6 +21,7 @@ namespace buttons {
 inline constexpr ButtonSpot play{"Content/Menu/b_play.png", 550, 160};
 inline constexpr ButtonSpot options{"Content/Menu/b_options.png", 570, 230};
 inline constexpr ButtonSpot quit{"Content/Menu/b_quit.png", 590, 350};
+inline constexpr ButtonSpot levels{"Content/Menu/b_levels.png", 595, 299};
 inline constexpr ButtonSpot quitYes{"Content/Menu/yes.png", 760, 320};
 inline constexpr ButtonSpot resume{"Content/Menu/ingame_resume.png", 420, 160};
 inline constexpr ButtonSpot pauseOptions{"Content/Menu/ingame_options.png", 420, 280};

@@ -29,6 +29,11 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
     ASSERT_NE(std::getenv("TORVE_SCREENSHOTS"), nullptr);
     {
         GameSession session;
+        // Some way in, with a level of one's own, so the level select has a list to show.
+        std::filesystem::create_directories(session.folder() / "levels");
+        std::filesystem::copy_file(session.folder() / "Level2.txt", session.folder() / "levels" / "Fir Climb.txt");
+        std::ofstream(session.folder() / "save.save") << "500 -300 Level.txt 4";
+        std::ofstream(session.folder() / "stats.txt") << "48.120 game Level.txt\n95.400 game Level2.txt\n";
         ASSERT_TRUE(session.start());
         // The card fades in frame by frame, so a slow machine may never show it whole: the
         // shot kept is the one in which it hides most of the menu below the white veil.
@@ -55,6 +60,10 @@ TEST(DISABLED_ScreenshotTour, SplashMenusAndLevels) {
         session.click(buttons::options);
         session.pointAt(900, 700);
         keep(session.shot("options"), "options");
+        session.click(buttons::back);
+        session.click(buttons::levels);
+        session.pointAt(900, 700);
+        keep(session.shot("level-select"), "level-select");
         session.click(buttons::back);
         session.click(buttons::play);
         Image level;

@@ -10,4 +10,5 @@ enum class GameState {
     ExitConfirm = 5,
     Options = 6,
     Editor = 7,
+    LevelSelect = 8,
 };

@@ -6,7 +6,7 @@
 #include "platform/Sprite.h"
 #include "world/World.h"
 
-// Play (on from the last checkpoint), options and quit, under the title music.
+// Play (on from the last checkpoint), the level select, options and quit, under the title music.
 class MainMenuScreen : public Screen {
 public:
     static constexpr GameState kState = GameState::MainMenu;
@@ -21,6 +21,7 @@ public:
     Sprite background;
     MenuButton play;
     MenuButton options;
+    MenuButton levels;
     MenuButton quit;
 
 private:

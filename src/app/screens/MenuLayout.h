@@ -18,6 +18,8 @@ namespace menuLayout {
 constexpr ButtonPlace play         {"b_play.png",          "hover_play.png",        550, 160, 394,  35, -55, -10};
 constexpr ButtonPlace options      {"b_options.png",       "hover_options.png",     570, 230, 280,  60, -20,   0};
 constexpr ButtonPlace quit         {"b_quit.png",          "hover_play.png",        590, 350, 189,  60, -70,   0};
+// In the gap between options and quit, so neither moves.
+constexpr ButtonPlace levels       {"b_levels.png",        "hover_options.png",     595, 299, 220,  50, -20,  -5};
 
 constexpr ButtonPlace quitYes      {"yes.png",             "hover_small.png",       760, 320,  95,  60, -30,   0};
 constexpr ButtonPlace quitNo       {"no.png",              "hover_small.png",       900, 290,  95,  60, -30,   0};
@@ -36,6 +38,13 @@ constexpr ButtonPlace musicKnob    {"dot.png",             "dot.png",           
 constexpr ButtonPlace soundKnob    {"dot.png",             "dot.png",               380, 300, 100, 100,   0,   0};
 constexpr ButtonPlace fullscreenYes{"yes.png",             "hover_small.png",       550, 385,  95,  60, -30,   0};
 constexpr ButtonPlace fullscreenNo {"no.png",              "hover_small.png",       700, 385,  95,  60, -35,   0};
+
+// The level select: the list's top row (the others follow every levelRowPitch pixels, the
+// room on their right kept for a choice per row), its page turners and the options' back.
+constexpr ButtonPlace levelRow     {"level_row.png",       "hover_row.png",         140, 150, 640,  48, -20, -10};
+constexpr float levelRowPitch = 50;
+constexpr ButtonPlace earlierLevels{"arrow_up.png",        "hover_small.png",       565, 625,  95,  60, -30,   0};
+constexpr ButtonPlace laterLevels  {"arrow_down.png",      "hover_small.png",       680, 625,  95,  60, -30,   0};
 // clang-format on
 }  // namespace menuLayout
 

@@ -1,5 +1,7 @@
 #include "app/screens/Screen.h"
 
+#include <algorithm>
+
 #include "menu/MenuScroll.h"
 
 namespace {
@@ -7,8 +9,13 @@ constexpr float kSliderStep = 0.05f;
 }  // namespace
 
 void Screen::setButtons(std::vector<MenuButton*> focusOrder, MenuButton* back) {
+    // The focus the keys gave stays on its button while that one is still listed.
+    MenuButton* focused = focus_ >= 0 ? buttons_[static_cast<size_t>(focus_)] : nullptr;
     buttons_ = std::move(focusOrder);
     back_ = back;
+    const auto kept = std::find(buttons_.begin(), buttons_.end(), focused);
+    focus_ = focused && kept != buttons_.end() ? static_cast<int>(kept - buttons_.begin()) : -1;
+    if (focused && focus_ < 0) focused->focused = false;
 }
 
 void Screen::updateButtons(GameWindow& window, SoundBank& sounds) {

@@ -36,6 +36,7 @@ public:
 protected:
     explicit Screen(GameState id) : id_(id) {}
     // The buttons in the order the focus moves over them; `back` is the one the menu key presses.
+    // Called again when the buttons shown change.
     void setButtons(std::vector<MenuButton*> focusOrder, MenuButton* back);
     const std::vector<MenuButton*>& buttons() const { return buttons_; }
     void updateButtons(GameWindow& window, SoundBank& sounds);

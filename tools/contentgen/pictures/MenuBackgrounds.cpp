@@ -79,10 +79,21 @@ Canvas optionsScreen() {
     return c;
 }
 
+// The level list fills the middle; the back button stands at the foot on the left.
+Canvas levelSelect() {
+    Canvas c = scenery::paper(kW, kH, 1400);
+    letter(c, "Levels", {512, 90}, 72);
+    pencil(c, curve({405, 128}, {512, 116}, {619, 130}, 16), 2.6f, kScarfRed, 1401);
+    scenery::grassTuft(c, {930, 760}, 110, 36, 1402);
+    scenery::fern(c, {985, 762}, 110, 1403);
+    return c;
+}
+
 }  // namespace
 
 void addMenuBackgrounds(PictureSet& set) {
     add(set, "Content/Menu/menu_background.jpg", mainMenu());
     add(set, "Content/Menu/ingame_background.png", ingameMenu());
     add(set, "Content/Menu/options_bg.png", optionsScreen());
+    add(set, "Content/Menu/levels_bg.png", levelSelect());
 }

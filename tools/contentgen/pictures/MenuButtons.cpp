@@ -19,16 +19,22 @@ struct Word {
     float size;
 };
 
+// The paper label of a tag button.
+void tagLabel(Canvas& c, std::uint32_t seed) {
+    const float fw = static_cast<float>(c.width()), fh = static_cast<float>(c.height());
+    const Path label{{4, 6}, {fw - 5, 4}, {fw - 3, fh - 6}, {5, fh - 4}};
+    Mask paper(c.width(), c.height());
+    paper.fill(label);
+    c.paint(paper, kPaper);
+    pencil(c, closed(label), 2.2f, kGraphite, seed);
+}
+
 // A word in ink; `tag` puts it on a paper label that reads over the dimmed screens.
 Canvas wordPicture(int w, int h, Word word, bool tag, std::uint32_t seed) {
     Canvas c(w, h);
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);
     if (tag) {
-        const Path label{{4, 6}, {fw - 5, 4}, {fw - 3, fh - 6}, {5, fh - 4}};
-        Mask paper(w, h);
-        paper.fill(label);
-        c.paint(paper, kPaper);
-        pencil(c, closed(label), 2.2f, kGraphite, seed);
+        tagLabel(c, seed);
     } else {
         // A dab of watercolour under the word.
         const float half = handLettering().width(word.text, word.size) / 2 + 10;
@@ -40,6 +46,25 @@ Canvas wordPicture(int w, int h, Word word, bool tag, std::uint32_t seed) {
     Mask letters(w, h);
     handLettering().writeCentred(letters, word.text, {fw / 2, fh / 2}, size);
     c.paint(letters, kInk);
+    return c;
+}
+
+// A tag with an ink arrow pointing up or down: the level list's page turners.
+Canvas arrowTag(int w, int h, bool up, std::uint32_t seed) {
+    Canvas c(w, h);
+    tagLabel(c, seed);
+    const float mx = static_cast<float>(w) / 2, top = 16, bottom = static_cast<float>(h) - 16;
+    const float tip = up ? top : bottom, tail = up ? bottom : top, barb = up ? 13 : -13;
+    ink(c, {{mx + 1, tail}, {mx, tip}}, 4, seed + 1);
+    ink(c, {{mx - 14, tip + barb}, {mx, tip}, {mx + 13, tip + barb + 1}}, 4, seed + 2);
+    return c;
+}
+
+// A row of the level list: a faint ruled line along its foot, as on a page of a notebook.
+Canvas listRow(int w, int h, std::uint32_t seed) {
+    Canvas c(w, h);
+    const float y = static_cast<float>(h) - 4;
+    pencil(c, {{10, y}, {static_cast<float>(w) - 10, y - 1}}, 1.2f, kLightGraphite.withAlpha(0.45f), seed, false);
     return c;
 }
 
@@ -101,6 +126,12 @@ void addMenuButtons(PictureSet& set) {
                             {"hover_ingame_exit", 540, 120}, {"hover_mainmenu", 460, 100}, {"hover_desktop", 360, 90},
                             {"hover_back", 240, 80},         {"hover_restart", 540, 80}};
     for (const Hover& h : hovers) add(set, std::string("Content/Menu/") + h.name + ".png", hoverStrip(h.w, h.h, seed += 10));
+    // The level select's, drawn after the rest so theirs keep their seeds.
+    add(set, "Content/Menu/b_levels.png", wordPicture(300, 70, {"Levels", 44}, false, seed += 10));
+    add(set, "Content/Menu/hover_row.png", hoverStrip(680, 68, seed += 10));
+    add(set, "Content/Menu/level_row.png", listRow(640, 48, seed += 10));
+    add(set, "Content/Menu/arrow_up.png", arrowTag(100, 70, true, seed += 10));
+    add(set, "Content/Menu/arrow_down.png", arrowTag(100, 70, false, seed += 10));
 
     // The slider: a knob whose middle is 35 px right of its left edge and 33 px below its
     // top, over a bar centred on that line.

@@ -1,0 +1,117 @@
+#include "app/screens/LevelSelectScreen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+
+#include "app/screens/MainMenuScreen.h"
+#include "app/screens/MenuLayout.h"
+#include "app/screens/ScreenStack.h"
+#include "platform/Paths.h"
+#include "resources/ImageCache.h"
+#include "world/OwnLevels.h"
+
+namespace {
+constexpr float kTextScale = 0.7f, kTextInset = 40, kTextDrop = 7;
+// Half the letter sheet's cell.
+constexpr float kCellMiddle = 24;
+// The name's room: the row less its insets and the widest time.
+constexpr float kNameRoom = 380;
+
+std::string timeText(std::optional<double> seconds) {
+    if (!seconds) return "-";
+    const long long hundredths = std::llround(*seconds * 100);
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld.%02lld", hundredths / 6000, hundredths / 100 % 60, hundredths % 100);
+    return text;
+}
+
+// The level's file name without .txt; its folder's name too when that says something else.
+std::string ownName(const std::string& inFolder) {
+    const std::filesystem::path path(inFolder);
+    const std::string stem = path.stem().string(), folder = path.parent_path().string();
+    return folder.empty() || folder == stem ? stem : folder + "/" + stem;
+}
+
+MenuButton listRow(size_t i) {
+    ButtonPlace place = menuLayout::levelRow;
+    place.y += menuLayout::levelRowPitch * static_cast<float>(i);
+    return menuButton(place);
+}
+}  // namespace
+
+LevelSelectScreen::LevelSelectScreen(World& world, UnsavedNotice& notice)
+    : Screen(kState),
+      background(ImageCache::drawing("Content\\Menu\\levels_bg.png")),
+      earlier(menuButton(menuLayout::earlierLevels)),
+      later(menuButton(menuLayout::laterLevels)),
+      back(menuButton(menuLayout::back)),
+      world_(world),
+      notice_(notice) {
+    for (size_t i = 0; i < kRows; ++i) rows.push_back(listRow(i));
+}
+
+void LevelSelectScreen::shown() {
+    entries_.clear();
+    const int highest = world_.mainProgress().highestLevel;
+    for (const std::string& file : Level::shippedFiles()) {
+        const Level level = Level::of(file);
+        if (level.number <= highest && fileReadable(file))
+            entries_.push_back(
+                {file, false, "Level " + std::to_string(level.number), timeText(world_.bestTimes.of(level))});
+    }
+    for (const std::string& file : ownLevelFiles()) {
+        const Level level = Level::of(file);
+        entries_.push_back({file, true, ownName(level.timesName), timeText(world_.bestTimes.of(level))});
+    }
+    showPage(first_ < entries_.size() ? first_ : 0);
+}
+
+void LevelSelectScreen::showPage(size_t first) {
+    first_ = first;
+    std::vector<MenuButton*> focusOrder;
+    writing_.clear();
+    for (size_t i = 0; i < kRows && first_ + i < entries_.size(); ++i) {
+        const Entry& entry = entries_[first_ + i];
+        const MenuButton& row = rows[i];
+        focusOrder.push_back(&rows[i]);
+        const float y = row.y + kTextDrop;
+        // A long name is written smaller, on the same middle line.
+        const float nameScale = std::min(kTextScale, kNameRoom / std::max(1.0f, letters_.width(entry.name)));
+        const float nameY = y + (kTextScale - nameScale) * kCellMiddle;
+        for (const Sprite& s : letters_.layout(entry.name, row.x + kTextInset, nameY, nameScale)) writing_.push_back(s);
+        const float rowEnd = row.x + menuLayout::levelRow.hitWidth;
+        const float timeX = rowEnd - kTextInset - letters_.width(entry.time) * kTextScale;
+        for (const Sprite& s : letters_.layout(entry.time, timeX, y, kTextScale)) writing_.push_back(s);
+    }
+    if (first_ > 0) focusOrder.push_back(&earlier);
+    if (first_ + kRows < entries_.size()) focusOrder.push_back(&later);
+    focusOrder.push_back(&back);
+    setButtons(std::move(focusOrder), &back);
+}
+
+void LevelSelectScreen::update(GameWindow& window, ScreenStack& stack) {
+    stack.sounds().playMusicFor(Music::Title);
+    MainMenuScreen::setMenuView(window);
+    updateButtons(window, stack.sounds());
+    if (back.takeClick()) stack.close();
+    if (earlier.takeClick()) showPage(first_ >= kRows ? first_ - kRows : 0);
+    if (later.takeClick()) showPage(first_ + kRows);
+    for (size_t i = 0; i < kRows && first_ + i < entries_.size(); ++i)
+        if (rows[i].takeClick()) pick(entries_[first_ + i], stack);
+}
+
+void LevelSelectScreen::pick(const Entry& entry, ScreenStack& stack) {
+    // An own level returns here; a shipped one goes on through the sequence as Play does.
+    if (entry.own) stack.open(GameState::Playing);
+    else stack.restart(GameState::Playing);
+    world_.playFromStart(entry.file);
+}
+
+void LevelSelectScreen::draw(GameWindow& window) {
+    window.draw(background);
+    drawButtons(window);
+    for (const Sprite& s : writing_) window.draw(s);
+    notice_.draw(window);
+}
