@@ -5,10 +5,11 @@
 void UnsavedNotice::report(What what, const std::string& where, const std::string& why) {
     if (told_[what]) return;
     told_[what] = true;
-    static constexpr std::array<const char*, 4> kSays = {
+    static constexpr std::array<const char*, 5> kSays = {
         "Progress could not be saved to ", "Settings could not be saved to ",
         "The game's own settings stand in: could not read ",
-        "Another copy of the game is playing here: this one saves nothing in "};
+        "Another copy of the game is playing here: this one saves nothing in ",
+        "The editor could not open "};
     lines_.push_back(kSays[what] + where + (why.empty() ? "" : " (" + why + ")"));
     layout();
 }

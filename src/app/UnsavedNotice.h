@@ -12,7 +12,7 @@
 // never interrupted for it.
 class UnsavedNotice {
 public:
-    enum What { Progress = 0, Settings = 1, SettingsUnread = 2, AnotherCopy = 3 };
+    enum What { Progress = 0, Settings = 1, SettingsUnread = 2, AnotherCopy = 3, NotEditable = 4 };
 
     // `where` is the file or folder concerned; `why`, when given, is said after it.
     void report(What what, const std::string& where, const std::string& why = "");
@@ -26,7 +26,7 @@ private:
     void layout();
 
     LetterSheet letters_;
-    std::array<bool, 4> told_{};
+    std::array<bool, 5> told_{};
     std::vector<std::string> lines_;
     std::vector<Sprite> sprites_;
     size_t drawnLines_ = 0;  // the first lines, which the player has seen

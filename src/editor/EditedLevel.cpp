@@ -111,7 +111,8 @@ std::string EditedLevel::freshPieceName(int kind) const {
 const Image& EditedLevel::pictureOf(const Placed& record) const {
     if (record.painted) return record.painted->image;
     auto it = pictures_.find(record.picture);
-    if (it == pictures_.end()) it = pictures_.emplace(record.picture, ImageCache::forLevel(record.picture)).first;
+    if (it == pictures_.end())
+        it = pictures_.emplace(record.picture, ImageCache::forLevel(LevelFile::picturePath(path_, record.picture))).first;
     return it->second;
 }
 
@@ -122,6 +123,9 @@ bool EditedLevel::save(std::string& error) {
     std::vector<Placed> kept;
     for (const Placed& r : records)
         if (!r.painted || anyPixelShows(r.painted->image)) kept.push_back(r);
+    // A new level's folder (one of the player's own levels) is made by its first save.
+    std::error_code made;
+    fs::create_directories(folder(), made);
     // Each piece written, with the name it had before, to take back if the save fails.
     std::vector<std::pair<std::shared_ptr<PaintedPiece>, std::string>> written;
     const auto takeBack = [&](const std::string& what) {

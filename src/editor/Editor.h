@@ -41,6 +41,8 @@ public:
     bool saved() const { return savedSteps_ == changes_; }
     // What the last save or refusal said.
     const std::string& message() const { return message_; }
+    // Shows a message until the next change.
+    void say(std::string message) { message_ = std::move(message); }
     bool paletteOpen() const { return paletteOpen_; }
     // What the place tool places.
     const PaletteEntry& stamp() const { return stamp_; }

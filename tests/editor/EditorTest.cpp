@@ -81,3 +81,19 @@ TEST(Editor, UndoWalksBackEveryStrokeAndRedoForward) {
     EXPECT_EQ(level->pictureOf(level->records[1]).pixel(10, 110), inked);
     EXPECT_EQ(inked.a, 255);
 }
+
+// From the main menu: Levels, New level; a floor and the goal drawn and saved, Escape back to
+// the list, where the new level is picked and played to its goal.
+TEST(Editor, ANewLevelMadeFromTheLevelSelectIsListedAndPlays) {
+    GameFolderCopy dir;
+    const CommandResult run = sim("", "1 escape\n1\n1 down\n1\n1 down\n1\n1 down\n1\n1 enter\n1\n"
+                                      "1 down\n1\n1 down\n1\n1 enter\n1\n"
+                                      "1 I mouse=100,500\n1 lmb\n20 lmb mouse=1000,500\n1\n1 mouse=800,420\n1 G\n"
+                                      "1 escape\n1\n1 LControl S\n1\n1 escape\n1\n"
+                                      "1 down\n1\n1 down\n1\n1 enter\n200 D\n");
+    ASSERT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(lastState(run.out)["state"], 8) << run.out;
+    EXPECT_EQ(dir.read("levels/MyLevel1/MyLevel1.txt"),
+              "0 -512 MyLevel1-ink-1.png 3\n512 -512 MyLevel1-ink-2.png 3\n800 -264 Content/Level/goal.png 19\n");
+    EXPECT_NE(dir.read("stats.txt").find("own MyLevel1/MyLevel1.txt"), std::string::npos) << dir.read("stats.txt");
+}

@@ -14,16 +14,36 @@ bool EditorScreen::open(const std::string& path, std::string& error) {
     std::optional<EditedLevel> level = EditedLevel::open(path, error);
     if (!level) return false;
     editor_.emplace(std::move(*level), sf::Vector2f(world_.startX, world_.startY), paletteEntries(Level::shippedFiles()));
+    leaving_ = false;
     return true;
 }
 
+namespace {
+const std::string kLeaveWarning = "Not saved: Ctrl+S saves the level, Escape again leaves it as it was last saved";
+}  // namespace
+
 void EditorScreen::update(GameWindow& window, ScreenStack& stack) {
     const InputState& now = window.input();
-    if (editor_ && now.held(sf::Keyboard::F5) && !before_.held(sf::Keyboard::F5))
-        tryOut(stack, now.held(sf::Keyboard::LShift) || now.held(sf::Keyboard::RShift));
-    else if (editor_)
-        editor_->update(window, before_);
+    const auto fresh = [&](sf::Keyboard::Key key) { return now.held(key) && !before_.held(key); };
+    if (!editor_) return;
+    if (fresh(sf::Keyboard::F5)) tryOut(stack, now.held(sf::Keyboard::LShift) || now.held(sf::Keyboard::RShift));
+    else if (fresh(sf::Keyboard::Escape) && !editor_->paletteOpen()) leave(stack);
+    else editor_->update(window, before_);
+    // Any change or save since the warning asks for it anew.
+    if (editor_->message() != kLeaveWarning) leaving_ = false;
     before_ = now;
+}
+
+void EditorScreen::leave(ScreenStack& stack) {
+    // Changes not saved are left behind only on a second Escape, after being told.
+    if (!editor_->saved() && !leaving_) {
+        leaving_ = true;
+        editor_->say(kLeaveWarning);
+        return;
+    }
+    leaving_ = false;
+    if (stack.beneath(*this)) stack.close();
+    else stack.restart(GameState::MainMenu);
 }
 
 void EditorScreen::tryOut(ScreenStack& stack, bool fromPointer) {

@@ -31,11 +31,15 @@ public:
 
 private:
     void tryOut(ScreenStack& stack, bool fromPointer);
+    // Back to the screen it was opened from (the main menu from the command line).
+    void leave(ScreenStack& stack);
     void writeLine(GameWindow& window, const std::string& text, float y, Color color);
 
     World& world_;
     std::optional<Editor> editor_;
     InputState before_;
+    // Told that leaving loses changes: the next Escape leaves.
+    bool leaving_ = false;
     LetterSheet letters_;
     Image pixel_ = filledPixel(Color{255, 255, 255, 255});
 };

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/screens/EditorScreen.h"
 #include "app/screens/MainMenuScreen.h"
 #include "app/screens/MenuLayout.h"
 #include "app/screens/ScreenStack.h"
@@ -32,6 +33,18 @@ std::string ownName(const std::string& inFolder) {
     const std::filesystem::path path(inFolder);
     const std::string stem = path.stem().string(), folder = path.parent_path().string();
     return folder.empty() || folder == stem ? stem : folder + "/" + stem;
+}
+
+// A level of the player's own not yet made: "MyLevelN" in a folder of its own, the first N
+// free. Its name has no blank, so the pictures painted in it can be named after it.
+std::string freshLevelFile() {
+    namespace fs = std::filesystem;
+    for (int n = 1;; ++n) {
+        const std::string name = "MyLevel" + std::to_string(n);
+        const fs::path folder = fs::path(nativePath(gameFolders().levels)) / name;
+        std::error_code ec;
+        if (!fs::exists(folder, ec)) return (folder / (name + ".txt")).string();
+    }
 }
 
 MenuButton listRow(size_t i) {
@@ -64,7 +77,9 @@ void LevelSelectScreen::shown() {
     for (const std::string& file : ownLevelFiles()) {
         const Level level = Level::of(file);
         entries_.push_back({file, true, ownName(level.timesName), timeText(world_.bestTimes.of(level))});
+        entries_.push_back({file, true, "Edit " + ownName(level.timesName), "", Action::Edit});
     }
+    entries_.push_back({freshLevelFile(), true, "New level", "", Action::New});
     showPage(first_ < entries_.size() ? first_ : 0);
 }
 
@@ -103,6 +118,12 @@ void LevelSelectScreen::update(GameWindow& window, ScreenStack& stack) {
 }
 
 void LevelSelectScreen::pick(const Entry& entry, ScreenStack& stack) {
+    if (entry.action != Action::Play) {
+        std::string error;
+        if (stack.get<EditorScreen>().open(entry.file, error)) stack.open(GameState::Editor);
+        else notice_.report(UnsavedNotice::NotEditable, entry.file, error);
+        return;
+    }
     // An own level returns here; a shipped one goes on through the sequence as Play does.
     if (entry.own) stack.open(GameState::Playing);
     else stack.restart(GameState::Playing);

@@ -23,10 +23,13 @@ public:
     // Lists the levels afresh: one copied into the folder, or a time just set, shows at once.
     void shown() override;
 
+    // A row plays its level, opens it in the editor, or starts a new level there.
+    enum class Action { Play, Edit, New };
     struct Entry {
         std::string file;
         bool own = false;
         std::string name, time;
+        Action action = Action::Play;
     };
     const std::vector<Entry>& entries() const { return entries_; }
 
