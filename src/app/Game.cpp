@@ -66,6 +66,8 @@ bool Game::openEditor(const std::string& path, std::string& error) {
     return true;
 }
 
+void Game::keepUnsavedEdits() { screens_.get<EditorScreen>().keepUnsaved(); }
+
 void Game::update(GameWindow& window) {
     for (const std::string& failed : WriteQueue::takeFailures()) {
         if (failed == optionsPath) unsavedNotice.report(UnsavedNotice::Settings, nativePath(failed));

@@ -31,6 +31,8 @@ public:
     // Straight into the editor on a level file (a new level when there is none); false, with
     // `error` saying why, when the file holds no level.
     bool openEditor(const std::string& path, std::string& error);
+    // Before the game ends: keeps what the editor holds unsaved.
+    void keepUnsavedEdits();
 
     GameState state() const { return screens_.top(); }
     template <class S>

@@ -212,6 +212,7 @@ int main(int argc, char** argv) {
             runFrame(window, game);
             forgetScreenPicturesOncePlaying(decodes, game, playDrawn);
         }
+        game.keepUnsavedEdits();
     }
     WriteQueue::stop();
     return status;

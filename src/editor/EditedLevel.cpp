@@ -161,3 +161,14 @@ bool EditedLevel::save(std::string& error) {
     }
     return true;
 }
+
+bool EditedLevel::saveCopy(const std::string& path, std::string& error) const {
+    EditedLevel copy(path);
+    for (Placed r : records) {
+        if (r.painted) r.painted = std::make_shared<PaintedPiece>(PaintedPiece{r.painted->image, "", true});
+        copy.records.push_back(std::move(r));
+    }
+    return copy.save(error);
+}
+
+std::string EditedLevel::unsavedPath() const { return (fs::path(folder()) / (stem() + "-unsaved.txt")).string(); }

@@ -50,6 +50,11 @@ public:
     // Writes the level; false, with `error` saying what could not be written, when the disk
     // refused it. The level stays as it was in memory either way.
     bool save(std::string& error);
+    // Saves the level as it is under another name beside it, its painted pieces written anew
+    // under that name; this level is left as it was.
+    bool saveCopy(const std::string& path, std::string& error) const;
+    // Where `keepUnsaved` puts changes the author never saved: "<level>-unsaved.txt" beside it.
+    std::string unsavedPath() const;
     // The level file's text for the records as they are, painted pieces under their saved names.
     std::string text() const;
 

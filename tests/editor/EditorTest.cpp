@@ -97,3 +97,15 @@ TEST(Editor, ANewLevelMadeFromTheLevelSelectIsListedAndPlays) {
               "0 -512 MyLevel1-ink-1.png 3\n512 -512 MyLevel1-ink-2.png 3\n800 -264 Content/Level/goal.png 19\n");
     EXPECT_NE(dir.read("stats.txt").find("own MyLevel1/MyLevel1.txt"), std::string::npos) << dir.read("stats.txt");
 }
+
+// Changes never saved are not lost when the game ends: they are kept beside the level, and the
+// level opened again says where.
+TEST(Editor, ChangesLeftUnsavedAreKeptBesideTheLevel) {
+    GameFolderCopy dir;
+    dir.write("Draft.txt", "");
+    ASSERT_EQ(sim("--edit Draft.txt", "1 I mouse=100,500\n1 lmb\n5 lmb mouse=300,500\n1\n").status, 0);
+    EXPECT_EQ(dir.read("Draft.txt"), "");
+    EXPECT_EQ(dir.read("Draft-unsaved.txt"), "0 -512 Draft-unsaved-ink-1.png 3\n");
+    const CommandResult reopened = sim("--edit Draft.txt", "1\n");
+    EXPECT_NE(lastState(reopened.out)["editor"]["message"].get<std::string>().find("Draft-unsaved.txt"), std::string::npos);
+}

@@ -79,7 +79,10 @@ void SimulatedGame::frame(std::ostream& out) {
         out << simState(game_, frame_, false).dump() << "\n";
 }
 
-void SimulatedGame::finish(std::ostream& out) const { out << simState(game_, frame_, options_.objects).dump() << "\n"; }
+void SimulatedGame::finish(std::ostream& out) {
+    out << simState(game_, frame_, options_.objects).dump() << "\n";
+    game_.keepUnsavedEdits();
+}
 
 void runSimulation(const SimOptions& options, std::ostream& out) {
     TimeSource::useSimulated(true);

@@ -29,8 +29,9 @@ public:
     bool done() const;
     // One frame of the script, with its state line when one is due.
     void frame(std::ostream& out);
-    // The last state line.
-    void finish(std::ostream& out) const;
+    // The last state line; then the editor's unsaved changes are kept, as the game keeps them
+    // on its way out.
+    void finish(std::ostream& out);
 
 private:
     SimOptions options_;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <iostream>
 
 #include "app/screens/ScreenStack.h"
 #include "editor/Palette.h"
@@ -15,12 +16,23 @@ bool EditorScreen::open(const std::string& path, std::string& error) {
     if (!level) return false;
     editor_.emplace(std::move(*level), sf::Vector2f(world_.startX, world_.startY), paletteEntries(Level::shippedFiles()));
     leaving_ = false;
+    std::error_code ec;
+    if (std::filesystem::exists(editor_->level().unsavedPath(), ec))
+        editor_->say("Changes left unsaved last time are in " + editor_->level().unsavedPath());
     return true;
 }
 
 namespace {
 const std::string kLeaveWarning = "Not saved: Ctrl+S saves the level, Escape again leaves it as it was last saved";
 }  // namespace
+
+void EditorScreen::keepUnsaved() {
+    if (!editor_ || editor_->saved()) return;
+    std::string error;
+    const EditedLevel& level = editor_->level();
+    if (level.saveCopy(level.unsavedPath(), error)) std::cerr << "torve: changes not saved are kept in " << level.unsavedPath() << "\n";
+    else std::cerr << "torve: changes not saved are lost: " << error << "\n";
+}
 
 void EditorScreen::update(GameWindow& window, ScreenStack& stack) {
     const InputState& now = window.input();

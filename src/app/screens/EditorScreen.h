@@ -24,6 +24,9 @@ public:
     Editor* editor() { return editor_ ? &*editor_ : nullptr; }
     const Editor* editor() const { return editor_ ? &*editor_ : nullptr; }
 
+    // On the way out of the game: changes never saved are kept beside the level rather than lost.
+    void keepUnsaved();
+
     void update(GameWindow& window, ScreenStack& stack) override;
     void draw(GameWindow& window) override;
     // Back from trying the level out.
