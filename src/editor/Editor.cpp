@@ -5,6 +5,7 @@
 
 #include "level/Kinds.h"
 #include "level/SolidityMask.h"
+#include "levelcheck/LevelChecker.h"
 #include "platform/FilledPixel.h"
 #include "resources/ImageCache.h"
 
@@ -66,6 +67,7 @@ int snapped(float v, bool snapOff) {
 Editor::Editor(EditedLevel level, sf::Vector2f start, std::vector<PaletteEntry> palette)
     : level_(std::move(level)), start_(start), palette_(std::move(palette)) {
     if (!palette_.empty()) stamp_ = palette_.front();
+    check();
     // Where the game's camera stands when the player drops in at the start.
     view_.setSize(1024, 768);
     view_.setCenter(std::max(std::floor(start.x), 512.0f), std::min(std::floor(start.y), 384.0f));
@@ -223,6 +225,18 @@ void Editor::changed() {
     ++changes_;
     message_.clear();
     checkStart();
+    check();
+}
+
+void Editor::check() {
+    std::vector<LevelRecord> records;
+    std::map<int, Image> painted;
+    for (const Placed& p : level_.records) {
+        const int index = static_cast<int>(records.size());
+        records.push_back(LevelRecord{p.x, p.y, p.painted ? "" : p.picture, p.kind, index, index + 1});
+        if (p.painted) painted.emplace(index, p.painted->image);
+    }
+    findings_ = checkLevel(CheckedLevel(level_.path(), std::move(records), std::move(painted)), checkedStart_);
 }
 
 void Editor::placeGoal(sf::Vector2f at, bool snapOff) {
@@ -276,6 +290,16 @@ void Editor::drawBox(GameWindow& window, float x, float y, float w, float h, Col
     window.draw(s);
 }
 
+void Editor::outline(GameWindow& window, const Placed& p, float thickness, Color color) {
+    const Image& image = level_.pictureOf(p);
+    const float w = std::max(8.0f, static_cast<float>(image.width())), h = std::max(8.0f, static_cast<float>(image.height()));
+    const auto x = static_cast<float>(p.x), y = static_cast<float>(p.y);
+    drawBox(window, x, y, w, thickness, color);
+    drawBox(window, x, y + h - thickness, w, thickness, color);
+    drawBox(window, x, y, thickness, h, color);
+    drawBox(window, x + w - thickness, y, thickness, h, color);
+}
+
 void Editor::draw(GameWindow& window) {
     window.setView(view_);
     const sf::Vector2f centre = view_.getCenter(), half = view_.getSize() / 2.0f;
@@ -320,17 +344,11 @@ void Editor::draw(GameWindow& window) {
         preview.color = Color{255, 255, 255, 150};
         window.draw(preview);
     }
-    if (selected_ >= 0) {
-        const Placed& p = level_.records[static_cast<size_t>(selected_)];
-        const Image& image = level_.pictureOf(p);
-        const auto w = static_cast<float>(image.width()), h = static_cast<float>(image.height());
-        const auto x = static_cast<float>(p.x), y = static_cast<float>(p.y);
-        const Color accent{230, 120, 30, 255};
-        drawBox(window, x, y, w, 2 * line, accent);
-        drawBox(window, x, y + h - 2 * line, w, 2 * line, accent);
-        drawBox(window, x, y, 2 * line, h, accent);
-        drawBox(window, x + w - 2 * line, y, 2 * line, h, accent);
-    }
+    if (selected_ >= 0) outline(window, level_.records[static_cast<size_t>(selected_)], 2 * line, Color{230, 120, 30, 255});
+    // The first finding's object, if it has one.
+    const int found = findings_.empty() ? 0 : findings_.front().line;
+    if (found > 0 && static_cast<size_t>(found) <= level_.records.size())
+        outline(window, level_.records[static_cast<size_t>(found - 1)], 3 * line, Color{210, 40, 30, 255});
     if (paletteOpen_) drawPalette(window);
 }
 

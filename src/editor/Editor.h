@@ -8,6 +8,8 @@
 #include "editor/EditedLevel.h"
 #include "editor/Palette.h"
 #include "editor/Stroke.h"
+#include "levelcheck/Diagnostic.h"
+#include "levelcheck/PlayerStart.h"
 #include "menu/LetterSheet.h"
 #include "platform/FilledPixel.h"
 #include "platform/GameWindow.h"
@@ -46,6 +48,9 @@ public:
     bool paletteOpen() const { return paletteOpen_; }
     // What the place tool places.
     const PaletteEntry& stamp() const { return stamp_; }
+    // What the level checker finds in the level as it is now. A record's line is its place
+    // in the level, from 1.
+    const std::vector<Diagnostic>& findings() const { return findings_; }
     // Where the pointer was in the level at the last update.
     sf::Vector2f pointerInLevel() const { return lastPointer_; }
     // The record selected, or -1.
@@ -69,7 +74,9 @@ private:
     void placeGoal(sf::Vector2f at, bool snapOff);
     int recordAt(sf::Vector2f at) const;
     void drawBox(GameWindow& window, float x, float y, float w, float h, Color color);
+    void outline(GameWindow& window, const Placed& p, float thickness, Color color);
     void checkStart();
+    void check();
 
     EditedLevel level_;
     sf::Vector2f start_;
@@ -95,4 +102,6 @@ private:
     // Small pictures of the palette's entries, made as they first show.
     std::vector<Image> thumbnails_;
     LetterSheet letters_;
+    std::vector<Diagnostic> findings_;
+    PlayerStart checkedStart_ = PlayerStart::fromConfig();
 };

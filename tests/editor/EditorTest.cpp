@@ -39,6 +39,7 @@ TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
     EXPECT_EQ(edited["state"], 7);
     EXPECT_GT(edited["player"]["x"], 600) << "the try ran to the goal";
     EXPECT_EQ(edited["editor"]["saved"], true) << made.out;
+    EXPECT_EQ(edited["editor"]["findings"], 0) << made.out;
     const std::string level = dir.read("MyLevel.txt");
     EXPECT_EQ(level, "0 -512 MyLevel-ink-1.png 3\n512 -512 MyLevel-ink-2.png 3\n800 -264 Content/Level/goal.png 19\n");
     EXPECT_FALSE(std::filesystem::exists("MyLevel-pencil-1.png"));
@@ -106,6 +107,7 @@ TEST(Editor, ChangesLeftUnsavedAreKeptBesideTheLevel) {
     ASSERT_EQ(sim("--edit Draft.txt", "1 I mouse=100,500\n1 lmb\n5 lmb mouse=300,500\n1\n").status, 0);
     EXPECT_EQ(dir.read("Draft.txt"), "");
     EXPECT_EQ(dir.read("Draft-unsaved.txt"), "0 -512 Draft-unsaved-ink-1.png 3\n");
-    const CommandResult reopened = sim("--edit Draft.txt", "1\n");
-    EXPECT_NE(lastState(reopened.out)["editor"]["message"].get<std::string>().find("Draft-unsaved.txt"), std::string::npos);
+    const nlohmann::json reopened = lastState(sim("--edit Draft.txt", "1\n").out)["editor"];
+    EXPECT_NE(reopened["message"].get<std::string>().find("Draft-unsaved.txt"), std::string::npos);
+    EXPECT_EQ(reopened["findings"], 1) << "the checker finds no goal";
 }

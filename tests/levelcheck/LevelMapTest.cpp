@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <tuple>
 
-#include "CheckedLevel.h"
+#include "levelcheck/CheckedLevel.h"
 #include "LevelCheckTestSupport.h"
 #include "LevelMap.h"
-#include "PlayerStart.h"
+#include "levelcheck/PlayerStart.h"
 #include "TestSupport.h"
 
 using ::testing::HasSubstr;

@@ -8,10 +8,10 @@
 #include <sstream>
 #include <vector>
 
-#include "CheckedLevel.h"
-#include "LevelChecker.h"
+#include "levelcheck/CheckedLevel.h"
+#include "levelcheck/LevelChecker.h"
 #include "LevelMap.h"
-#include "PlayerStart.h"
+#include "levelcheck/PlayerStart.h"
 #include "platform/Paths.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CheckedLevel.h"
+#include "levelcheck/CheckedLevel.h"
 #include "MapView.h"
-#include "PlayerStart.h"
+#include "levelcheck/PlayerStart.h"
 #include "platform/Image.h"
 
 // The colours the map marks things in that the game never shows.

@@ -44,6 +44,7 @@ nlohmann::json simState(const Game& game, long frame, bool withObjects) {
                            {"selected", editor.selected()},
                            {"saved", editor.saved()},
                            {"startUnsupported", editor.startUnsupported()},
+                           {"findings", editor.findings().size()},
                            {"message", editor.message()}};
     }
     if (withObjects) {

@@ -87,7 +87,8 @@ void EditorScreen::draw(GameWindow& window) {
     if (!editor_) return;
     editor_->draw(window);
     window.setView(sf::View(sf::FloatRect(0, 0, 1024, 768)));
-    Sprite band = stretchedPixel(pixel_, 0, 0, 1024, editor_->message().empty() && !editor_->startUnsupported() ? 28 : 52);
+    const bool second = !editor_->message().empty() || editor_->startUnsupported() || !editor_->findings().empty();
+    Sprite band = stretchedPixel(pixel_, 0, 0, 1024, second ? 52 : 28);
     band.color = Color{250, 247, 238, 230};
     window.draw(band);
     static constexpr const char* kTools[] = {"Pencil", "Ink", "Rubber", "Select", "Place"};
@@ -103,4 +104,13 @@ void EditorScreen::draw(GameWindow& window) {
     else if (editor_->startUnsupported())
         writeLine(window, "Nothing solid under the start point: the player would fall for ever", 26,
                   Color{190, 50, 40, 255});
+    else if (!editor_->findings().empty()) {
+        // The checker's first finding, its object outlined in the level; saving is still allowed.
+        const Diagnostic& first = editor_->findings().front();
+        const size_t more = editor_->findings().size() - 1;
+        writeLine(window,
+                  std::string(first.severity == Diagnostic::Severity::Error ? "Error: " : "Warning: ") + first.message +
+                      (more ? " (and " + std::to_string(more) + " more)" : ""),
+                  26, first.severity == Diagnostic::Severity::Error ? Color{190, 50, 40, 255} : Color{170, 110, 20, 255});
+    }
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "level/LevelFile.h"
 #include "level/LevelObject.h"
@@ -11,12 +14,17 @@
 class CheckedLevel {
 public:
     explicit CheckedLevel(std::string path);
+    // A level held in memory (the editor's) as the game would read it saved at `path`; the
+    // records with a picture given are painted ones, not yet in any file.
+    CheckedLevel(std::string path, std::vector<LevelRecord> records, std::map<int, Image> painted);
 
     const std::string& path() const { return path_; }
     const LevelFile& file() const { return file_; }
     const LevelObjectSet& objects() const { return objects_; }
     // The flight level is played without the running character.
     bool isFlightLevel() const;
+    // The record's picture is held in memory rather than named in a file.
+    bool painted(const LevelRecord& record) const { return painted_.count(record.index) > 0; }
     // The line of the record an object was built from.
     int lineOf(const LevelObject& object) const;
 
@@ -24,4 +32,5 @@ private:
     std::string path_;
     LevelFile file_;
     LevelObjectSet objects_;
+    std::set<int> painted_;
 };

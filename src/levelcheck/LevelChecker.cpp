@@ -1,4 +1,4 @@
-#include "LevelChecker.h"
+#include "levelcheck/LevelChecker.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -84,6 +84,7 @@ void checkRecords(const CheckedLevel& level, Findings& findings) {
         if (record.kindRead && !kindRoles(record.kind).known)
             findings.warning(record.line, "kind " + std::to_string(record.kind) +
                                               " has no role; the game treats it as solid terrain that is never erased");
+        if (level.painted(record)) continue;
         auto it = problems.find(record.picture);
         if (it == problems.end())
             it = problems

@@ -1,4 +1,4 @@
-#include "Diagnostic.h"
+#include "levelcheck/Diagnostic.h"
 
 std::string Diagnostic::text() const {
     std::string out = file;

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "CheckedLevel.h"
-#include "Diagnostic.h"
-#include "PlayerStart.h"
+#include "levelcheck/CheckedLevel.h"
+#include "levelcheck/Diagnostic.h"
+#include "levelcheck/PlayerStart.h"
 
 // Everything about a level that the game passes over in silence: records it stops at, kinds
 // without a role, pictures it cannot show, a missing goal, goals and checkpoints the player can

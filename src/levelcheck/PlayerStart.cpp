@@ -1,4 +1,4 @@
-#include "PlayerStart.h"
+#include "levelcheck/PlayerStart.h"
 
 #include <algorithm>
 
