@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
@@ -110,4 +112,31 @@ TEST(Editor, ChangesLeftUnsavedAreKeptBesideTheLevel) {
     const nlohmann::json reopened = lastState(sim("--edit Draft.txt", "1\n").out)["editor"];
     EXPECT_NE(reopened["message"].get<std::string>().find("Draft-unsaved.txt"), std::string::npos);
     EXPECT_EQ(reopened["findings"], 1) << "the checker finds no goal";
+}
+
+// A folder the player may not write to: the save says what it could not write, leaves the
+// folder as it was, and the level stays open with its changes.
+TEST(Editor, ASaveRefusedByTheFolderSaysSoAndLosesNothing) {
+    const PlainUser user = plainUser();
+    if (geteuid() == 0 && !user.ids) GTEST_SKIP() << "running as root without a user 'nobody' to be";
+    TempDir dir;
+    dir.write("Locked.txt", "0 0 Content/Level/goal.png 19\n");
+    std::filesystem::permissions(dir.path(), std::filesystem::perms::others_write | std::filesystem::perms::group_write,
+                                 std::filesystem::perm_options::remove);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (user.ids && (setgid(user.ids->second) != 0 || setuid(user.ids->first) != 0)) _exit(10);
+        std::string error;
+        std::optional<EditedLevel> level = EditedLevel::open((dir.path() / "Locked.txt").string(), error);
+        if (!level) _exit(11);
+        Stroke stroke(*level, Brush::Ink);
+        stroke.paint({10, 10}, {60, 10});
+        const bool saved = level->save(error);
+        _exit(!saved && error.find("could not write") == 0 && level->records.size() == 2 ? 0 : 12);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(dir.read("Locked.txt"), "0 0 Content/Level/goal.png 19\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
