@@ -76,3 +76,32 @@ TEST(CommandLine, ReplayPlaysTheScriptInTheWindowAndEndsWithIt) {
     EXPECT_EQ(session.process().waitForExit(20), 0) << session.evidence();
     EXPECT_EQ(fileText(session.folder() / "save.save"), progress);
 }
+
+// The editor driven by the pointer and keys in a real window: an ink floor drawn, the goal put
+// at the pointer, Ctrl+S; the level it saves plays to its goal.
+TEST(CommandLine, EditOptionDrawsPlacesTheGoalAndSaves) {
+    GameSession session;
+    session.process().launch().arguments = {"--edit", "Mine.txt"};
+    ASSERT_TRUE(session.start()) << session.evidence();
+    waitSeconds(1);
+    session.hold("i", 0.1);
+    session.pointAt(100, 500);
+    x11::xdotool(session.display(), "mousedown 1");
+    for (float x = 100; x <= 1000; x += 50) session.pointAt(x, 500);
+    x11::xdotool(session.display(), "mouseup 1");
+    session.pointAt(800, 420);
+    session.hold("g", 0.1);
+    session.keyDown("ctrl");
+    session.hold("s", 0.2);
+    session.keyUp("ctrl");
+    waitSeconds(0.5);
+    x11::requestClose(session.display(), session.window());
+    EXPECT_EQ(session.process().waitForExit(10), 0) << session.evidence();
+    const std::string level = fileText(session.folder() / "Mine.txt");
+    EXPECT_NE(level.find("Mine-ink-1.png 3\n"), std::string::npos) << level;
+    EXPECT_NE(level.find(" Content/Level/goal.png 19\n"), std::string::npos) << level;
+    std::ofstream(session.folder() / "run.script") << "60\n200 D\n";
+    const CommandResult played = runCommand("cd " + session.folder().string() + " && ALSOFT_DRIVERS=null " +
+                                            TORVE_SIM_EXE + " --level Mine.txt --input run.script");
+    EXPECT_NE(played.out.find("\"state\":1"), std::string::npos) << played.out;
+}
