@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 export ALSOFT_DRIVERS ?= null
 
-.PHONY: all bootstrap build run test install package bench bench-window screenshots build-sanitize test-sanitize soak fuzz mutants clean
+.PHONY: all bootstrap build run test install package bench bench-window forgiveness screenshots build-sanitize test-sanitize soak fuzz mutants clean
 
 all: build
 
@@ -44,6 +44,10 @@ bench: bootstrap
 # the software renderer: peak and end resident memory and CPU time a frame of each run.
 bench-window: build
 	@$(CURDIR)/scripts/with-xvfb $(CURDIR)/scripts/bench-window $(abspath $(BUILD))
+
+# How many timing-jittered copies of the keyboard replays of levels 1 to 4 still finish.
+forgiveness: build
+	@scripts/forgiveness --build $(BUILD)
 
 # Plays the game on a private Xvfb and writes docs/screenshots/.
 screenshots: build

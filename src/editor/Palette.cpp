@@ -14,7 +14,8 @@ std::vector<PaletteEntry> paletteEntries(const std::vector<std::string>& shipped
         {"Content/Level/door.png", Kind::OpenDoor},       {"Content/Level/arrow_right.png", Kind::ArrowRight},
         {"Content/Level/arrow_left.png", Kind::ArrowLeft}, {"Content/Level/arrow_up.png", Kind::ArrowUp},
         {"Content/Level/arrow_down.png", Kind::ArrowDown}, {"Content/Level/checkpoint.png", Kind::Checkpoint},
-        {"Content/Level/goal.png", Kind::Goal},           {"Content/Level/camera_trigger.png", Kind::CameraTrigger}};
+        {"Content/Level/goal.png", Kind::Goal},           {"Content/Level/camera_trigger.png", Kind::CameraTrigger},
+        {"Content/Level/page.png", Kind::Page}};
     std::set<std::pair<int, std::string>> scenery;
     for (const std::string& level : shippedLevels)
         for (const LevelRecord& r : LevelFile::read(level).records)

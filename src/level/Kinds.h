@@ -24,10 +24,11 @@ inline constexpr int FlyingArrow = 17;
 inline constexpr int Checkpoint = 18;
 inline constexpr int Goal = 19;
 inline constexpr int CameraTrigger = 20;
+inline constexpr int Page = 21;
 }  // namespace Kind
 
 // Which rule of the world's frame steps an object of the kind.
-enum class Step { None, Platform, Key, FlyingArrow, Checkpoint, Goal, CameraTrigger };
+enum class Step { None, Platform, Key, FlyingArrow, Checkpoint, Goal, CameraTrigger, Page };
 
 // A platform's way of moving, or the way a resting arrow flies once set off.
 enum class Motion { None, Down, Up, Right, Left };
@@ -84,10 +85,12 @@ inline constexpr KindRoles kKinds[] = {
     {.name = "goal", .step = Step::Goal, .drawing = Drawing::Hidden},
     // The one thing touched rather than solid that the boomerang bounces off.
     {.name = "camera trigger", .solidToCircle = true, .step = Step::CameraTrigger, .drawing = Drawing::Hidden},
+    // A sketchbook page, taken by the player or the flight's ball that touches it.
+    {.name = "page", .step = Step::Page},
 };
 }  // namespace detail
 
-// What a kind is and does; 8, 9, 21 and up and negative numbers get the unknown kind's roles.
+// What a kind is and does; 8, 9, 22 and up and negative numbers get the unknown kind's roles.
 constexpr const KindRoles& kindRoles(int kind) {
     return kind >= 0 && kind < static_cast<int>(std::size(detail::kKinds)) ? detail::kKinds[kind]
                                                                            : detail::kUnknownKind;

@@ -14,6 +14,7 @@ struct LevelObject {
     // Positions that take an object out of play; the state lines show them.
     static constexpr float kKeyOutOfPlay = -9999;
     static constexpr float kDestroyedArrow = -8999;
+    static constexpr float kPageTaken = -7999;
 
     SpriteAnimation doorAnimation;
     SpriteAnimation checkpointAnimation;

@@ -7,6 +7,7 @@ void World::changeLevel(const std::string& name, bool fromStart) {
     // `name` may be currentLevelName itself, which resume overwrites.
     const std::string wanted = name;
     const Level record = Level::of(wanted);
+    const bool fresh = fromStart || wanted != currentLevelName;
     if (!record.shipped && !playingApart_) {
         apart_ = saved_;
         playingApart_ = true;
@@ -27,6 +28,8 @@ void World::changeLevel(const std::string& name, bool fromStart) {
     else if (run_ && (run_->level != currentLevelName || run_->apart != playingApart_)) run_.reset();
     writeSave();
     objects.load(wanted);
+    // An edited level's pages may have moved between two tries.
+    pages.loaded(currentLevelName, playingApart_, fresh || checkpointIsStart() || tryingOut(), objects.mainList);
     fallRescue.measure(objects.mainList);
 }
 

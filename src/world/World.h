@@ -17,6 +17,7 @@
 #include "world/FallRescue.h"
 #include "world/Hints.h"
 #include "world/LevelObjectSet.h"
+#include "world/PagesFound.h"
 #include "world/Level.h"
 #include "world/Progress.h"
 
@@ -83,6 +84,7 @@ public:
     float lastSaveTime = 0;
     bool returnToMenu = false;
     BestTimes bestTimes;
+    PagesFound pages;
     PadAim padAim;
     // Shows the pad's aim point while the pad is in use.
     Image reticleImage;
@@ -96,10 +98,12 @@ private:
     // Back at the checkpoint in the falling state with no speed left over.
     void respawnFalling();
     void updateObjects();
+    // What takes pages: the player, or the ball in the flight.
+    Box toucher() const;
     // The respawn point is the level start: the player falls in rather than standing.
     bool checkpointIsStart() const;
     void applySaveDefaults();
-    // The level is over: a timed run offers its time.
+    // The level is over: a timed run offers its time, any run the pages it found.
     void finishRun();
 
     // The main progress as last asked to be written to save.save.

@@ -25,7 +25,7 @@ TEST(LevelCheck, RecordsTheGameCannotUse) {
               "0 60 rp_missing.png 2\n"
               "0 80 rp_text.png 2\n"
               "0 100\trp_huge.png 0\n"
-              "0 120 rp_ground.png 21 0 140 rp_largest.png 0 0 160\n"
+              "0 120 rp_ground.png 22 0 140 rp_largest.png 0 0 160\n"
               "rp_ground.png abc\n"
               "0 180 rp_ground.png 9\n");
     const ToolRun run = runTool({"Level.txt"});
@@ -37,7 +37,7 @@ TEST(LevelCheck, RecordsTheGameCannotUse) {
                             StartsWith("Level.txt:5: error: cannot decode picture 'rp_text.png'"),
                             StartsWith("Level.txt:6: error: picture 'rp_huge.png' is 8193x1 pixels; the game cannot "
                                        "show a picture larger than 8192 pixels on a side"),
-                            StartsWith("Level.txt:7: warning: kind 21 has no role"),
+                            StartsWith("Level.txt:7: warning: kind 22 has no role"),
                             "Level.txt:8: error: expected an integer kind, found 'abc'; the game loads this record as "
                             "decoration (kind 0) and stops reading the level here"));
     EXPECT_THAT(run.out, HasSubstr("\nLevel.txt: 9 records, 4 errors, 3 warnings\n"));
@@ -136,7 +136,7 @@ TEST(LevelCheck, EveryKindNumberAsTheKindTableHasIt) {
     drawPicture("kt_cover.png", 40, 40);
     drawPicture("kt_goal.png", 10, 10);
     for (int kind = -2; kind <= 22; ++kind) {
-        const bool roleless = kind < 0 || kind == 8 || kind == 9 || kind > 20;
+        const bool roleless = kind < 0 || kind == 8 || kind == 9 || kind > 21;
         const bool lasting = roleless || kind == 3;
         EXPECT_EQ(kindRoles(kind).known, !roleless) << kind;
         EXPECT_EQ(kindRoles(kind).lasting, lasting) << kind;

@@ -56,7 +56,7 @@ LevelObject& place(ObjectList& list, int kind, float x, float y, const Image& pi
 // whole positions, some at fractional or far-out ones, some stacked exactly on another.
 ObjectList randomLevel(std::mt19937& rng) {
     const auto& pictures = levelPictures();
-    const int kinds[] = {2, 2, 2, 2, 3, 3, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 0, 21};
+    const int kinds[] = {2, 2, 2, 2, 3, 3, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 0, 22};
     ObjectList list;
     const int count = 4 + static_cast<int>(rng() % 10);
     for (int n = 0; n < count; ++n) {

@@ -15,7 +15,7 @@ inline auto fields(const CollisionHit& h) {
 }
 
 inline bool skips(int kind, bool circle) {
-    for (int k : {0, 10, 12, 17, 18, 19})
+    for (int k : {0, 10, 12, 17, 18, 19, 21})
         if (kind == k) return true;
     return circle ? kind == 2 : kind == 20;
 }
@@ -85,7 +85,7 @@ inline EraseOutcome erase(ObjectList& list, int x, int y, int radius, bool arrow
     const float right = static_cast<float>(x + side), bottom = static_cast<float>(y + side);
     for (auto& object : list) {
         LevelObject& o = *object;
-        if (o.kind == 0 || o.kind == 1 || o.kind == 12 || (o.kind >= 17 && o.kind <= 20)) continue;
+        if (o.kind == 0 || o.kind == 1 || o.kind == 12 || (o.kind >= 17 && o.kind <= 21)) continue;
         if (!(o.x < right && o.x + static_cast<float>(o.width) > left && o.y < bottom &&
               o.y + static_cast<float>(o.height) > top))
             continue;

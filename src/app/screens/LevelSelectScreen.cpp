@@ -28,6 +28,13 @@ std::string timeText(std::optional<double> seconds) {
     return text;
 }
 
+// The most pages found in a run, before the time: "2/3  1:04.50".
+std::string recordText(const BestTimes& times, const Level& level) {
+    const auto pages = times.pagesOf(level);
+    const std::string found = pages ? std::to_string(pages->found) + "/" + std::to_string(pages->total) + "  " : "";
+    return found + timeText(times.of(level));
+}
+
 // The level's file name without .txt; its folder's name too when that says something else.
 std::string ownName(const std::string& inFolder) {
     const std::filesystem::path path(inFolder);
@@ -72,11 +79,11 @@ void LevelSelectScreen::shown() {
         const Level level = Level::of(file);
         if (level.number <= highest && fileReadable(file))
             entries_.push_back(
-                {file, false, "Level " + std::to_string(level.number), timeText(world_.bestTimes.of(level))});
+                {file, false, "Level " + std::to_string(level.number), recordText(world_.bestTimes, level)});
     }
     for (const std::string& file : ownLevelFiles()) {
         const Level level = Level::of(file);
-        entries_.push_back({file, true, ownName(level.timesName), timeText(world_.bestTimes.of(level))});
+        entries_.push_back({file, true, ownName(level.timesName), recordText(world_.bestTimes, level)});
         entries_.push_back({file, true, "Edit " + ownName(level.timesName), "", Action::Edit});
     }
     entries_.push_back({freshLevelFile(), true, "New level", "", Action::New});
@@ -93,11 +100,13 @@ void LevelSelectScreen::showPage(size_t first) {
         focusOrder.push_back(&rows[i]);
         const float y = row.y + kTextDrop;
         // A long name is written smaller, on the same middle line.
-        const float nameScale = std::min(kTextScale, kNameRoom / std::max(1.0f, letters_.width(entry.name)));
-        const float nameY = y + (kTextScale - nameScale) * kCellMiddle;
-        for (const Sprite& s : letters_.layout(entry.name, row.x + kTextInset, nameY, nameScale)) writing_.push_back(s);
         const float rowEnd = row.x + menuLayout::levelRow.hitWidth;
         const float timeX = rowEnd - kTextInset - letters_.width(entry.time) * kTextScale;
+        // Pages found before the time leave the name less room.
+        const float room = std::min(kNameRoom, timeX - row.x - 2 * kTextInset);
+        const float nameScale = std::min(kTextScale, room / std::max(1.0f, letters_.width(entry.name)));
+        const float nameY = y + (kTextScale - nameScale) * kCellMiddle;
+        for (const Sprite& s : letters_.layout(entry.name, row.x + kTextInset, nameY, nameScale)) writing_.push_back(s);
         for (const Sprite& s : letters_.layout(entry.time, timeX, y, kTextScale)) writing_.push_back(s);
     }
     if (first_ > 0) focusOrder.push_back(&earlier);

@@ -4,7 +4,7 @@
 #include "pictures/PictureSet.h"
 #include "pictures/Strokes.h"
 
-// The small things of a level: the boomerang, the scarf ball, the pad's reticle, keys, arrows,
+// The small things of a level: the boomerang, the scarf ball, the pad's reticle, keys, pages, arrows,
 // platforms and the invisible boxes of goals and camera triggers.
 namespace {
 
@@ -139,6 +139,25 @@ Canvas key() {
     return c;
 }
 
+// A sketchbook page torn out along its top edge, a little tilted, with a doodle on it.
+Canvas page() {
+    Canvas c(48, 56);
+    Path outline{{6, 9}, {10, 6}, {14, 8}, {19, 5}, {23, 8}, {28, 5}, {33, 8}, {38, 6}, {43, 9}, {44, 52}, {5, 53}};
+    Mask sheet(48, 56);
+    sheet.fill(outline);
+    c.paint(sheet, kPaper);
+    c.paint(sheet, kOchreWash.withAlpha(0.25f), Grain{6, 0.3f, 120});
+    Mask lines(48, 56);
+    for (int i = 0; i < 4; ++i) {
+        const float y = 20 + 8.0f * static_cast<float>(i);
+        lines.stroke(wobbled({{9, y}, {40, y}}, 0.5f, 121 + i, 20), 0.5f);
+    }
+    c.paint(lines, kInk.withAlpha(0.3f));
+    pencil(c, wobbled({{12, 40}, {18, 28}, {24, 36}, {30, 24}, {36, 34}}, 0.8f, 125, 12), 1.2f, kInk.withAlpha(0.7f), 126);
+    ink(c, closed(outline), 1.6f, 127);
+    return c;
+}
+
 // An arrow pointing along `dir` in a 46 x 46 box: a flying arrow rubs out a circle that
 // fills this box, so the drawing stays inside it.
 Canvas arrow(Vec2 dir) {
@@ -196,6 +215,7 @@ void addProps(PictureSet& set) {
     add(set, "scarfball.png", scarfBall());
     add(set, "reticle.png", reticle());
     add(set, "Content/Level/key.png", key());
+    add(set, "Content/Level/page.png", page());
     add(set, "Content/Level/arrow_right.png", arrow({1, 0}));
     add(set, "Content/Level/arrow_left.png", arrow({-1, 0}));
     add(set, "Content/Level/arrow_up.png", arrow({0, -1}));
