@@ -16,12 +16,13 @@ struct LevelObject {
     static constexpr float kDestroyedArrow = -8999;
     static constexpr float kPageTaken = -7999;
 
-    SpriteAnimation doorAnimation;
-    SpriteAnimation checkpointAnimation;
+    // First, together: the walk along the list in every pixel query reads only these.
     float x = 0, y = 0;
     int height = 0, width = 0;
-    float speedX = 0, speedY = 0;
     int kind = 0;
+    float speedX = 0, speedY = 0;
+    SpriteAnimation doorAnimation;
+    SpriteAnimation checkpointAnimation;
     Image image;
     bool imageChanged = false;
     int recordIndex = 0;
