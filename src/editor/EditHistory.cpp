@@ -21,20 +21,16 @@ void EditHistory::record(Edit edit) {
     if (done_.size() > kSteps) done_.pop_front();
 }
 
-bool EditHistory::undo(EditedLevel& level) {
-    if (done_.empty()) return false;
-    const Edit& edit = done_.back();
-    apply(level, edit.recordsBefore, edit.patches, &PixelPatch::before);
-    undone_.push_back(std::move(done_.back()));
-    done_.pop_back();
-    return true;
-}
+bool EditHistory::undo(EditedLevel& level) { return walk(done_, undone_, level, &Edit::recordsBefore, &PixelPatch::before); }
 
-bool EditHistory::redo(EditedLevel& level) {
-    if (undone_.empty()) return false;
-    const Edit& edit = undone_.back();
-    apply(level, edit.recordsAfter, edit.patches, &PixelPatch::after);
-    done_.push_back(std::move(undone_.back()));
-    undone_.pop_back();
+bool EditHistory::redo(EditedLevel& level) { return walk(undone_, done_, level, &Edit::recordsAfter, &PixelPatch::after); }
+
+bool EditHistory::walk(std::deque<Edit>& from, std::deque<Edit>& to, EditedLevel& level,
+                       std::vector<Placed> Edit::*records, std::vector<std::uint8_t> PixelPatch::*side) {
+    if (from.empty()) return false;
+    const Edit& edit = from.back();
+    apply(level, edit.*records, edit.patches, side);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     return true;
 }

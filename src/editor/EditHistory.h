@@ -29,9 +29,12 @@ public:
     // False when there is nothing to undo (or redo).
     bool undo(EditedLevel& level);
     bool redo(EditedLevel& level);
-    size_t steps() const { return done_.size(); }
 
 private:
+    // Moves the newest step of `from` onto `to`, leaving the level as that step's one side has it.
+    static bool walk(std::deque<Edit>& from, std::deque<Edit>& to, EditedLevel& level,
+                     std::vector<Placed> Edit::*records, std::vector<std::uint8_t> PixelPatch::*side);
+
     std::deque<Edit> done_;
-    std::vector<Edit> undone_;
+    std::deque<Edit> undone_;
 };

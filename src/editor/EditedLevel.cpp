@@ -118,6 +118,16 @@ const Image& EditedLevel::pictureOf(const Placed& record) const {
 
 std::string EditedLevel::text() const { return textOf(records); }
 
+LevelObjectSet::InMemory EditedLevel::inMemory() const {
+    LevelObjectSet::InMemory level;
+    for (const Placed& p : records) {
+        const int index = static_cast<int>(level.records.size());
+        level.records.push_back(LevelRecord{p.x, p.y, p.painted ? "" : p.picture, p.kind, index, index + 1});
+        if (p.painted) level.pictures.emplace(index, p.painted->image);
+    }
+    return level;
+}
+
 bool EditedLevel::save(std::string& error) {
     // Pieces rubbed out to nothing are left out of the level.
     std::vector<Placed> kept;

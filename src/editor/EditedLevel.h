@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Image.h"
+#include "world/LevelObjectSet.h"
 
 // A picture painted in the editor: terrain the author draws, saved as a PNG beside the level.
 struct PaintedPiece {
@@ -55,6 +56,9 @@ public:
     bool saveCopy(const std::string& path, std::string& error) const;
     // Where `keepUnsaved` puts changes the author never saved: "<level>-unsaved.txt" beside it.
     std::string unsavedPath() const;
+    // The records as the game's loader places them from memory: each painted piece's picture
+    // given, every other picture read as the game reads it. A record's line is its place, from 1.
+    LevelObjectSet::InMemory inMemory() const;
     // The level file's text for the records as they are, painted pieces under their saved names.
     std::string text() const;
 

@@ -228,16 +228,7 @@ void Editor::changed() {
     check();
 }
 
-void Editor::check() {
-    std::vector<LevelRecord> records;
-    std::map<int, Image> painted;
-    for (const Placed& p : level_.records) {
-        const int index = static_cast<int>(records.size());
-        records.push_back(LevelRecord{p.x, p.y, p.painted ? "" : p.picture, p.kind, index, index + 1});
-        if (p.painted) painted.emplace(index, p.painted->image);
-    }
-    findings_ = checkLevel(CheckedLevel(level_.path(), std::move(records), std::move(painted)), checkedStart_);
-}
+void Editor::check() { findings_ = checkLevel(CheckedLevel(level_.path(), level_.inMemory()), checkedStart_); }
 
 void Editor::placeGoal(sf::Vector2f at, bool snapOff) {
     std::vector<Placed> was = level_.records;

@@ -9,11 +9,10 @@ CheckedLevel::CheckedLevel(std::string path) : path_(std::move(path)), file_(Lev
     objects_.load(path_);
 }
 
-CheckedLevel::CheckedLevel(std::string path, std::vector<LevelRecord> records, std::map<int, Image> painted)
-    : path_(std::move(path)) {
-    for (const auto& [index, picture] : painted) painted_.insert(index);
-    file_.records = records;
-    objects_.placeFromMemory(LevelObjectSet::InMemory{std::move(records), std::move(painted)});
+CheckedLevel::CheckedLevel(std::string path, LevelObjectSet::InMemory level) : path_(std::move(path)) {
+    for (const auto& [index, picture] : level.pictures) painted_.insert(index);
+    file_.records = level.records;
+    objects_.placeFromMemory(std::move(level));
     objects_.load(path_);
 }
 

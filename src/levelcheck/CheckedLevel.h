@@ -1,9 +1,7 @@
 #pragma once
 
-#include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "level/LevelFile.h"
 #include "level/LevelObject.h"
@@ -16,7 +14,7 @@ public:
     explicit CheckedLevel(std::string path);
     // A level held in memory (the editor's) as the game would read it saved at `path`; the
     // records with a picture given are painted ones, not yet in any file.
-    CheckedLevel(std::string path, std::vector<LevelRecord> records, std::map<int, Image> painted);
+    CheckedLevel(std::string path, LevelObjectSet::InMemory level);
 
     const std::string& path() const { return path_; }
     const LevelFile& file() const { return file_; }

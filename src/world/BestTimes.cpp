@@ -85,12 +85,15 @@ std::optional<BestTimes::Key> BestTimes::keyOf(const Level& level) {
     return Key{level.own, name};
 }
 
-std::optional<double> BestTimes::of(const Level& level) const {
+template <class Value>
+std::optional<Value> BestTimes::lookUp(const std::map<Key, Value>& table, const Level& level) {
     const auto key = keyOf(level);
     if (!key) return std::nullopt;
-    const auto it = best_.find(*key);
-    return it == best_.end() ? std::nullopt : std::optional(it->second);
+    const auto it = table.find(*key);
+    return it == table.end() ? std::nullopt : std::optional(it->second);
 }
+
+std::optional<double> BestTimes::of(const Level& level) const { return lookUp(best_, level); }
 
 void BestTimes::offer(const Level& level, double seconds) {
     const auto key = keyOf(level);
@@ -103,12 +106,7 @@ void BestTimes::offer(const Level& level, double seconds) {
     write();
 }
 
-std::optional<BestTimes::Pages> BestTimes::pagesOf(const Level& level) const {
-    const auto key = keyOf(level);
-    if (!key) return std::nullopt;
-    const auto it = pages_.find(*key);
-    return it == pages_.end() ? std::nullopt : std::optional(it->second);
-}
+std::optional<BestTimes::Pages> BestTimes::pagesOf(const Level& level) const { return lookUp(pages_, level); }
 
 void BestTimes::offerPages(const Level& level, Pages pages) {
     const auto key = keyOf(level);

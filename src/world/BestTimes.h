@@ -33,6 +33,8 @@ private:
     // Own levels and shipped ones may share a name.
     using Key = std::pair<bool, std::string>;
     static std::optional<Key> keyOf(const Level& level);
+    template <class Value>
+    static std::optional<Value> lookUp(const std::map<Key, Value>& table, const Level& level);
     void read(const std::string& line);
     void write() const;
 

@@ -15,7 +15,6 @@ bool EditorScreen::open(const std::string& path, std::string& error) {
     std::optional<EditedLevel> level = EditedLevel::open(path, error);
     if (!level) return false;
     editor_.emplace(std::move(*level), sf::Vector2f(world_.startX, world_.startY), paletteEntries(Level::shippedFiles()));
-    leaving_ = false;
     std::error_code ec;
     if (std::filesystem::exists(editor_->level().unsavedPath(), ec))
         editor_->say("Changes left unsaved last time are in " + editor_->level().unsavedPath());
@@ -41,34 +40,24 @@ void EditorScreen::update(GameWindow& window, ScreenStack& stack) {
     if (fresh(sf::Keyboard::F5)) tryOut(stack, now.held(sf::Keyboard::LShift) || now.held(sf::Keyboard::RShift));
     else if (fresh(sf::Keyboard::Escape) && !editor_->paletteOpen()) leave(stack);
     else editor_->update(window, before_);
-    // Any change or save since the warning asks for it anew.
-    if (editor_->message() != kLeaveWarning) leaving_ = false;
     before_ = now;
 }
 
 void EditorScreen::leave(ScreenStack& stack) {
-    // Changes not saved are left behind only on a second Escape, after being told.
-    if (!editor_->saved() && !leaving_) {
-        leaving_ = true;
+    // Changes not saved are left behind only on a second Escape, after being told: any change
+    // or save in between replaces the warning, and asks for it anew.
+    if (!editor_->saved() && editor_->message() != kLeaveWarning) {
         editor_->say(kLeaveWarning);
         return;
     }
-    leaving_ = false;
     if (stack.beneath(*this)) stack.close();
     else stack.restart(GameState::MainMenu);
 }
 
 void EditorScreen::tryOut(ScreenStack& stack, bool fromPointer) {
-    LevelObjectSet::InMemory level;
-    const EditedLevel& edited = editor_->level();
-    for (const Placed& p : edited.records) {
-        const int index = static_cast<int>(level.records.size());
-        level.records.push_back(LevelRecord{p.x, p.y, p.picture, p.kind, index});
-        level.pictures.emplace(index, edited.pictureOf(p));
-    }
     std::optional<sf::Vector2f> from;
     if (fromPointer) from = editor_->pointerInLevel();
-    world_.tryOut(edited.path(), std::move(level), from);
+    world_.tryOut(editor_->level().path(), editor_->level().inMemory(), from);
     stack.open(GameState::Playing);
 }
 

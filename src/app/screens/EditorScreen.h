@@ -41,8 +41,6 @@ private:
     World& world_;
     std::optional<Editor> editor_;
     InputState before_;
-    // Told that leaving loses changes: the next Escape leaves.
-    bool leaving_ = false;
     LetterSheet letters_;
     Image pixel_ = filledPixel(Color{255, 255, 255, 255});
 };
