@@ -24,7 +24,8 @@ CommandResult sim(const std::string& args, const std::string& script) {
 
 // The view opens where the game's camera stands at the start point (500, -300): window pixel
 // (x, y) is level pixel (x, y - 684). An ink floor is drawn, a pencil wall drawn and taken back
-// (undo, redo, undo), the goal placed, the level saved and tried out; it passes the checker,
+// (undo, redo, undo), the goal placed, the palette's first decoration placed, the level saved
+// and tried out; it passes the checker,
 // saves again unchanged when reopened, and plays to its goal without touching the progress.
 TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
     GameFolderCopy dir;
@@ -33,7 +34,8 @@ TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
                                    "1 I mouse=100,500\n1 lmb\n20 lmb mouse=1000,500\n1\n"
                                    "1 P mouse=650,480\n1 lmb\n10 lmb mouse=650,300\n1\n"
                                    "1 LControl Z\n1\n1 LControl LShift Z\n1\n1 LControl Z\n1\n"
-                                   "1 mouse=800,420\n1 G\n1 LControl S\n1\n"
+                                   "1 mouse=800,420\n1 G\n1 O\n1 mouse=960,244\n1 lmb\n1\n1 mouse=300,400\n1 lmb\n1\n"
+                                   "1 LControl S\n1\n"
                                    "1 F5\n60\n1 Escape\n1\n1 F5\n60\n200 D\n");
     ASSERT_EQ(made.status, 0) << made.out;
     // Tried out twice: left with Escape, then played to the goal; back in the editor both times.
@@ -43,7 +45,8 @@ TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
     EXPECT_EQ(edited["editor"]["saved"], true) << made.out;
     EXPECT_EQ(edited["editor"]["findings"], 0) << made.out;
     const std::string level = dir.read("MyLevel.txt");
-    EXPECT_EQ(level, "0 -512 MyLevel-ink-1.png 3\n512 -512 MyLevel-ink-2.png 3\n800 -264 Content/Level/goal.png 19\n");
+    EXPECT_EQ(level, "0 -512 MyLevel-ink-1.png 3\n512 -512 MyLevel-ink-2.png 3\n800 -264 Content/Level/goal.png 19\n"
+                     "304 -280 Content/Level/bg_bush.png 0\n");
     EXPECT_FALSE(std::filesystem::exists("MyLevel-pencil-1.png"));
 
     const ToolRun check = runTool({"MyLevel.txt"});
@@ -102,16 +105,22 @@ TEST(Editor, ANewLevelMadeFromTheLevelSelectIsListedAndPlays) {
 }
 
 // Changes never saved are not lost when the game ends: they are kept beside the level, and the
-// level opened again says where.
+// level opened again says where. Its view follows a right-button drag and zooms about the pointer.
 TEST(Editor, ChangesLeftUnsavedAreKeptBesideTheLevel) {
     GameFolderCopy dir;
     dir.write("Draft.txt", "");
     ASSERT_EQ(sim("--edit Draft.txt", "1 I mouse=100,500\n1 lmb\n5 lmb mouse=300,500\n1\n").status, 0);
     EXPECT_EQ(dir.read("Draft.txt"), "");
     EXPECT_EQ(dir.read("Draft-unsaved.txt"), "0 -512 Draft-unsaved-ink-1.png 3\n");
-    const nlohmann::json reopened = lastState(sim("--edit Draft.txt", "1\n").out)["editor"];
+    // Reopened, and the view dragged with the right button, then zoomed out a notch about the pointer.
+    const nlohmann::json reopened =
+        lastState(sim("--edit Draft.txt", "1 mouse=500,400\n1 rmb\n1 rmb mouse=400,300\n1 mouse=300,200\n1 wheel=-1\n1\n")
+                      .out)["editor"];
     EXPECT_NE(reopened["message"].get<std::string>().find("Draft-unsaved.txt"), std::string::npos);
     EXPECT_EQ(reopened["findings"], 1) << "the checker finds no goal";
+    EXPECT_FLOAT_EQ(reopened["zoom"].get<float>(), 0.8f);
+    EXPECT_NEAR(reopened["centre"][0].get<float>(), 665, 0.01);
+    EXPECT_NEAR(reopened["centre"][1].get<float>(), -154, 0.01);
 }
 
 // A folder the player may not write to: the save says what it could not write, leaves the
