@@ -3,7 +3,7 @@
 #include <SFML/System/Vector2.hpp>
 
 #include "input/Controls.h"
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 

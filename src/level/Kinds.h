@@ -103,6 +103,12 @@ constexpr bool onlyDrawn(int kind) {
     return r.known && !r.solidToBox && !r.solidToCircle && !r.rubbedOut && !r.boredByArrows && r.step == Step::None &&
            r.launch == Motion::None && r.drawing == Drawing::Picture;
 }
+// Nothing in play moves an object of the kind or changes its kind (pencil loses pixels only).
+constexpr bool staysPut(int kind) {
+    const KindRoles& r = kindRoles(kind);
+    return r.step == Step::None && r.platform == Motion::None && r.launch == Motion::None &&
+           r.drawing == Drawing::Picture;
+}
 constexpr bool isHorizontalPlatform(int kind) {
     const Motion m = kindRoles(kind).platform;
     return m == Motion::Right || m == Motion::Left;

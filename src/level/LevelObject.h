@@ -1,9 +1,5 @@
 #pragma once
 
-#include <memory>
-#include <vector>
-
-#include "level/RuleSettings.h"
 #include "level/SolidityMask.h"
 #include "platform/Image.h"
 #include "resources/SpriteAnimation.h"
@@ -30,10 +26,4 @@ struct LevelObject {
     float baseSpeedY = 0, baseSpeedX = 0;
     // What the pixel queries read instead of `image`; it follows the picture by itself.
     mutable SolidityMask solidity;
-};
-
-// The level's ordered object list; positions are stable while a level runs. It carries the
-// rule values of its world, so that two worlds in one process never share them.
-struct ObjectList : std::vector<std::unique_ptr<LevelObject>> {
-    RuleSettings rules;
 };

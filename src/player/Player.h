@@ -5,7 +5,7 @@
 #include "audio/SoundBank.h"
 #include "boomerang/Boomerang.h"
 #include "input/Controls.h"
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "player/Facing.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"

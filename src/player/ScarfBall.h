@@ -2,7 +2,7 @@
 
 #include "audio/SoundBank.h"
 #include "input/Controls.h"
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "platform/GameWindow.h"
 #include "platform/Sprite.h"
 

@@ -4,6 +4,8 @@
 #include <bit>
 #include <climits>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "level/Kinds.h"
 #include "terrain/DiscChords.h"
@@ -88,6 +90,7 @@ void scanPixels(CollisionHit& hit, const LevelObject& o, size_t index, PixelRang
 struct BoxRule {
     static constexpr SolidityMask::Plane plane = SolidityMask::BoxSolid;
     static bool skips(int kind) { return !kindRoles(kind).solidToBox; }
+    static const std::vector<StillBox>& still(const ObjectIndex& index) { return index.stillForBox; }
     WholeRows rows(const PixelRange& r, long long, long long) const { return {r.j0, r.jEnd}; }
     bool counts(float, float, std::uint8_t a) const { return SolidityMask::solidForBox(a); }
 };
@@ -98,6 +101,7 @@ struct CircleRule {
     int radius;
     static constexpr SolidityMask::Plane plane = SolidityMask::AnyAlpha;
     static bool skips(int kind) { return !kindRoles(kind).solidToCircle; }
+    static const std::vector<StillBox>& still(const ObjectIndex& index) { return index.stillForCircle; }
     DiscChords rows(const PixelRange& r, long long ox, long long oy) const {
         return DiscChords(cx - ox, cy - oy, radius, r.j0, r.jEnd);
     }
@@ -106,20 +110,56 @@ struct CircleRule {
     }
 };
 
-// Over a long level the walk along the list costs more than the pixels. Most objects lie to
-// one side or the other of a box, so the horizontal test comes first; it is computed without
-// branches, since which side an object lies on follows no pattern a branch could learn, and
-// the one branch left is taken only by the rare object in reach.
+// Over a long level the walk along the list costs more than the pixels. Still objects are
+// tested in the index's compact array, the few others where they lie; the two walks are
+// merged so that objects are still met in list order, which decides ties. Most objects lie to
+// one side or the other of a box, so the horizontal test comes first, computed without
+// branches, since which side an object lies on follows no pattern a branch could learn.
 template <class Rule>
-size_t nextOverlapping(const ObjectList& list, size_t i, const WorldBox& box) {
-    const size_t n = list.size();
-    for (; i < n; ++i) {
-        const LevelObject& o = *list[i];
-        const bool inColumns = static_cast<int>(o.x < box.right) & static_cast<int>(o.x + static_cast<float>(o.width) > box.left);
-        if (inColumns && !Rule::skips(o.kind) && overlaps(o, box)) break;
+class Candidates {
+public:
+    Candidates(const ObjectList& list, const WorldBox& box)
+        : list_(list),
+          box_(box),
+          still_(Rule::still(list.index())),
+          moving_(list.index().moving),
+          end_(list.size()),
+          nextStill_(advanceStill()),
+          nextMoving_(advanceMoving()) {}
+
+    // The next overlapping object's index, or the list's size past the last.
+    size_t next() {
+        if (nextStill_ < nextMoving_) return std::exchange(nextStill_, advanceStill());
+        if (nextMoving_ < end_) return std::exchange(nextMoving_, advanceMoving());
+        return end_;
     }
-    return i;
-}
+
+private:
+    size_t advanceStill() {
+        for (; s_ < still_.size(); ++s_) {
+            const StillBox& b = still_[s_];
+            const bool inColumns = static_cast<int>(b.left < box_.right) & static_cast<int>(b.right > box_.left);
+            if (inColumns && b.top < box_.bottom && b.bottom > box_.top) return still_[s_++].index;
+        }
+        return end_;
+    }
+    size_t advanceMoving() {
+        for (; m_ < moving_.size(); ++m_) {
+            const LevelObject& o = *list_[moving_[m_]];
+            const bool inColumns = static_cast<int>(o.x < box_.right) & static_cast<int>(o.x + static_cast<float>(o.width) > box_.left);
+            if (inColumns && !Rule::skips(o.kind) && overlaps(o, box_)) return moving_[m_++];
+        }
+        return end_;
+    }
+
+    const ObjectList& list_;
+    const WorldBox box_;
+    const std::vector<StillBox>& still_;
+    const std::vector<std::uint32_t>& moving_;
+    const size_t end_;
+    size_t s_ = 0, m_ = 0;
+    size_t nextStill_, nextMoving_;
+};
 
 template <class Rule>
 CollisionHit scan(const Box& query, const ObjectList& list, float dirX, float dirY, const Rule& rule,
@@ -129,7 +169,8 @@ CollisionHit scan(const Box& query, const ObjectList& list, float dirX, float di
     if (toward == Toward::Nowhere) return hit;
     const WorldBox box = WorldBox::of(query);
     const bool exactBox = exactInt(query.x) && exactInt(query.y) && exactInt(query.w) && exactInt(query.h);
-    for (size_t i = nextOverlapping<Rule>(list, 0, box); i < list.size(); i = nextOverlapping<Rule>(list, i + 1, box)) {
+    Candidates<Rule> candidates(list, box);
+    for (size_t i = candidates.next(); i < list.size(); i = candidates.next()) {
         const LevelObject& o = *list[i];
         if (static_cast<int>(i) == excluded) continue;
         // An object never collides with itself when it queries its own box.

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "terrain/Box.h"
 
 // Result of every pixel query.

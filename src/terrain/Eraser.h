@@ -1,6 +1,6 @@
 #pragma once
 
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 
 // What one pass did, for its caller to sound out. Boomerang passes only set arrows off;
 // arrow passes only break keys.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 
 // A closed door within the list's closeDoorValue to either side of the box opens with the key
 // at `keyIndex`, which is used up; without a key the answer is only whether one is in reach.

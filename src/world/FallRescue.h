@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
 #include "platform/Sprite.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
 #include "player/Player.h"

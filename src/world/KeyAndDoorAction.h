@@ -1,7 +1,7 @@
 #pragma once
 
 #include "input/Controls.h"
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "player/Player.h"
 
 // The key-and-door action, before the player's own step: a fresh press drops the key carried,

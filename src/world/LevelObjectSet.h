@@ -7,7 +7,7 @@
 #include <string>
 
 #include "level/LevelFile.h"
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "platform/GameWindow.h"
 #include "platform/Image.h"
 #include "resources/SpriteAnimation.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/SoundBank.h"
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 
 // Keys fall and ride platforms, flying arrows erase their way; camera triggers do nothing.
 void stepObject(LevelObject& object, ObjectList& list, int index, SoundBank& sounds);

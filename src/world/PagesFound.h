@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 #include "terrain/Box.h"
 #include "world/BestTimes.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 
 // Tuning close to the shipped game, so the numbers the tests measure are the game's feel.
 inline constexpr const char* kPlayerConfig =

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "audio/FakeAudio.h"
-#include "level/LevelObject.h"
+#include "level/ObjectList.h"
 
 // Places an object whose picture is drawn as text: '#' is opaque, '.' transparent.
 inline LevelObject& placeArt(ObjectList& list, int kind, float x, float y, std::initializer_list<std::string> rows) {
