@@ -64,8 +64,9 @@ public:
         }
         held = true;
     }
+    bool kept() const { return !onlyDrawn || keep || source.empty() || !own.empty(); }
     void letGo() {
-        if (!held || !onlyDrawn || keep || source.empty() || !own.empty()) return;
+        if (!held || kept()) return;
         block.reset();
         std::fill(rows.begin(), rows.end(), nullptr);
         held = false;
@@ -205,6 +206,10 @@ void Image::letPixelsGo() const {
 }
 
 bool Image::holdsPixels() const { return !shared_ || shared_->held; }
+
+bool Image::keepsPixels() const { return !shared_ || shared_->kept(); }
+
+std::string Image::sourceFile() const { return shared_ ? shared_->source : std::string(); }
 
 bool Image::saveToFile(const std::string& path) const {
     if (!shared_) return false;

@@ -76,6 +76,10 @@ public:
     // For the window, once the pixels are textures.
     void letPixelsGo() const;
     bool holdsPixels() const;
+    // letPixelsGo would keep them: something reads them, or they exist nowhere else.
+    bool keepsPixels() const;
+    // The file the pixels are read from again once let go; empty for pictures made in memory.
+    std::string sourceFile() const;
     // Another image shows these pixels too.
     bool sharedWithOthers() const { return shared_.use_count() > 1; }
 

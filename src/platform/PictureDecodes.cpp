@@ -5,6 +5,8 @@
 #include <streambuf>
 #include <thread>
 
+#include "platform/Paths.h"
+
 namespace {
 // The graphics library's error stream is one a process, so who silences it is too.
 std::vector<PictureDecodes*> gLiving;
@@ -46,6 +48,7 @@ PictureDecodes::PictureDecodes(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         Decode& d = decodes_.emplace_back();
         d.path = path;
+        d.packs = path.size() > 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
         d.result = d.promise.get_future();
     }
     const size_t threads = std::min<size_t>(paths.size(), std::max(1u, std::thread::hardware_concurrency()));
@@ -59,7 +62,8 @@ void PictureDecodes::decodeInTurn() {
         Decode& d = decodes_[i];
         // A failure to allocate reaches the load, as it would have there.
         try {
-            d.promise.set_value(Image::decode(d.path));
+            d.promise.set_value(d.packs ? Decoded{nullptr, PackedPicture::read(nativePath(d.path))}
+                                        : Decoded{Image::decode(d.path), nullptr});
         } catch (...) {
             d.promise.set_exception(std::current_exception());
         }
@@ -72,11 +76,17 @@ PictureDecodes::~PictureDecodes() {
     if (gLiving.empty()) gSilencer.remove();
 }
 
-std::shared_ptr<Image::Pixels> PictureDecodes::take(const std::string& path) {
+PictureDecodes::Decoded PictureDecodes::takeFrom(const std::string& path, bool packed) {
     for (PictureDecodes* set : gLiving)
         for (Decode& d : set->decodes_)
-            if (d.path == path && d.result.valid()) return d.result.get();
-    return nullptr;
+            if (d.path == path && d.packs == packed && d.result.valid()) return d.result.get();
+    return {};
+}
+
+std::shared_ptr<Image::Pixels> PictureDecodes::take(const std::string& path) { return takeFrom(path, false).pixels; }
+
+std::shared_ptr<const PackedPicture> PictureDecodes::takePacked(const std::string& path) {
+    return takeFrom(path, true).packed;
 }
 
 void PictureDecodes::forget(const std::vector<std::string>& paths) {

@@ -6,6 +6,9 @@
 #include <cstring>
 #include <tuple>
 
+#include "platform/Paths.h"
+#include "platform/PictureDecodes.h"
+
 namespace {
 SfmlWindow* gActive = nullptr;
 
@@ -125,6 +128,7 @@ void SfmlWindow::clear() { window_.clear(sf::Color::White); }
 
 void SfmlWindow::display() {
     window_.display();
+    dropIdleTiles();
     frameSeconds_ = frameClock_.restart().asSeconds();
 }
 
@@ -138,65 +142,107 @@ SfmlWindow::TextureSet& SfmlWindow::texturesFor(const Image& image) {
         set.rows = static_cast<int>((image.height() + kTileSize - 1) / kTileSize);
         set.tiles.clear();
         set.tiles.resize(static_cast<size_t>(set.rows * set.columns));
+        set.smooth = image.smooth();
         image.takeDirty();
-        image.holdPixels();
-        upload(set, image, IntRect{0, 0, static_cast<int>(image.width()), static_cast<int>(image.height())});
-        image.letPixelsGo();
+        set.packed = image.keepsPixels() ? nullptr : packedCopy(image);
         set.revision = image.revision();
-        set.smooth = !image.smooth();  // forces the flag below
     } else if (set.revision != image.revision()) {
+        // Changed pixels are kept: tiles not shown yet are read from them from now on.
+        if (set.packed) {
+            set.packed.reset();
+            for (Tile& tile : set.tiles) tile.blank = false;
+        }
         upload(set, image, image.takeDirty());
         set.revision = image.revision();
     }
     if (set.smooth != image.smooth()) {
-        for (auto& tile : set.tiles)
-            if (tile) tile->setSmooth(image.smooth());
+        for (Tile& tile : set.tiles)
+            if (tile.texture) tile.texture->setSmooth(image.smooth());
         set.smooth = image.smooth();
     }
     return set;
 }
 
+bool SfmlWindow::stage(const Image& image, int left, int top, int right, int bottom) {
+    const size_t rowBytes = static_cast<size_t>(right - left) * 4;
+    staging_.resize(rowBytes * static_cast<size_t>(bottom - top));
+    bool seen = false;
+    for (int y = top; y < bottom; ++y) {
+        std::uint8_t* line = &staging_[rowBytes * static_cast<size_t>(y - top)];
+        std::memcpy(line, image.row(static_cast<unsigned>(y)) + static_cast<size_t>(left) * 4, rowBytes);
+        for (size_t a = 3; !seen && a < rowBytes; a += 4) seen = line[a] != 0;
+    }
+    return seen;
+}
+
+std::shared_ptr<const PackedPicture> SfmlWindow::packedCopy(const Image& image) {
+    const std::string source = image.sourceFile();
+    std::shared_ptr<const PackedPicture> packed = PictureDecodes::takePacked(source);
+    if (!packed) packed = PackedPicture::read(nativePath(source));
+    if (packed && packed->width() == image.width() && packed->height() == image.height()) return packed;
+    // Not a picture read a band at a time: read whole, once.
+    image.holdPixels();
+    packed = PackedPicture::of(image.width(), image.height(), [&image](unsigned y) { return image.row(y); });
+    image.letPixelsGo();
+    return packed;
+}
+
+void SfmlWindow::dropIdleTiles() {
+    // Two seconds: long enough that a picture at the edge of the view is not made again and
+    // again, short enough that a level's textures are those near the player.
+    constexpr std::uint64_t kIdleFrames = 120, kEvery = 30;
+    if (++frame_ % kEvery != 0) return;
+    for (auto& [id, set] : textures_)
+        for (Tile& tile : set.tiles)
+            if (tile.texture && frame_ - tile.lastDrawn > kIdleFrames) tile.texture.reset();
+}
+
+const sf::Texture* SfmlWindow::tileTexture(TextureSet& set, const Image& image, int row, int column) {
+    Tile& tile = set.tiles[static_cast<size_t>(row * set.columns + column)];
+    tile.lastDrawn = frame_;
+    if (tile.texture || tile.blank) return tile.texture.get();
+    const int tx = column * kTileSize, ty = row * kTileSize;
+    const int right = std::min(tx + kTileSize, static_cast<int>(image.width()));
+    const int bottom = std::min(ty + kTileSize, static_cast<int>(image.height()));
+    bool seen = false;
+    if (set.packed) {
+        seen = set.packed->unpack(static_cast<size_t>(row * set.columns + column), staging_);
+    } else {
+        image.holdPixels();
+        seen = stage(image, tx, ty, right, bottom);
+    }
+    if (!seen) {
+        tile.blank = true;
+        return nullptr;
+    }
+    tile.texture = std::make_unique<sf::Texture>();
+    tile.texture->create(static_cast<unsigned>(right - tx), static_cast<unsigned>(bottom - ty));
+    tile.texture->setSmooth(set.smooth);
+    tile.texture->update(staging_.data());
+    uploadedBytes_ += staging_.size();
+    return tile.texture.get();
+}
+
 void SfmlWindow::upload(TextureSet& set, const Image& image, const IntRect& area) {
     if (area.empty()) return;
-    // Copies a rectangle into the staging buffer; whether any pixel in it shows.
-    const auto stage = [&](int left, int top, int right, int bottom) {
-        const size_t rowBytes = static_cast<size_t>(right - left) * 4;
-        staging_.resize(rowBytes * static_cast<size_t>(bottom - top));
-        bool seen = false;
-        for (int y = top; y < bottom; ++y) {
-            std::uint8_t* line = &staging_[rowBytes * static_cast<size_t>(y - top)];
-            std::memcpy(line, image.row(static_cast<unsigned>(y)) + static_cast<size_t>(left) * 4, rowBytes);
-            for (size_t a = 3; !seen && a < rowBytes; a += 4) seen = line[a] != 0;
-        }
-        return seen;
-    };
     const int c0 = area.left / kTileSize, c1 = (area.left + area.width - 1) / kTileSize;
     const int r0 = area.top / kTileSize, r1 = (area.top + area.height - 1) / kTileSize;
     for (int r = r0; r <= r1 && r < set.rows; ++r)
         for (int c = c0; c <= c1 && c < set.columns; ++c) {
-            const int tx = c * kTileSize, ty = r * kTileSize;
-            const int tileRight = std::min(tx + kTileSize, static_cast<int>(image.width()));
-            const int tileBottom = std::min(ty + kTileSize, static_cast<int>(image.height()));
-            int left = std::max(area.left, tx), top = std::max(area.top, ty);
-            int right = std::min(area.left + area.width, tileRight), bottom = std::min(area.top + area.height, tileBottom);
-            if (right <= left || bottom <= top) continue;
-            std::unique_ptr<sf::Texture>& tile = set.tiles[static_cast<size_t>(r * set.columns + c)];
-            // A tile with nothing to show gets no texture until something shows in it, and
-            // then the whole tile goes up.
-            const bool seen = stage(left, top, right, bottom);
-            if (!tile) {
-                if (!seen) continue;
-                tile = std::make_unique<sf::Texture>();
-                tile->create(static_cast<unsigned>(tileRight - tx), static_cast<unsigned>(tileBottom - ty));
-                tile->setSmooth(set.smooth);
-                const std::tuple whole(tx, ty, tileRight, tileBottom);
-                if (std::tuple(left, top, right, bottom) != whole) {
-                    std::tie(left, top, right, bottom) = whole;
-                    stage(left, top, right, bottom);
-                }
+            Tile& tile = set.tiles[static_cast<size_t>(r * set.columns + c)];
+            // A tile not yet shown is read from the changed pixels when it first is.
+            if (!tile.texture) {
+                tile.blank = false;
+                continue;
             }
-            tile->update(staging_.data(), static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top),
-                         static_cast<unsigned>(left - tx), static_cast<unsigned>(top - ty));
+            const int tx = c * kTileSize, ty = r * kTileSize;
+            const int left = std::max(area.left, tx), top = std::max(area.top, ty);
+            const int right = std::min({area.left + area.width, tx + kTileSize, static_cast<int>(image.width())});
+            const int bottom = std::min({area.top + area.height, ty + kTileSize, static_cast<int>(image.height())});
+            if (right <= left || bottom <= top) continue;
+            stage(image, left, top, right, bottom);
+            tile.texture->update(staging_.data(), static_cast<unsigned>(right - left), static_cast<unsigned>(bottom - top),
+                                 static_cast<unsigned>(left - tx), static_cast<unsigned>(top - ty));
             uploadedBytes_ += staging_.size();
         }
 }
@@ -229,7 +275,7 @@ void SfmlWindow::draw(const Sprite& sprite) {
             const float py = sprite.y + static_cast<float>(top - sprite.rect.top) * sprite.scaleY;
             const float pw = static_cast<float>(right - left) * sprite.scaleX, ph = static_cast<float>(bottom - top) * sprite.scaleY;
             if (unrotated && (px >= viewRight || py >= viewBottom || px + pw <= viewLeft || py + ph <= viewTop)) continue;
-            const sf::Texture* tile = set.tiles[static_cast<size_t>(r * set.columns + c)].get();
+            const sf::Texture* tile = tileTexture(set, image, r, c);
             if (!tile) continue;
             sf::Sprite piece(*tile);
             if (sprite.flipX)

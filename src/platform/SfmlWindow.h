@@ -9,15 +9,16 @@
 #include <vector>
 
 #include "platform/GameWindow.h"
+#include "platform/PackedPicture.h"
 #include "platform/SfmlPad.h"
 
 // The real window. Input comes from the window's events and the first gamepad, and is dropped
 // when the window loses focus. Images become textures lazily, cut into tiles, one set for all images sharing
-// their pixels; after pixels change only the touched tiles are uploaded again, and pixels no
-// image shows any more take their textures with them.
+// their pixels; a tile gets its texture when it is first drawn, after pixels change only the
+// touched tiles are uploaded again, and pixels no image shows any more take their textures with them.
 class SfmlWindow : public GameWindow {
 public:
-    static constexpr int kTileSize = 256;
+    static constexpr int kTileSize = PackedPicture::kTileSize;
 
     SfmlWindow(unsigned width, unsigned height, bool fullscreen);
     ~SfmlWindow() override;
@@ -44,17 +45,34 @@ public:
     size_t textureCount() const { return textures_.size(); }
 
 private:
+    struct Tile {
+        std::unique_ptr<sf::Texture> texture;
+        std::uint64_t lastDrawn = 0;
+        // Nothing in it shows.
+        bool blank = false;
+    };
     struct TextureSet {
         std::uint64_t revision = 0;
         unsigned width = 0, height = 0;
         int columns = 0, rows = 0;
         bool smooth = false;
-        std::vector<std::unique_ptr<sf::Texture>> tiles;
+        // Of a picture that lets its pixels go, the tiles are made from its packed copy: most
+        // of a character sheet is never drawn, and a tile long off screen is made again from it.
+        // The others are made from the pixels the picture keeps.
+        std::shared_ptr<const PackedPicture> packed;
+        std::vector<Tile> tiles;
     };
 
     void open(unsigned width, unsigned height, bool fullscreen, unsigned frameLimit);
     TextureSet& texturesFor(const Image& image);
     void upload(TextureSet& set, const Image& image, const IntRect& area);
+    // Copies a rectangle of the picture into the staging buffer; whether any pixel in it shows.
+    bool stage(const Image& image, int left, int top, int right, int bottom);
+    static std::shared_ptr<const PackedPicture> packedCopy(const Image& image);
+    // The tile's texture, made from its packed or current pixels on first use; null when blank.
+    const sf::Texture* tileTexture(TextureSet& set, const Image& image, int row, int column);
+    // Lets go of the textures of tiles not drawn for a while; they are made again when next drawn.
+    void dropIdleTiles();
     static void releaseImage(std::uint64_t id);
 
     sf::RenderWindow window_;
@@ -73,4 +91,5 @@ private:
     std::vector<std::uint8_t> staging_;
     float wheelTravel_ = 0;
     std::uint64_t uploadedBytes_ = 0;
+    std::uint64_t frame_ = 0;
 };

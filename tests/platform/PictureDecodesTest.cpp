@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "TestSupport.h"
+#include "platform/PackedPicture.h"
 #include "platform/PictureDecodes.h"
 
 namespace {
@@ -51,4 +52,29 @@ TEST(PictureDecodes, LoadsTakeTheSamePicturesAndFailuresReportAtTheirLoad) {
     EXPECT_EQ(report.rfind("broken.png"), mention);
     EXPECT_LT(report.find("[loads]"), mention);
     EXPECT_GT(report.find("[done]"), mention);
+}
+
+// Packed a band at a time, a picture unpacks to the pixels a whole load reads, tile by tile;
+// what the band reader does not take (here a JPEG) is left to the whole load.
+TEST(PackedPicture, TilesHoldThePixelsOfAWholeLoad) {
+    TempDir dir;
+    Image made;
+    made.create(300, 520);
+    for (unsigned y = 0; y < 520; y += 3)
+        for (unsigned x = 0; x < 300; x += 7) made.setPixel(x, y, Color{std::uint8_t(x), std::uint8_t(y), 9, std::uint8_t(x + y)});
+    ASSERT_TRUE(made.saveToFile("made.png"));
+    ASSERT_TRUE(made.saveToFile("made.jpg"));
+    Image whole;
+    ASSERT_TRUE(whole.loadFromFile("made.png"));
+    const auto packed = PackedPicture::read("made.png");
+    ASSERT_TRUE(packed);
+    EXPECT_FALSE(PackedPicture::read("made.jpg"));
+    std::vector<std::uint8_t> tile;
+    for (size_t index = 0; index < 6; ++index) {
+        ASSERT_TRUE(packed->unpack(index, tile));
+        const unsigned left = unsigned(index % 2) * 256, top = unsigned(index / 2) * 256;
+        const unsigned w = std::min(256u, 300 - left);
+        for (unsigned y = top; y < std::min(top + 256, 520u); ++y)
+            ASSERT_EQ(std::memcmp(&tile[size_t(y - top) * w * 4], whole.row(y) + left * 4, w * 4), 0) << index << " " << y;
+    }
 }

@@ -118,13 +118,19 @@ TEST(SfmlWindow, OnlyWhatShowsIsHeldAfterTheUpload) {
     EXPECT_FALSE(drawn.holdsPixels());
     EXPECT_EQ(window.uploadedBytes(), (600u - 256u) * 300u * 4u);
     EXPECT_EQ(screenPixel(window, 599, 299), sf::Color(0, 0, 255));
+    // Off screen for a few seconds, its textures go; drawn again, they come back from the packed copy.
+    for (int frame = 0; frame < 200; ++frame) window.display();
+    window.clear();
+    window.draw(Sprite(&drawn));
+    EXPECT_EQ(window.uploadedBytes(), 2u * (600u - 256u) * 300u * 4u);
+    EXPECT_EQ(screenPixel(window, 599, 299), sf::Color(0, 0, 255));
 
     Image clear;
     clear.create(300, 200);
     window.draw(Sprite(&clear));
     clear.setPixel(10, 10, Color{0, 255, 0, 255});
     window.draw(Sprite(&clear));
-    EXPECT_EQ(window.uploadedBytes(), (600u - 256u) * 300u * 4u + 256u * 200u * 4u);
+    EXPECT_EQ(window.uploadedBytes(), 2u * (600u - 256u) * 300u * 4u + 256u * 200u * 4u);
     EXPECT_EQ(screenPixel(window, 10, 10), sf::Color(0, 255, 0));
 }
 
