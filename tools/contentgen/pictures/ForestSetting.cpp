@@ -5,9 +5,11 @@
 #include "pictures/PictureSet.h"
 #include "pictures/Scenery.h"
 #include "pictures/Strokes.h"
+#include "pictures/TerrainPiece.h"
 
 // Level 2, a fir forest with a keeper's hut: rows of firs fading into blue-green depth,
-// a hut with a lit window, toadstools and fronds.
+// a hut with a lit window, toadstools and fronds; and the pencil roots that hang from the
+// ferry's ink roof and plug the mouths of the hill cave.
 namespace {
 
 using namespace strokes;
@@ -108,6 +110,24 @@ Canvas fronds() {
     return c;
 }
 
+// Roots hanging from a roof: the top is hidden in the ink it hangs from, the ragged tips
+// come down to head height, well clear of a ferry's deck.
+terrain::Shape rootCurtain() {
+    Path outline{{2, 0}, {88, 0}, {86, 40}};
+    for (int i = 8; i >= 0; --i) {
+        const float x = 6 + 9.5f * i;
+        outline.push_back({x + 4, 62 + 8 * noise::hash(i, 7, 1201u)});
+        outline.push_back({x, 84 + 6 * noise::hash(i, 8, 1201u)});
+    }
+    outline.push_back({4, 40});
+    return {"forest_root_curtain", 90, 92, outline};
+}
+
+// A knot of roots that stops up a cave mouth from the ground to its roof.
+terrain::Shape rootPlug() {
+    return {"forest_root_plug", 56, 120, {{6, 4}, {30, 2}, {52, 8}, {50, 60}, {54, 118}, {2, 118}, {8, 60}}};
+}
+
 }  // namespace
 
 void addForestSetting(PictureSet& set) {
@@ -118,4 +138,7 @@ void addForestSetting(PictureSet& set) {
     add(set, "Content/Level/forest_hut.png", hut());
     add(set, "Content/Level/forest_toadstools.png", toadstools());
     add(set, "Content/Level/forest_fronds.png", fronds());
+    std::uint32_t seed = 1210;
+    for (const terrain::Shape& s : {rootCurtain(), rootPlug()})
+        add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Pencil, seed += 50));
 }
