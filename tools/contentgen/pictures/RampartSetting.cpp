@@ -140,16 +140,16 @@ Shape keep() {
 // The walk's top is 40 below the picture's top; its merlons are hopped.
 // The vault's upper half is hollowed out of its underside.
 Shape walk() {
-    Path outline = crenellated(2, 1248, 40, 56, 32, {560, 1000, 1130});
+    Path outline = crenellated(2, 1248, 40, 56, 32, {560, 1000, 1194});
     for (Vec2 p : {Vec2{1248, 218}, {1200, 218}, {1198, 130}, {1072, 130}, {1070, 218}, {2, 218}}) outline.push_back(p);
     return {"rampart_walk", 1250, 220, outline};
 }
 
-// Under the walk: solid but for the vault's lower half, a pit (x 1120 to 1200), which meets
-// the upper one, so the vault is sealed until something bores through.
+// Under the walk: solid but for the vault's lower half, a pit (x 1100 to 1200) walked out of
+// up a ramp, which meets the upper one, so the vault is sealed until something bores through.
 Shape walkFooting() {
     return {"rampart_walk_footing", 1250, 290,
-            {{2, 6}, {1120, 6}, {1122, 176}, {1198, 176}, {1200, 6}, {1248, 6}, {1248, 288}, {2, 288}}};
+            {{2, 6}, {1100, 6}, {1102, 176}, {1164, 176}, {1198, 118}, {1200, 6}, {1248, 6}, {1248, 288}, {2, 288}}};
 }
 
 Shape gate() {
@@ -160,6 +160,12 @@ Shape gate() {
 Shape block() {
     return {"rampart_block", 70, 60, {{4, 16}, {20, 6}, {50, 4}, {66, 12}, {68, 58}, {2, 58}}};
 }
+
+// The blind end of the hall under the roof, from the roof's underside down into the floor.
+Shape hallEnd() { return {"rampart_hall_end", 60, 240, {{2, 2}, {58, 2}, {58, 238}, {2, 238}}}; }
+
+// A corbel jutting from nowhere in particular: a shelf to jump onto.
+Shape corbel() { return {"rampart_corbel", 120, 40, {{2, 4}, {118, 2}, {116, 20}, {90, 36}, {30, 36}, {4, 20}}}; }
 
 // Pencil screens that wall off a niche or a passage: broad enough to read as walls, not posts.
 Shape screen(const std::string& name, int w, int h) {
@@ -184,8 +190,8 @@ void addRampartSetting(PictureSet& set) {
     add(set, "Content/Level/rampart_ivy.png", ivy());
     std::uint32_t seed = 5200;
     for (const terrain::Shape& s : {masonry::keep(), masonry::walk(), masonry::walkFooting(), masonry::gate(), masonry::rubble(),
-                                       masonry::block()})
+                                       masonry::block(), masonry::corbel(), masonry::hallEnd()})
         add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Ink, seed += 50));
-    for (const terrain::Shape& s : {masonry::screen("rampart_screen", 44, 160), masonry::screen("rampart_barrier", 80, 150)})
+    for (const terrain::Shape& s : {masonry::screen("rampart_screen", 44, 160), masonry::screen("rampart_barrier", 80, 124)})
         add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Pencil, seed += 50));
 }
