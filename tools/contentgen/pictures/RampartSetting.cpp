@@ -1,10 +1,13 @@
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string>
 
 #include "pictures/Backdrop.h"
 #include "pictures/Noise.h"
 #include "pictures/PictureSet.h"
 #include "pictures/Strokes.h"
+#include "pictures/TerrainPiece.h"
 
 // Level 3, old ramparts at evening: a rose sky behind a long crenellated wall with towers,
 // rubble slopes before it, ruined towers, banners and ivy.
@@ -110,6 +113,74 @@ Canvas ivy() {
     return c;
 }
 
+// The rampart's own ink masonry, drawn to the level's measure: a keep that closes the west,
+// the wall walk the player lands on (its top and its footing, which hides a sealed vault),
+// a gate tower across the walk and a rubble stair out of the moat.
+namespace masonry {
+
+using terrain::Shape;
+
+// Merlons `w` wide and `h` high standing on a top at `y`, at the given left edges.
+Path crenellated(float x0, float x1, float y, float w, float h, std::initializer_list<float> merlons) {
+    Path top{{x0, y}};
+    for (float m : merlons) {
+        top.push_back({m, y});
+        top.push_back({m + 2, y - h});
+        top.push_back({m + w - 2, y - h});
+        top.push_back({m + w, y});
+    }
+    top.push_back({x1, y});
+    return top;
+}
+
+Shape keep() {
+    return {"rampart_keep", 300, 1100, terrain::closedBelow(crenellated(2, 298, 70, 60, 40, {20, 120, 220}), 1098)};
+}
+
+// The walk's top is 40 below the picture's top; its merlons are hopped.
+// The vault's upper half is hollowed out of its underside.
+Shape walk() {
+    Path outline = crenellated(2, 1248, 40, 56, 32, {560, 1000, 1194});
+    for (Vec2 p : {Vec2{1248, 218}, {1200, 218}, {1198, 130}, {1072, 130}, {1070, 218}, {2, 218}}) outline.push_back(p);
+    return {"rampart_walk", 1250, 220, outline};
+}
+
+// Under the walk: solid but for the vault's lower half, a pit (x 1100 to 1200) walked out of
+// up a ramp, which meets the upper one, so the vault is sealed until something bores through.
+Shape walkFooting() {
+    return {"rampart_walk_footing", 1250, 290,
+            {{2, 6}, {1100, 6}, {1102, 176}, {1164, 176}, {1198, 118}, {1200, 6}, {1248, 6}, {1248, 288}, {2, 288}}};
+}
+
+Shape gate() {
+    return {"rampart_gate", 110, 580, terrain::closedBelow(crenellated(2, 108, 40, 26, 36, {4, 80}), 578)};
+}
+
+// A fallen block of masonry, too high to walk over.
+Shape block() {
+    return {"rampart_block", 70, 60, {{4, 16}, {20, 6}, {50, 4}, {66, 12}, {68, 58}, {2, 58}}};
+}
+
+// The blind end of the hall under the roof, from the roof's underside down into the floor.
+Shape hallEnd() { return {"rampart_hall_end", 60, 240, {{2, 2}, {58, 2}, {58, 238}, {2, 238}}}; }
+
+// A corbel jutting from nowhere in particular: a shelf to jump onto.
+Shape corbel() { return {"rampart_corbel", 120, 40, {{2, 4}, {118, 2}, {116, 20}, {90, 36}, {30, 36}, {4, 20}}}; }
+
+// Pencil screens that wall off a niche or a passage: broad enough to read as walls, not posts.
+Shape screen(const std::string& name, int w, int h) {
+    const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    return {name, w, h, {{3, 4}, {fw - 3, 2}, {fw - 4, fh / 2}, {fw - 2, fh - 4}, {2, fh - 3}, {4, fh / 2}}};
+}
+
+// Four risers of 71, each a jump, from the moat's floor up to the ground.
+Shape rubble() {
+    return {"rampart_rubble", 520, 330,
+            {{2, 229}, {110, 229}, {112, 158}, {220, 158}, {222, 87}, {330, 87}, {332, 16}, {518, 16}, {518, 328}, {2, 328}}};
+}
+
+}  // namespace masonry
+
 }  // namespace
 
 void addRampartSetting(PictureSet& set) {
@@ -117,4 +188,10 @@ void addRampartSetting(PictureSet& set) {
     add(set, "Content/Level/rampart_tower.png", ruinedTower());
     add(set, "Content/Level/rampart_banner.png", banner());
     add(set, "Content/Level/rampart_ivy.png", ivy());
+    std::uint32_t seed = 5200;
+    for (const terrain::Shape& s : {masonry::keep(), masonry::walk(), masonry::walkFooting(), masonry::gate(), masonry::rubble(),
+                                       masonry::block(), masonry::corbel(), masonry::hallEnd()})
+        add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Ink, seed += 50));
+    for (const terrain::Shape& s : {masonry::screen("rampart_screen", 44, 160), masonry::screen("rampart_barrier", 80, 124)})
+        add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Pencil, seed += 50));
 }
