@@ -4,9 +4,11 @@
 #include "pictures/Noise.h"
 #include "pictures/PictureSet.h"
 #include "pictures/Strokes.h"
+#include "pictures/TerrainPiece.h"
 
 // Level 4, cliffs and a quarry: terraced cliffs of banded rock in ochre and rust, a deeper
-// wall of strata for the pit, a wooden crane, a cart and stacked blocks.
+// wall of strata for the pit, a wooden crane, a cart and stacked blocks; and a cut block of
+// ink, square-sided so that running into it stops the player flat for a clean jump.
 namespace {
 
 using namespace strokes;
@@ -115,6 +117,13 @@ Canvas blocks() {
     return c;
 }
 
+terrain::Shape cutBlock() {
+    Path top = terrain::groundLine(2, 258, 12, 1670u);
+    top.push_back({257, 138});
+    top.push_back({3, 138});
+    return {"quarry_ink_block", 260, 140, top};
+}
+
 }  // namespace
 
 void addQuarrySetting(PictureSet& set) {
@@ -123,4 +132,5 @@ void addQuarrySetting(PictureSet& set) {
     add(set, "Content/Level/quarry_crane.png", crane());
     add(set, "Content/Level/quarry_cart.png", cart());
     add(set, "Content/Level/quarry_blocks.png", blocks());
+    add(set, "Content/Level/quarry_ink_block.png", terrain::drawPiece(cutBlock(), terrain::Material::Ink, 1680u));
 }
