@@ -53,17 +53,19 @@ Canvas flushPlank(int w, Paint colour, Marks marks, std::uint32_t seed) {
     return c;
 }
 
-// A stubby graphite peg, hatched, with a rounded head.
+// A stubby graphite peg, drawn as the pencil terrain is: soft grey, cross-hatched, a loose
+// doubled outline; wide enough not to pass for one of the thin ink posts.
 Canvas pencilPeg(int h, std::uint32_t seed) {
-    const int w = 18;
+    const int w = 28;
     Canvas c(w, h);
     const float fh = static_cast<float>(h);
-    const Path outline{{3, 6}, {9, 2}, {15, 6}, {15, fh - 3}, {3, fh - 3}};
+    const Path outline{{4, 9}, {9, 3}, {16, 1}, {23, 4}, {25, 10}, {25, fh - 3}, {3, fh - 3}};
     Mask body(w, h);
     body.fill(outline);
-    c.paint(body, {150, 150, 160, 0.75f}, Grain{5, 0.3f, seed});
-    hatch(c, body, -0.8f, 5, 1.3f, kGraphite.withAlpha(0.5f), seed + 1);
-    pencil(c, closedPath(outline), 2.4f, kGraphite, seed + 2);
+    c.paint(body, {158, 158, 166, 0.6f}, Grain{5, 0.2f, seed});
+    hatch(c, body, -0.8f, 5, 1.4f, kGraphite.withAlpha(0.35f), seed + 1);
+    hatch(c, body, 0.6f, 8, 1.1f, kGraphite.withAlpha(0.25f), seed + 3);
+    pencil(c, closedPath(outline), 2.6f, kGraphite.withAlpha(0.85f), seed + 2);
     return c;
 }
 
