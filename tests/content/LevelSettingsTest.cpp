@@ -77,8 +77,9 @@ TEST(LevelSettings, APlatformPictureGoesOneWayOnly) {
         for (const LevelRecord& r : file.records) {
             if (!isPlatform(r.kind)) continue;
             const auto [it, fresh] = way.emplace(r.picture, std::pair{r.kind, std::string(level)});
-            EXPECT_TRUE(fresh || it->second.first == r.kind) << r.picture << " is kind " << it->second.first << " in "
-                                                             << it->second.second << " and kind " << r.kind << " in " << level;
+            EXPECT_TRUE(fresh || it->second.first == r.kind)
+                << r.picture << " is kind " << it->second.first << " in " << it->second.second << " and kind " << r.kind
+                << " in " << level;
         }
     }
 }

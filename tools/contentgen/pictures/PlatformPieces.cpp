@@ -12,8 +12,6 @@ Path closedPath(Path p) {
     return p;
 }
 
-// A flat plank whose deck is solid from its very top row, so a rider standing on it only
-// touches its box: a platform never takes its rider for an obstacle.
 enum class Marks { None, BothWays, Up, Down };
 
 // Chevrons across the face, pointing the way the lift goes: read at a glance, from afar.
@@ -24,6 +22,8 @@ void chevrons(Mask& m, float w, bool up) {
     }
 }
 
+// A flat plank whose deck is solid from its very top row, so a rider standing on it only
+// touches its box: a platform never takes its rider for an obstacle.
 Canvas flushPlank(int w, Paint colour, Marks marks, std::uint32_t seed) {
     const int h = 30;
     Canvas c(w, h);

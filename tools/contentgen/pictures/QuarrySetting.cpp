@@ -141,5 +141,6 @@ void addQuarrySetting(PictureSet& set) {
                                      cutStone("quarry_ink_pier", 80, 460, 4, 1672u),
                                      cutStone("quarry_ink_cliff", 240, 620, 12, 1673u)};
     std::uint32_t seed = 1680;
-    for (const terrain::Shape& s : stones) add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Ink, seed += 10));
+    for (const terrain::Shape& s : stones)
+        add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Ink, seed += 10));
 }
