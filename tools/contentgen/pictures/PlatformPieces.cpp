@@ -62,10 +62,10 @@ Canvas pencilPeg(int h, std::uint32_t seed) {
     const Path outline{{4, 9}, {9, 3}, {16, 1}, {23, 4}, {25, 10}, {25, fh - 3}, {3, fh - 3}};
     Mask body(w, h);
     body.fill(outline);
-    c.paint(body, {158, 158, 166, 0.6f}, Grain{5, 0.2f, seed});
+    c.paint(body, {158, 158, 166, 0.75f}, Grain{5, 0.2f, seed});
     hatch(c, body, -0.8f, 5, 1.4f, kGraphite.withAlpha(0.35f), seed + 1);
     hatch(c, body, 0.6f, 8, 1.1f, kGraphite.withAlpha(0.25f), seed + 3);
-    pencil(c, closedPath(outline), 2.6f, kGraphite.withAlpha(0.85f), seed + 2);
+    pencil(c, closedPath(outline), 2.6f, kGraphite, seed + 2);
     return c;
 }
 
