@@ -6,11 +6,12 @@
 #include <set>
 #include <string>
 
+#include "level/Kinds.h"
 #include "level/LevelFile.h"
 #include "platform/Image.h"
 
-// The four walking levels each have a world of their own and terrain that is drawn rather
-// than built from slabs.
+// The four walking levels each have a world of their own, terrain that is drawn rather
+// than built from slabs, and platforms whose picture tells which way they go.
 namespace {
 
 const std::filesystem::path kGame = TORVE_GAME_DIR;
@@ -66,5 +67,19 @@ TEST(LevelSettings, EveryWalkingLevelStandsOnDrawnTerrain) {
         int mostUneven = 0;
         for (const std::string& picture : terrain) mostUneven = std::max(mostUneven, topEdgeRange(load(picture)));
         EXPECT_GT(mostUneven, 40) << level << ": every terrain picture has a nearly level top";
+    }
+}
+
+TEST(LevelSettings, APlatformPictureGoesOneWayOnly) {
+    std::map<std::string, std::pair<int, std::string>> way;  // picture -> its kind and the level it was first seen in
+    for (const char* level : kWalkingLevels) {
+        const LevelFile file = LevelFile::read((kGame / level).string());
+        for (const LevelRecord& r : file.records) {
+            if (!isPlatform(r.kind)) continue;
+            const auto [it, fresh] = way.emplace(r.picture, std::pair{r.kind, std::string(level)});
+            EXPECT_TRUE(fresh || it->second.first == r.kind)
+                << r.picture << " is kind " << it->second.first << " in " << it->second.second << " and kind " << r.kind
+                << " in " << level;
+        }
     }
 }

@@ -1,8 +1,8 @@
 #include "pictures/PictureSet.h"
 #include "pictures/Strokes.h"
 
-// Pieces for the platform level: a ferry plank, a pencil peg that holds a platform back until
-// it is rubbed out, and a thin ink post that stops a lift.
+// Pieces for the platform level: a ferry plank, lifts that show their way, a pencil peg that
+// holds a platform back until it is rubbed out, and a thin ink post that stops a lift.
 namespace {
 
 using namespace strokes;
@@ -12,9 +12,19 @@ Path closedPath(Path p) {
     return p;
 }
 
+enum class Marks { None, BothWays, Up, Down };
+
+// Chevrons across the face, pointing the way the lift goes: read at a glance, from afar.
+void chevrons(Mask& m, float w, bool up) {
+    for (float cx = 26; cx < w - 20; cx += 30) {
+        const float tip = up ? 6 : 22, foot = up ? 18 : 10;
+        m.stroke({{cx - 8, foot}, {cx, tip}, {cx + 8, foot}}, 1.6f);
+    }
+}
+
 // A flat plank whose deck is solid from its very top row, so a rider standing on it only
 // touches its box: a platform never takes its rider for an obstacle.
-Canvas flushPlank(int w, Paint colour, bool liftMarks, std::uint32_t seed) {
+Canvas flushPlank(int w, Paint colour, Marks marks, std::uint32_t seed) {
     const int h = 30;
     Canvas c(w, h);
     const float fw = static_cast<float>(w);
@@ -33,7 +43,8 @@ Canvas flushPlank(int w, Paint colour, bool liftMarks, std::uint32_t seed) {
     Mask bolts(w, h);
     for (float x : {12.0f, fw - 12})
         bolts.ellipse({x, 14}, 2.4f, 2.4f);
-    if (liftMarks) {
+    if (marks == Marks::Up || marks == Marks::Down) chevrons(bolts, fw, marks == Marks::Up);
+    if (marks == Marks::BothWays) {
         const float mx = fw / 2;
         bolts.stroke({{mx - 8, 12}, {mx - 4, 7}, {mx, 12}}, 0.9f);
         bolts.stroke({{mx, 16}, {mx + 4, 21}, {mx + 8, 16}}, 0.9f);
@@ -42,17 +53,19 @@ Canvas flushPlank(int w, Paint colour, bool liftMarks, std::uint32_t seed) {
     return c;
 }
 
-// A stubby graphite peg, hatched, with a rounded head.
+// A stubby graphite peg, drawn as the pencil terrain is: soft grey, cross-hatched, a loose
+// doubled outline; wide enough not to pass for one of the thin ink posts.
 Canvas pencilPeg(int h, std::uint32_t seed) {
-    const int w = 18;
+    const int w = 28;
     Canvas c(w, h);
     const float fh = static_cast<float>(h);
-    const Path outline{{3, 6}, {9, 2}, {15, 6}, {15, fh - 3}, {3, fh - 3}};
+    const Path outline{{4, 9}, {9, 3}, {16, 1}, {23, 4}, {25, 10}, {25, fh - 3}, {3, fh - 3}};
     Mask body(w, h);
     body.fill(outline);
-    c.paint(body, {150, 150, 160, 0.75f}, Grain{5, 0.3f, seed});
-    hatch(c, body, -0.8f, 5, 1.3f, kGraphite.withAlpha(0.5f), seed + 1);
-    pencil(c, closedPath(outline), 2.4f, kGraphite, seed + 2);
+    c.paint(body, {158, 158, 166, 0.75f}, Grain{5, 0.2f, seed});
+    hatch(c, body, -0.8f, 5, 1.4f, kGraphite.withAlpha(0.35f), seed + 1);
+    hatch(c, body, 0.6f, 8, 1.1f, kGraphite.withAlpha(0.25f), seed + 3);
+    pencil(c, closedPath(outline), 2.6f, kGraphite, seed + 2);
     return c;
 }
 
@@ -71,8 +84,11 @@ Canvas inkPost(int h, std::uint32_t seed) {
 }  // namespace
 
 void addPlatformPieces(PictureSet& set) {
-    add(set, "Content/Level/ferry.png", flushPlank(200, kOchreWash, false, 700));
-    add(set, "Content/Level/lift.png", flushPlank(140, {150, 160, 175, 1}, true, 703));
+    add(set, "Content/Level/ferry.png", flushPlank(200, kOchreWash, Marks::None, 700));
+    add(set, "Content/Level/lift.png", flushPlank(140, {150, 160, 175, 1}, Marks::BothWays, 703));
+    // Up and down lifts apart by colour as well as by their marks: sky for up, rust for down.
+    add(set, "Content/Level/lift_up.png", flushPlank(140, {110, 170, 205, 1}, Marks::Up, 704));
+    add(set, "Content/Level/lift_down.png", flushPlank(140, {200, 96, 64, 1}, Marks::Down, 705));
     add(set, "Content/Level/pencil_peg.png", pencilPeg(70, 701));
     add(set, "Content/Level/ink_post.png", inkPost(240, 702));
 }

@@ -1,12 +1,16 @@
 #include <cmath>
+#include <string>
 
 #include "pictures/Backdrop.h"
 #include "pictures/Noise.h"
 #include "pictures/PictureSet.h"
 #include "pictures/Strokes.h"
+#include "pictures/TerrainPiece.h"
 
 // Level 4, cliffs and a quarry: terraced cliffs of banded rock in ochre and rust, a deeper
-// wall of strata for the pit, a wooden crane, a cart and stacked blocks.
+// wall of strata for the pit, a wooden crane, a cart and stacked blocks; and cut stone in ink,
+// square-sided so that running into a block stops the player flat for a clean jump, and
+// walls of one piece where stacked pieces would leave seams and notches.
 namespace {
 
 using namespace strokes;
@@ -115,6 +119,15 @@ Canvas blocks() {
     return c;
 }
 
+// Cut stone in ink, square-sided: a block to jump onto, the walls of the shaft and the gorge.
+terrain::Shape cutStone(const std::string& name, int w, int h, float top, std::uint32_t seed) {
+    const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    Path outline = terrain::groundLine(2, fw - 2, top, seed);
+    outline.push_back({fw - 3, fh - 2});
+    outline.push_back({3, fh - 2});
+    return {name, w, h, outline};
+}
+
 }  // namespace
 
 void addQuarrySetting(PictureSet& set) {
@@ -123,4 +136,11 @@ void addQuarrySetting(PictureSet& set) {
     add(set, "Content/Level/quarry_crane.png", crane());
     add(set, "Content/Level/quarry_cart.png", cart());
     add(set, "Content/Level/quarry_blocks.png", blocks());
+    const terrain::Shape stones[] = {cutStone("quarry_ink_block", 260, 140, 12, 1670u),
+                                     cutStone("quarry_ink_pillar", 80, 800, 4, 1671u),
+                                     cutStone("quarry_ink_pier", 80, 460, 4, 1672u),
+                                     cutStone("quarry_ink_cliff", 240, 620, 12, 1673u)};
+    std::uint32_t seed = 1680;
+    for (const terrain::Shape& s : stones)
+        add(set, "Content/Level/" + s.name + ".png", terrain::drawPiece(s, terrain::Material::Ink, seed += 10));
 }
