@@ -5,6 +5,7 @@
 #include "pictures/PictureSet.h"
 #include "pictures/Scenery.h"
 #include "pictures/Strokes.h"
+#include "pictures/TerrainPiece.h"
 
 // Level 1, a meadow at morning: pale far hills in the haze, green near ones with hedges,
 // the sun low over them and a fence along the path.
@@ -73,10 +74,55 @@ Canvas fence() {
     return c;
 }
 
+// The gatehouse over the meadow gate: a lintel with a raised lip left of the key's slot, and right of it a slab
+// with a tower whose face turns a thrown boomerang home. The slot between the two is too
+// deep to throw into from the ground; only a boomerang coming home along the slab drops in.
+terrain::Shape gateLintel() {
+    Path outline = terrain::groundLine(0, 40, 52, 1201u);
+    outline.push_back({46, 30});
+    outline.push_back({52, 3});
+    outline.push_back({78, 2});
+    outline.push_back({79, 130});
+    outline.push_back({1, 130});
+    return {"meadow_gate_lintel", 80, 132, outline};
+}
+
+terrain::Shape gateTower() {
+    Path outline = terrain::groundLine(0, 30, 252, 1202u);
+    outline.push_back({32, 236});
+    outline.push_back({38, 40});
+    outline.push_back({64, 6});
+    outline.push_back({118, 2});
+    outline.push_back({164, 10});
+    outline.push_back({182, 60});
+    outline.push_back({190, 250});
+    outline.push_back({318, 252});
+    outline.push_back({318, 330});
+    outline.push_back({0, 330});
+    return {"meadow_gate_tower", 320, 332, outline};
+}
+
+// The rubbable shelf the key rests on, a little wider than the slot so it hangs on its lips.
+Canvas keyShelf() {
+    Canvas c(48, 16);
+    const Path board{{1, 3}, {47, 2}, {46, 13}, {2, 14}};
+    Mask body(48, 16);
+    body.fill(board);
+    c.paint(body, {150, 150, 160, 0.8f}, Grain{4, 0.3f, 1210u});
+    hatch(c, body, -0.8f, 4, 1.2f, kGraphite.withAlpha(0.6f), 1211u);
+    Path ring = board;
+    ring.push_back(board.front());
+    pencil(c, ring, 2.2f, kGraphite, 1212u);
+    return c;
+}
+
 }  // namespace
 
 void addMeadowSetting(PictureSet& set) {
     add(set, "Content/Level/meadow_backdrop.png", meadowBackdrop());
     add(set, "Content/Level/meadow_sun.png", sun());
     add(set, "Content/Level/meadow_fence.png", fence());
+    add(set, "Content/Level/meadow_gate_lintel.png", terrain::drawPiece(gateLintel(), terrain::Material::Ink, 1220u));
+    add(set, "Content/Level/meadow_gate_tower.png", terrain::drawPiece(gateTower(), terrain::Material::Ink, 1230u));
+    add(set, "Content/Level/meadow_key_shelf.png", keyShelf());
 }
