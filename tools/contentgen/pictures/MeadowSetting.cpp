@@ -102,6 +102,12 @@ terrain::Shape gateTower() {
     return {"meadow_gate_tower", 320, 332, outline};
 }
 
+// A stepping stone across the gully, a hop wide.
+terrain::Shape steppingStone() {
+    return {"meadow_stepping_stone", 160, 70,
+            {{2, 18}, {30, 8}, {80, 4}, {130, 8}, {158, 18}, {154, 36}, {130, 56}, {80, 66}, {34, 56}, {6, 36}}};
+}
+
 // The rubbable shelf the key rests on, a little wider than the slot so it hangs on its lips.
 Canvas keyShelf() {
     Canvas c(48, 16);
@@ -125,4 +131,6 @@ void addMeadowSetting(PictureSet& set) {
     add(set, "Content/Level/meadow_gate_lintel.png", terrain::drawPiece(gateLintel(), terrain::Material::Ink, 1220u));
     add(set, "Content/Level/meadow_gate_tower.png", terrain::drawPiece(gateTower(), terrain::Material::Ink, 1230u));
     add(set, "Content/Level/meadow_key_shelf.png", keyShelf());
+    add(set, "Content/Level/meadow_stepping_stone.png",
+        terrain::drawPiece(steppingStone(), terrain::Material::Ink, 1240u));
 }
