@@ -122,6 +122,62 @@ Canvas keyShelf() {
     return c;
 }
 
+// A card by the gatehouse: thrown at the tower, the boomerang comes home along the slab,
+// down the slot through the pencil shelf, and the key drops onto the gate.
+Canvas bankSign() {
+    constexpr int w = 240, h = 230;
+    Canvas c(w, h);
+    const Paint wood{166, 124, 84, 0.9f};
+    Mask post(w, h);
+    post.capsule({120, 150}, {121, 228}, 6, 6);
+    c.paint(post, wood);
+    pencil(c, {{114, 152}, {115, 228}}, 1.6f, kGraphite, 1250u, false);
+    const Path frame{{6, 8}, {234, 4}, {236, 166}, {4, 170}};
+    const Path card{{14, 16}, {226, 12}, {228, 158}, {12, 162}};
+    Mask frameMask(w, h), cardMask(w, h);
+    frameMask.fill(frame);
+    cardMask.fill(card);
+    c.paint(frameMask, wood, Grain{6, 0.3f, 1248u});
+    c.paint(cardMask, kPaper);
+    pencil(c, closed(frame), 1.8f, kGraphite, 1249u);
+    pencil(c, closed(card), 1.4f, kGraphite.withAlpha(0.7f), 1251u);
+
+    const auto block = [&](const Path& outline, std::uint32_t seed) {
+        Mask m(w, h);
+        m.fill(outline);
+        c.paint(m, {252, 250, 244, 1});
+        hatch(c, m, -1.05f, 4, 1.0f, kInk.withAlpha(0.8f), seed);
+        ink(c, closed(outline), 2.4f, seed + 1);
+    };
+    block({{60, 96}, {112, 96}, {112, 108}, {60, 108}}, 1252u);                       // lintel
+    block({{126, 96}, {214, 96}, {214, 108}, {126, 108}}, 1254u);                     // slab
+    block({{160, 36}, {196, 34}, {200, 96}, {158, 96}}, 1256u);                       // tower
+    Mask gate(w, h);
+    gate.fill({{106, 110}, {132, 110}, {132, 146}, {106, 146}});
+    c.paint(gate, {176, 120, 70, 0.9f});
+    ink(c, closed({{106, 110}, {132, 110}, {132, 146}, {106, 146}}), 2.0f, 1258u);
+    pencil(c, {{24, 148}, {220, 146}}, 2.0f, kGraphite, 1259u);  // the ground
+    Mask shelf(w, h);
+    shelf.capsule({110, 104}, {128, 104}, 2, 2);
+    c.paint(shelf, kLightGraphite);
+    Mask key(w, h);
+    key.ellipse({119, 86}, 4.5f, 4.5f);
+    key.capsule({119, 90}, {119, 101}, 1.6f, 1.6f);
+    c.paint(key, {226, 176, 70, 1});
+
+    // Out in dashes to the tower's face; home in one stroke along the slab and down the slot.
+    const Path out = curve({34, 120}, {80, 40}, {156, 58}, 12);
+    for (size_t i = 0; i + 1 < out.size(); i += 2) pencil(c, {out[i], out[i + 1]}, 2.0f, kGraphite, 1260u + static_cast<std::uint32_t>(i), false);
+    const Path home{{156, 72}, {150, 90}, {136, 92}, {119, 92}, {119, 128}};
+    pencil(c, home, 2.0f, kScarfRed, 1270u, false);
+    pencil(c, {{113, 120}, {119, 130}, {125, 120}}, 2.2f, kScarfRed, 1271u, false);
+    Mask thrower(w, h);
+    thrower.ellipse({30, 126}, 5, 5);
+    thrower.capsule({30, 131}, {30, 146}, 3, 3);
+    c.paint(thrower, kInk);
+    return c;
+}
+
 }  // namespace
 
 void addMeadowSetting(PictureSet& set) {
@@ -131,6 +187,7 @@ void addMeadowSetting(PictureSet& set) {
     add(set, "Content/Level/meadow_gate_lintel.png", terrain::drawPiece(gateLintel(), terrain::Material::Ink, 1220u));
     add(set, "Content/Level/meadow_gate_tower.png", terrain::drawPiece(gateTower(), terrain::Material::Ink, 1230u));
     add(set, "Content/Level/meadow_key_shelf.png", keyShelf());
+    add(set, "Content/Level/meadow_sign_bank.png", bankSign());
     add(set, "Content/Level/meadow_stepping_stone.png",
         terrain::drawPiece(steppingStone(), terrain::Material::Ink, 1240u));
 }
