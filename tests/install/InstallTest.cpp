@@ -99,14 +99,14 @@ TEST_F(Installed, PlaysWithSettingsAndProgressInTheHomeAndWritesNothingIntoTheIn
         ASSERT_EQ(session.process().waitForExit(10), 0) << session.evidence();
     }
     {
-        // Resumed at a checkpoint a few steps before the first level's goal: running right
-        // ends the level and the second one starts.
+        // Resumed at a checkpoint a few steps before the first level's goal, past the wall
+        // that stands before it: running right ends the level and the second one starts.
         std::ifstream level(prefix / "share" / "torve" / "Level.txt");
         int x = 0, y = 0, kind = 0;
         std::string picture;
         while (level >> x >> y >> picture >> kind && kind != 19) {}
         ASSERT_EQ(kind, 19) << "the first level has no goal";
-        std::ofstream(progress) << x - 460 << ' ' << y - 113 << " Level.txt 1";
+        std::ofstream(progress) << x - 70 << ' ' << y - 113 << " Level.txt 1";
         player.own(progress);
         GameSession session(launch());
         ASSERT_TRUE(session.start()) << session.evidence();

@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "pictures/Noise.h"
 #include "pictures/PictureSet.h"
+#include "pictures/Strokes.h"
 #include "pictures/TerrainPiece.h"
 
 // The plain terrain pieces: level ground, stairs, walls and shelves.
@@ -78,7 +80,61 @@ Shape ledge() {
     return {"ledge", 260, 70, outline};
 }
 
-Shape thinWall() { return {"thin_wall", 16, 300, {{3, 4}, {13, 3}, {12, 150}, {13, 296}, {3, 297}, {4, 150}}}; }
+// A thin pencil wall drawn as a hand shades a narrow strip: a zigzag scribble between ragged,
+// broken edges that overshoot at the ends. Drawn as a filled piece with two firm edges it read
+// as a round pole.
+Canvas pencilThinWall(std::uint32_t seed) {
+    constexpr int w = 16, h = 300;
+    Canvas c(w, h);
+    Path left, right;
+    for (int y = 3; y <= 297; y += 6) {
+        const float fy = static_cast<float>(y);
+        left.push_back({3.5f + 1.3f * noise::wobble(fy / 21, seed), fy});
+        right.push_back({12.5f + 1.3f * noise::wobble(fy / 17, seed + 1), fy});
+    }
+    Path body = left;
+    body.insert(body.end(), right.rbegin(), right.rend());
+    Mask bodyMask(w, h);
+    bodyMask.fill(body);
+    Mask dust(w, h);  // graphite smudged off the strip, too faint to stand on
+    dust.stroke(left, 2.5f);
+    dust.stroke(right, 2.5f);
+    c.paint(dust, strokes::kLightGraphite.withAlpha(0.18f), Grain{3, 0.6f, seed + 10});
+    c.paint(bodyMask, {156, 156, 166, 0.62f}, Grain{4, 0.2f, seed + 2});
+
+    Path zigzag;
+    for (float y = 5; y < 294; y += 4.5f) {
+        zigzag.push_back({3.0f, y + 1.5f * noise::wobble(y / 13, seed + 3)});
+        zigzag.push_back({13.0f, y + 2.2f + 1.5f * noise::wobble(y / 11, seed + 4)});
+    }
+    Mask scribble(w, h);
+    scribble.stroke(zigzag, 0.55f);
+    scribble.clip(bodyMask);
+    c.paint(scribble, strokes::kGraphite.withAlpha(0.55f));
+    Mask across(w, h);  // a lighter second pass the other way
+    for (float y = 9; y < 294; y += 9) across.capsule({3.5f, y + 3}, {12.5f, y - 2}, 0.45f, 0.45f);
+    across.clip(bodyMask);
+    c.paint(across, strokes::kGraphite.withAlpha(0.3f));
+
+    // Each edge in loose strokes that stop short of one another or overlap a little.
+    for (int side = 0; side < 2; ++side) {
+        const Path& edge = side == 0 ? left : right;
+        for (size_t i = 0; i + 1 < edge.size(); i += 7) {
+            const size_t end = std::min(edge.size() - 1, i + 7 + (noise::hash(static_cast<int>(i), side, seed + 5) > 0.5f ? 1 : 0));
+            const Path stroke(edge.begin() + static_cast<std::ptrdiff_t>(i), edge.begin() + static_cast<std::ptrdiff_t>(end) + 1);
+            strokes::pencil(c, stroke, 1.5f, strokes::kGraphite.withAlpha(0.75f), seed + 6 + static_cast<std::uint32_t>(i) * 2 + side);
+        }
+    }
+    // The pencil's tip lifted off past the ends.
+    strokes::pencil(c, {{2, 7}, {8, 1}, {15, 6}}, 1.2f, strokes::kGraphite.withAlpha(0.6f), seed + 8, false);
+    strokes::pencil(c, {{1, 292}, {8, 299}, {14, 293}}, 1.2f, strokes::kGraphite.withAlpha(0.6f), seed + 9, false);
+    Mask allowed(w, h);
+    allowed.fill(body);
+    allowed.stroke(left, 1.2f);
+    allowed.stroke(right, 1.2f);
+    c.limitAlpha(allowed, 99.0f / 255.0f);
+    return c;
+}
 
 }  // namespace
 
@@ -90,5 +146,5 @@ void addTerrain(PictureSet& set) {
         add(set, "Content/Level/pencil_" + s.name + ".png", drawPiece(s, Material::Pencil, seed += 50));
         add(set, "Content/Level/ink_" + s.name + ".png", drawPiece(s, Material::Ink, seed += 50));
     }
-    add(set, "Content/Level/pencil_thin_wall.png", drawPiece(thinWall(), Material::Pencil, seed += 50));
+    add(set, "Content/Level/pencil_thin_wall.png", pencilThinWall(seed += 50));
 }
