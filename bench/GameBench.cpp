@@ -212,6 +212,8 @@ int childRestarts(const BenchLevel& level, int restarts) {
 int childUpload() {
     if (!std::getenv("DISPLAY")) return 3;
     SfmlWindow window(1024, 768, false);
+    // All of the picture in view: a tile gets its texture only once it shows.
+    window.setView(sf::View(sf::FloatRect(0, 0, 2048, 2048)));
     // A 2048 x 2048 pencil picture made of the game's own ground.
     const Image& ground = ImageCache::forLevel("Content/Level/pencil_ground_800.png");
     ObjectList list;

@@ -21,9 +21,10 @@ const std::vector<std::string>& Game::screenPictures() {
 
 const std::vector<std::string>& Game::largestPictures() {
     static const std::vector<std::string> paths = [] {
-        std::vector<std::string> all{"Char.png", "Char2.png", "checkpoint_animation.png", "door_animation.png",
-                                     "key_destroy.png"};
-        all.insert(all.end(), screenPictures().begin(), screenPictures().end());
+        // The splash card and the menus first: the first frame waits for the card.
+        std::vector<std::string> all = screenPictures();
+        for (const char* drawn : {"Char.png", "Char2.png", "checkpoint_animation.png", "door_animation.png", "key_destroy.png"})
+            all.emplace_back(drawn);
         return all;
     }();
     return paths;

@@ -145,6 +145,9 @@ SfmlWindow::TextureSet& SfmlWindow::texturesFor(const Image& image) {
         set.smooth = image.smooth();
         image.takeDirty();
         set.packed = image.keepsPixels() ? nullptr : packedCopy(image);
+        // A picture the band reader does not take (a JPEG) goes up whole, once, and stays.
+        set.pinned = !image.keepsPixels() && !set.packed;
+        if (set.pinned) uploadWhole(set, image);
         set.revision = image.revision();
     } else if (set.revision != image.revision()) {
         // Changed pixels are kept: tiles not shown yet are read from them from now on.
@@ -180,11 +183,14 @@ std::shared_ptr<const PackedPicture> SfmlWindow::packedCopy(const Image& image) 
     std::shared_ptr<const PackedPicture> packed = PictureDecodes::takePacked(source);
     if (!packed) packed = PackedPicture::read(nativePath(source));
     if (packed && packed->width() == image.width() && packed->height() == image.height()) return packed;
-    // Not a picture read a band at a time: read whole, once.
+    return nullptr;
+}
+
+void SfmlWindow::uploadWhole(TextureSet& set, const Image& image) {
     image.holdPixels();
-    packed = PackedPicture::of(image.width(), image.height(), [&image](unsigned y) { return image.row(y); });
+    for (int r = 0; r < set.rows; ++r)
+        for (int c = 0; c < set.columns; ++c) tileTexture(set, image, r, c);
     image.letPixelsGo();
-    return packed;
 }
 
 void SfmlWindow::dropIdleTiles() {
@@ -194,7 +200,7 @@ void SfmlWindow::dropIdleTiles() {
     if (++frame_ % kEvery != 0) return;
     for (auto& [id, set] : textures_)
         for (Tile& tile : set.tiles)
-            if (tile.texture && frame_ - tile.lastDrawn > kIdleFrames) tile.texture.reset();
+            if (tile.texture && !set.pinned && frame_ - tile.lastDrawn > kIdleFrames) tile.texture.reset();
 }
 
 const sf::Texture* SfmlWindow::tileTexture(TextureSet& set, const Image& image, int row, int column) {

@@ -60,6 +60,8 @@ private:
         // of a character sheet is never drawn, and a tile long off screen is made again from it.
         // The others are made from the pixels the picture keeps.
         std::shared_ptr<const PackedPicture> packed;
+        // Textures made from pixels let go at once, which no tile gives back.
+        bool pinned = false;
         std::vector<Tile> tiles;
     };
 
@@ -69,6 +71,7 @@ private:
     // Copies a rectangle of the picture into the staging buffer; whether any pixel in it shows.
     bool stage(const Image& image, int left, int top, int right, int bottom);
     static std::shared_ptr<const PackedPicture> packedCopy(const Image& image);
+    void uploadWhole(TextureSet& set, const Image& image);
     // The tile's texture, made from its packed or current pixels on first use; null when blank.
     const sf::Texture* tileTexture(TextureSet& set, const Image& image, int row, int column);
     // Lets go of the textures of tiles not drawn for a while; they are made again when next drawn.
