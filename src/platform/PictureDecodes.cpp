@@ -51,7 +51,8 @@ PictureDecodes::PictureDecodes(const std::vector<std::string>& paths) {
         d.packs = path.size() > 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
         d.result = d.promise.get_future();
     }
-    const size_t threads = std::min<size_t>(paths.size(), std::max(1u, std::thread::hardware_concurrency()));
+    // One core is left to the start-up itself, which the first frame waits for too.
+    const size_t threads = std::min<size_t>(paths.size(), std::max(2u, std::thread::hardware_concurrency()) - 1);
     for (size_t i = 0; i < threads; ++i) workers_.push_back(std::async(std::launch::async, [this] { decodeInTurn(); }));
     gLiving.push_back(this);
 }

@@ -9,7 +9,7 @@
 #include "platform/Image.h"
 #include "platform/PackedPicture.h"
 
-// Decodes pictures, in the order given, on as many threads as the machine has cores while the
+// Decodes pictures, in the order given, on all cores but one while the
 // rest of the start-up goes on. While it lives, the first `Image::loadFromFile` of one of its
 // paths (as written) takes the decoded picture, waiting for it if need be, instead of reading
 // the file again; a picture that failed is read again by that load, so whatever the failure
