@@ -1,5 +1,6 @@
 #include "resources/ImageCache.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -54,10 +55,11 @@ const Image& ImageCache::forLevel(std::string path) {
     return *e.image;
 }
 
-void ImageCache::forgetUnshown() {
-    std::erase_if(table(), [](const auto& item) {
+void ImageCache::forgetUnshown(const std::vector<std::string>& wanted) {
+    std::erase_if(table(), [&wanted](const auto& item) {
         const Entry& e = item.second;
-        return !e.pinned && !e.image->sharedWithOthers();
+        return !e.pinned && !e.image->sharedWithOthers() &&
+               std::find(wanted.begin(), wanted.end(), item.first) == wanted.end();
     });
 }
 

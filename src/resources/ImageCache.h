@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Image.h"
 
@@ -16,8 +17,8 @@ public:
     static Image* drawing(std::string path);
     // For a level, whose objects hold copies.
     static const Image& forLevel(std::string path);
-    // Lets go of the level pictures no object shows any more.
-    static void forgetUnshown();
+    // Lets go of the level pictures no object shows any more, but for those named in `wanted`.
+    static void forgetUnshown(const std::vector<std::string>& wanted = {});
     // How many times a file was read (for tests).
     static int loadCount();
 };

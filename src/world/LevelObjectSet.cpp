@@ -57,6 +57,13 @@ void LevelObjectSet::load(const std::string& name) {
     const Image noPicture;
     std::uint64_t pixels = 0;
     const std::vector<LevelRecord> records = inMemory_ ? inMemory_->records : LevelFile::read(name).records;
+    // The last level's pictures go before this one's are read, so both are never held at once;
+    // those the two share stay.
+    if (!sameLevel) {
+        std::vector<std::string> wanted;
+        for (const LevelRecord& record : records) wanted.push_back(LevelFile::picturePath(name, record.picture));
+        ImageCache::forgetUnshown(wanted);
+    }
     for (const LevelRecord& record : records) {
         // Past the budget no more pictures are even read, so the cache cannot grow either.
         const Image* picture = pixels < kPixelBudget ? &pictureOf(name, record) : &noPicture;
