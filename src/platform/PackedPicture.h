@@ -14,9 +14,6 @@ public:
     // Reads an 8-bit RGBA PNG a band of tiles at a time, so no more than one band of pixels is
     // ever held; nothing for any other file, which is read whole where it is loaded.
     static std::shared_ptr<const PackedPicture> read(const std::string& file);
-    // The tiles of pixels in memory: `rowOf(y)` gives row y, width * 4 bytes.
-    template <class RowOf>
-    static std::shared_ptr<const PackedPicture> of(unsigned width, unsigned height, RowOf rowOf);
 
     unsigned width() const { return width_; }
     unsigned height() const { return height_; }
@@ -34,18 +31,3 @@ private:
     // Empty for a tile in which nothing shows.
     std::vector<std::vector<std::uint8_t>> tiles_;
 };
-
-template <class RowOf>
-std::shared_ptr<const PackedPicture> PackedPicture::of(unsigned width, unsigned height, RowOf rowOf) {
-    std::shared_ptr<PackedPicture> packed(new PackedPicture(width, height));
-    const size_t rowBytes = static_cast<size_t>(width) * 4;
-    std::vector<std::uint8_t> band;
-    for (unsigned top = 0; top < height; top += kTileSize) {
-        const unsigned bottom = std::min<unsigned>(height, top + kTileSize);
-        band.resize(rowBytes * (bottom - top));
-        for (unsigned y = top; y < bottom; ++y)
-            std::copy(rowOf(y), rowOf(y) + rowBytes, band.begin() + static_cast<std::ptrdiff_t>(rowBytes * (y - top)));
-        packed->packBand(top, band);
-    }
-    return packed;
-}

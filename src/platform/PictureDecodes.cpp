@@ -48,7 +48,7 @@ PictureDecodes::PictureDecodes(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         Decode& d = decodes_.emplace_back();
         d.path = path;
-        d.packs = path.size() > 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
+        d.packs = path.ends_with(".png") || path.ends_with(".PNG");
         d.result = d.promise.get_future();
     }
     // One core is left to the start-up itself, which the first frame waits for too.

@@ -144,9 +144,10 @@ SfmlWindow::TextureSet& SfmlWindow::texturesFor(const Image& image) {
         set.tiles.resize(static_cast<size_t>(set.rows * set.columns));
         set.smooth = image.smooth();
         image.takeDirty();
-        set.packed = image.keepsPixels() ? nullptr : packedCopy(image);
+        const bool keeps = image.keepsPixels();
+        set.packed = keeps ? nullptr : packedCopy(image);
         // A picture the band reader does not take (a JPEG) goes up whole, once, and stays.
-        set.pinned = !image.keepsPixels() && !set.packed;
+        set.pinned = !keeps && !set.packed;
         if (set.pinned) uploadWhole(set, image);
         set.revision = image.revision();
     } else if (set.revision != image.revision()) {
