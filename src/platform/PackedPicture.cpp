@@ -59,8 +59,8 @@ std::shared_ptr<const PackedPicture> PackedPicture::read(const std::string& file
     if (!f.info) return nullptr;
     png_set_sig_bytes(f.png, 8);
     png_uint_32 width = 0, height = 0;
-    if (!readHeader(f, width, height) || width == 0 || height == 0 ||
-        static_cast<std::uint64_t>(width) * height > Image::kMaxPixels)
+    // libpng refuses a picture without width or height itself.
+    if (!readHeader(f, width, height) || static_cast<std::uint64_t>(width) * height > Image::kMaxPixels)
         return nullptr;
     std::shared_ptr<PackedPicture> packed(new PackedPicture(width, height));
     const size_t rowBytes = static_cast<size_t>(width) * 4;
