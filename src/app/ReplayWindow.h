@@ -23,6 +23,10 @@ public:
     void clear() override { shown_.clear(); }
     void draw(const Sprite& sprite) override { shown_.draw(sprite); }
     void display() override { shown_.display(); }
+    void beginKept(const IntRect& area) override { shown_.beginKept(area); }
+    void endKept() override { shown_.endKept(); }
+    void drawKept() override { shown_.drawKept(); }
+    bool keptWhole() const override { return shown_.keptWhole(); }
 
     bool isOpen() const override { return shown_.isOpen(); }
     void close() override { shown_.close(); }

@@ -122,6 +122,7 @@ void Editor::shortcuts(const InputState& now, const InputState& before) {
         const bool redo = pressed(sf::Keyboard::Y) || (pressed(sf::Keyboard::Z) && shift(now));
         if ((undo && history_.undo(level_)) || (redo && history_.redo(level_))) {
             selected_ = -1;
+            redrawLevel_ = true;
             changed();
         }
         if (pressed(sf::Keyboard::S)) {
@@ -178,9 +179,10 @@ void Editor::press(sf::Vector2f at, bool snapOff) {
         return;
     }
     if (tool_ != Tool::Select) {
-        const Brush brush = tool_ == Tool::Pencil ? Brush::Pencil : tool_ == Tool::Ink ? Brush::Ink : Brush::Rubber;
-        stroke_.emplace(level_, brush);
+        brush_ = tool_ == Tool::Pencil ? Brush::Pencil : tool_ == Tool::Ink ? Brush::Ink : Brush::Rubber;
+        stroke_.emplace(level_, brush_);
         stroke_->paint(at, at);
+        repaintStroke(at, at);
         return;
     }
     selected_ = recordAt(at);
@@ -194,12 +196,39 @@ void Editor::press(sf::Vector2f at, bool snapOff) {
 void Editor::drag(sf::Vector2f at, bool snapOff) {
     if (stroke_) {
         stroke_->paint(lastPointer_, at);
+        repaintStroke(lastPointer_, at);
         return;
     }
     if (!moving_ || selected_ < 0) return;
     Placed& p = level_.records[static_cast<size_t>(selected_)];
+    repaint(boxOf(p));
     p.x = snapped(static_cast<float>(grabbedAt_.x) + at.x - grab_.x, snapOff);
     p.y = snapped(static_cast<float>(grabbedAt_.y) + at.y - grab_.y, snapOff);
+    repaint(boxOf(p));
+}
+
+void Editor::repaint(const sf::FloatRect& area) {
+    if (area.width <= 0 || area.height <= 0) return;
+    if (repaint_.width <= 0) {
+        repaint_ = area;
+        return;
+    }
+    const float left = std::min(repaint_.left, area.left), top = std::min(repaint_.top, area.top);
+    const float right = std::max(repaint_.left + repaint_.width, area.left + area.width);
+    const float bottom = std::max(repaint_.top + repaint_.height, area.top + area.height);
+    repaint_ = sf::FloatRect(left, top, right - left, bottom - top);
+}
+
+void Editor::repaintStroke(sf::Vector2f from, sf::Vector2f to) {
+    // As far as a dab reaches from the line between the two points.
+    const auto r = static_cast<float>(Stroke::radius(brush_) + 2);
+    const float left = std::floor(std::min(from.x, to.x)) - r, top = std::floor(std::min(from.y, to.y)) - r;
+    repaint(sf::FloatRect(left, top, std::floor(std::max(from.x, to.x)) + r - left, std::floor(std::max(from.y, to.y)) + r - top));
+}
+
+sf::FloatRect Editor::boxOf(const Placed& p) const {
+    const Image& image = level_.pictureOf(p);
+    return {static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(image.width()), static_cast<float>(image.height())};
 }
 
 void Editor::release() {
@@ -218,6 +247,7 @@ void Editor::release() {
 
 void Editor::commit(std::vector<Placed> before) {
     history_.record(Edit{std::move(before), level_.records, {}});
+    redrawLevel_ = true;
     changed();
 }
 
@@ -291,24 +321,23 @@ void Editor::outline(GameWindow& window, const Placed& p, float thickness, Color
     drawBox(window, x + w - thickness, y, thickness, h, color);
 }
 
-void Editor::draw(GameWindow& window) {
-    window.setView(view_);
+void Editor::drawLevel(GameWindow& window, const sf::FloatRect& area) {
     const sf::Vector2f centre = view_.getCenter(), half = view_.getSize() / 2.0f;
     const float line = 1 / zoom_;
-    // The grid: light lines every 64 pixels, darker through the origin.
-    const int gx0 = static_cast<int>(std::floor((centre.x - half.x) / kGridStep)) * kGridStep;
-    const int gy0 = static_cast<int>(std::floor((centre.y - half.y) / kGridStep)) * kGridStep;
-    for (int x = gx0; static_cast<float>(x) <= centre.x + half.x; x += kGridStep)
+    // The grid: light lines every 64 pixels, darker through the origin. Each line spans the
+    // view whatever the area, so a part drawn again matches the whole.
+    const auto first = [](float from) { return static_cast<int>(std::floor(from / kGridStep)) * kGridStep; };
+    for (int x = first(area.left); static_cast<float>(x) <= area.left + area.width; x += kGridStep)
         drawBox(window, static_cast<float>(x), centre.y - half.y, line, 2 * half.y,
                 x == 0 ? Color{150, 170, 200, 255} : Color{214, 224, 238, 255});
-    for (int y = gy0; static_cast<float>(y) <= centre.y + half.y; y += kGridStep)
+    for (int y = first(area.top); static_cast<float>(y) <= area.top + area.height; y += kGridStep)
         drawBox(window, centre.x - half.x, static_cast<float>(y), 2 * half.x, line,
                 y == 0 ? Color{150, 170, 200, 255} : Color{214, 224, 238, 255});
     // The game's layers: the main list, keys over it, the foreground last. What the game
     // hides (the goal, camera triggers) shows faintly.
     const auto drawRecords = [&](auto wanted) {
         for (const Placed& p : level_.records) {
-            if (!wanted(p)) continue;
+            if (!wanted(p) || !boxOf(p).intersects(area)) continue;
             const Image& picture = level_.pictureOf(p);
             const auto x = static_cast<float>(p.x), y = static_cast<float>(p.y);
             Sprite s(&picture);
@@ -324,6 +353,35 @@ void Editor::draw(GameWindow& window) {
     drawRecords([](const Placed& p) { return !kindRoles(p.kind).foreground && kindRoles(p.kind).drawing != Drawing::KeyOnTop; });
     drawRecords([](const Placed& p) { return kindRoles(p.kind).drawing == Drawing::KeyOnTop; });
     drawRecords([](const Placed& p) { return kindRoles(p.kind).foreground; });
+}
+
+void Editor::draw(GameWindow& window) {
+    window.setView(view_);
+    const float line = 1 / zoom_;
+    const sf::Vector2u size(window.width(), window.height());
+    const bool viewMoved = view_.getCenter() != keptView_.getCenter() || view_.getSize() != keptView_.getSize() ||
+                           view_.getViewport() != keptView_.getViewport() || size != keptSize_;
+    if (redrawLevel_ || viewMoved || !window.keptWhole()) {
+        window.beginKept({});
+        drawLevel(window, sf::FloatRect(view_.getCenter() - view_.getSize() / 2.0f, view_.getSize()));
+        window.endKept();
+        keptView_ = view_;
+        keptSize_ = size;
+        redrawLevel_ = false;
+    } else if (repaint_.width > 0) {
+        // The window pixels the change covers, and one more all round for filtering; the
+        // records meeting them are all that can show there.
+        const sf::Vector2i from = window.mapCoordsToPixel({repaint_.left, repaint_.top});
+        const sf::Vector2i to = window.mapCoordsToPixel({repaint_.left + repaint_.width, repaint_.top + repaint_.height});
+        const IntRect pixels{from.x - 2, from.y - 2, to.x - from.x + 4, to.y - from.y + 4};
+        const sf::Vector2f a = window.mapPixelToCoords(pixels.left, pixels.top, view_);
+        const sf::Vector2f b = window.mapPixelToCoords(pixels.left + pixels.width, pixels.top + pixels.height, view_);
+        window.beginKept(pixels);
+        drawLevel(window, sf::FloatRect(a.x - line, a.y - line, b.x - a.x + 2 * line, b.y - a.y + 2 * line));
+        window.endKept();
+    }
+    repaint_ = {};
+    window.drawKept();
     // The start point: a red post with a flag, the player's width wide at its foot.
     const Color red{200, 50, 40, 255};
     drawBox(window, start_.x, start_.y - 60, 3 * line, 60, red);

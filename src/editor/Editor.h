@@ -73,6 +73,12 @@ private:
     void changed();
     void placeGoal(sf::Vector2f at, bool snapOff);
     int recordAt(sf::Vector2f at) const;
+    // The grid and the records that meet `area` of the level, into the window's kept picture.
+    void drawLevel(GameWindow& window, const sf::FloatRect& area);
+    // The level changed in this area only: the kept picture is drawn again there.
+    void repaint(const sf::FloatRect& area);
+    void repaintStroke(sf::Vector2f from, sf::Vector2f to);
+    sf::FloatRect boxOf(const Placed& p) const;
     void drawBox(GameWindow& window, float x, float y, float w, float h, Color color);
     void outline(GameWindow& window, const Placed& p, float thickness, Color color);
     void checkStart();
@@ -85,6 +91,7 @@ private:
     float zoom_ = 1;
     sf::View view_;
     std::optional<Stroke> stroke_;
+    Brush brush_ = Brush::Pencil;
     sf::Vector2f lastPointer_;
     // A move in progress: the records as the press found them and where the grab was.
     std::optional<std::vector<Placed>> moving_;
@@ -104,4 +111,11 @@ private:
     LetterSheet letters_;
     std::vector<Diagnostic> findings_;
     PlayerStart checkedStart_ = PlayerStart::fromConfig();
+    // The window's kept picture shows the level under keptView_ in a window of keptSize_. It
+    // is drawn whole when either changes or redrawLevel_ is set, else only where repaint_
+    // (level coordinates, empty when nothing) says, so a stroke costs what it touches.
+    sf::View keptView_;
+    sf::Vector2u keptSize_;
+    bool redrawLevel_ = true;
+    sf::FloatRect repaint_;
 };

@@ -38,6 +38,17 @@ public:
     virtual void draw(const Sprite& sprite) = 0;
     virtual void display() = 0;
 
+    // A picture the window keeps from frame to frame, for what is costly to draw and changes
+    // little: drawn whole once, then again only where it changed, and shown whole each frame.
+    // Between beginKept and endKept draws go into it, inside `area` (window pixels; empty is
+    // the whole window), which is first cleared as clear() clears the window.
+    virtual void beginKept(const IntRect& area) = 0;
+    virtual void endKept() = 0;
+    // Draws the kept picture over the whole window; the view is left as it was.
+    virtual void drawKept() = 0;
+    // The kept picture was drawn whole, and the window has not been made anew since.
+    virtual bool keptWhole() const = 0;
+
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
     // Creates the window anew at its current size, or at its last windowed size when leaving

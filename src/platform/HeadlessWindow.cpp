@@ -12,5 +12,6 @@ void HeadlessWindow::draw(const Sprite& sprite) {
 
 void HeadlessWindow::recreate(bool full, unsigned) {
     ++recreateCount;
+    keptWhole_ = false;
     fullscreen = full;
 }

@@ -22,6 +22,11 @@ public:
     void clear() override { drawn.clear(); }
     void draw(const Sprite& sprite) override;
     void display() override {}
+    // Draws into the kept picture are recorded as any others; it shows nothing.
+    void beginKept(const IntRect& area) override { keptWhole_ = keptWhole_ || area.empty(); }
+    void endKept() override {}
+    void drawKept() override {}
+    bool keptWhole() const override { return keptWhole_; }
 
     bool isOpen() const override { return open_; }
     void close() override { open_ = false; }
@@ -37,4 +42,5 @@ private:
     InputState input_;
     sf::View view_;
     bool open_ = true;
+    bool keptWhole_ = false;
 };

@@ -1,6 +1,7 @@
 #include "platform/SfmlWindow.h"
 
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/OpenGL.hpp>
 #include <SFML/Window/Event.hpp>
 #include <algorithm>
 #include <cstring>
@@ -54,6 +55,60 @@ void SfmlWindow::recreate(bool fullscreen, unsigned frameLimit) {
     if (!fullscreen_) windowedSize_ = window_.getSize();
     const sf::Vector2u size = fullscreen_ && !fullscreen ? windowedSize_ : window_.getSize();
     open(size.x, size.y, fullscreen, frameLimit);
+    // Its framebuffer belonged to the old context.
+    kept_.reset();
+}
+
+void SfmlWindow::setView(const sf::View& view) {
+    window_.setView(view);
+    if (target_ != &window_) target_->setView(view);
+}
+
+void SfmlWindow::beginKept(const IntRect& area) {
+    const sf::Vector2u size = window_.getSize();
+    if (keptRefused_) return;
+    if (!kept_ || kept_->getSize() != size) {
+        kept_ = std::make_unique<sf::RenderTexture>();
+        keptWhole_ = false;
+        if (!kept_->create(size.x, size.y)) {
+            kept_.reset();
+            keptRefused_ = true;
+            return;
+        }
+    }
+    const int w = static_cast<int>(size.x), h = static_cast<int>(size.y);
+    const int left = area.empty() ? 0 : std::clamp(area.left, 0, w), top = area.empty() ? 0 : std::clamp(area.top, 0, h);
+    const int right = area.empty() ? w : std::clamp(area.left + area.width, 0, w);
+    const int bottom = area.empty() ? h : std::clamp(area.top + area.height, 0, h);
+    keepingWhole_ = left == 0 && top == 0 && right == w && bottom == h;
+    target_ = kept_.get();
+    target_->setView(window_.getView());
+    // A scissor, not a narrower view, so a part drawn again matches the whole to the pixel.
+    // The framebuffer's rows count from the bottom.
+    kept_->setActive(true);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(left, h - bottom, std::max(0, right - left), std::max(0, bottom - top));
+    kept_->clear(sf::Color::White);
+}
+
+void SfmlWindow::endKept() {
+    if (!kept_ || target_ != kept_.get()) return;
+    kept_->setActive(true);
+    glDisable(GL_SCISSOR_TEST);
+    kept_->display();
+    target_ = &window_;
+    keptWhole_ = keptWhole_ || keepingWhole_;
+}
+
+bool SfmlWindow::keptWhole() const { return kept_ && keptWhole_ && kept_->getSize() == window_.getSize(); }
+
+void SfmlWindow::drawKept() {
+    if (!keptWhole()) return;
+    const sf::View was = window_.getView();
+    const sf::Vector2u size = window_.getSize();
+    window_.setView(sf::View(sf::FloatRect(0, 0, static_cast<float>(size.x), static_cast<float>(size.y))));
+    window_.draw(sf::Sprite(kept_->getTexture()), sf::RenderStates(sf::BlendNone));
+    window_.setView(was);
 }
 
 void SfmlWindow::processEvents() {
@@ -292,6 +347,6 @@ void SfmlWindow::draw(const Sprite& sprite) {
             piece.setPosition(px, py);
             piece.setScale(sprite.scaleX, sprite.scaleY);
             piece.setColor(sf::Color(sprite.color.r, sprite.color.g, sprite.color.b, sprite.color.a));
-            window_.draw(piece);
+            target_->draw(piece);
         }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/System/Clock.hpp>
@@ -27,13 +28,17 @@ public:
     unsigned width() const override { return window_.getSize().x; }
     unsigned height() const override { return window_.getSize().y; }
     const sf::View& view() const override { return window_.getView(); }
-    void setView(const sf::View& view) override { window_.setView(view); }
+    void setView(const sf::View& view) override;
     float frameSeconds() const override { return frameSeconds_; }
 
     void processEvents() override;
     void clear() override;
     void draw(const Sprite& sprite) override;
     void display() override;
+    void beginKept(const IntRect& area) override;
+    void endKept() override;
+    void drawKept() override;
+    bool keptWhole() const override;
 
     bool isOpen() const override { return window_.isOpen(); }
     void close() override { window_.close(); }
@@ -79,6 +84,12 @@ private:
     static void releaseImage(std::uint64_t id);
 
     sf::RenderWindow window_;
+    // Where draws go: the window, or the kept picture between beginKept and endKept.
+    sf::RenderTarget* target_ = &window_;
+    // Null until first wanted, and when the system gives no render textures: then the kept
+    // picture's draws go straight to the window and it is never whole.
+    std::unique_ptr<sf::RenderTexture> kept_;
+    bool keptWhole_ = false, keepingWhole_ = false, keptRefused_ = false;
     InputState input_;
     // A press and its release within one frame still show as held for that frame; the
     // release is applied at the next frame's events.

@@ -5,8 +5,11 @@
 #include <nlohmann/json.hpp>
 
 #include "TestSupport.h"
+#include "app/ReplayWindow.h"
 #include "editor/EditHistory.h"
+#include "editor/Editor.h"
 #include "editor/Stroke.h"
+#include "platform/SfmlWindow.h"
 #include "levelcheck/LevelCheckTestSupport.h"
 
 namespace {
@@ -148,4 +151,66 @@ TEST(Editor, ASaveRefusedByTheFolderSaysSoAndLosesNothing) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(dir.read("Locked.txt"), "0 0 Content/Level/goal.png 19\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// In a window the level is kept as a picture and drawn again only where a stroke reaches: after
+// each brush has crossed the game's pictures at an odd zoom, the window shows to the pixel what
+// drawing it all anew (after an undo and a redo) shows.
+TEST(Editor, ALevelDrawnAgainWhereStrokesReachMatchesItDrawnWhole) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
+    GameFolderCopy dir;
+    dir.write("Kept.txt", "0 -700 Content/Level/meadow_backdrop.png 0\n200 -500 Content/Level/bg_tree.png 0\n"
+                          "600 -400 Content/Level/goal.png 19\n100 -200 Content/Level/fg_grass.png 1\n"
+                          "700 -300 Content/Level/bg_bush.png 0\n");
+    std::string error;
+    std::optional<EditedLevel> level = EditedLevel::open("Kept.txt", error);
+    ASSERT_TRUE(level) << error;
+    Editor editor(std::move(*level), {500, -300}, {});
+    InputScript script;
+    const auto step = [&script](auto change) {
+        InputStep next{1, script.steps.empty() ? InputState{} : script.steps.back().held};
+        next.held.wheel = 0;
+        change(next.held);
+        script.steps.push_back(next);
+    };
+    step([](InputState& in) { in.mouseX = 512, in.mouseY = 384, in.wheel = -3; });
+    for (const sf::Keyboard::Key brush : {sf::Keyboard::P, sf::Keyboard::I, sf::Keyboard::E}) {
+        step([brush](InputState& in) { in.setHeld(brush, true); });
+        step([brush](InputState& in) { in.setHeld(brush, false); });
+        for (int i = 0; i < 40; ++i)
+            step([i, brush](InputState& in) {
+                in.setButton(MouseButton::Left, true);
+                in.mouseX = 120 + i * 19;
+                in.mouseY = 250 + (i % 7) * 23 + static_cast<int>(brush) * 7;
+            });
+        step([](InputState& in) { in.setButton(MouseButton::Left, false); });
+    }
+    const long strokesDone = static_cast<long>(script.steps.size());
+    step([](InputState& in) { in.setHeld(sf::Keyboard::LControl, true), in.setHeld(sf::Keyboard::Z, true); });
+    step([](InputState& in) { in.setHeld(sf::Keyboard::Z, false); });
+    step([](InputState& in) { in.setHeld(sf::Keyboard::Y, true); });
+    step([](InputState& in) { in.setHeld(sf::Keyboard::Y, false), in.setHeld(sf::Keyboard::LControl, false); });
+
+    SfmlWindow shown(1024, 768, false);
+    ReplayWindow window(shown, std::move(script));
+    InputState before;
+    sf::Image kept, whole;
+    for (long frame = 1; !window.finished(); ++frame) {
+        window.processEvents();
+        editor.update(window, before);
+        window.clear();
+        editor.draw(window);
+        sf::Texture shot;
+        shot.create(shown.width(), shown.height());
+        shot.update(shown.renderWindow());
+        (frame == strokesDone ? kept : whole) = shot.copyToImage();
+        window.display();
+        before = window.input();
+    }
+    ASSERT_GT(editor.level().records.size(), 5u) << "pencil and ink pieces beside the five pictures";
+    ASSERT_EQ(kept.getSize(), whole.getSize());
+    int differ = 0;
+    for (unsigned y = 0; y < kept.getSize().y; ++y)
+        for (unsigned x = 0; x < kept.getSize().x; ++x) differ += kept.getPixel(x, y) != whole.getPixel(x, y);
+    EXPECT_EQ(differ, 0);
 }
