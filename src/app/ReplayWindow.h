@@ -25,6 +25,7 @@ public:
     void display() override { shown_.display(); }
     void beginKept(const IntRect& area) override { shown_.beginKept(area); }
     void endKept() override { shown_.endKept(); }
+    void scrollKept(int dx, int dy) override { shown_.scrollKept(dx, dy); }
     void drawKept() override { shown_.drawKept(); }
     bool keptWhole() const override { return shown_.keptWhole(); }
 

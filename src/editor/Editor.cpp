@@ -355,12 +355,35 @@ void Editor::drawLevel(GameWindow& window, const sf::FloatRect& area) {
     drawRecords([](const Placed& p) { return kindRoles(p.kind).foreground; });
 }
 
+void Editor::redrawPixels(GameWindow& window, const IntRect& pixels) {
+    // The records meeting those pixels are all that can show there.
+    const float line = 1 / zoom_;
+    const sf::Vector2f a = window.mapPixelToCoords(pixels.left, pixels.top, view_);
+    const sf::Vector2f b = window.mapPixelToCoords(pixels.left + pixels.width, pixels.top + pixels.height, view_);
+    window.beginKept(pixels);
+    drawLevel(window, sf::FloatRect(a.x - line, a.y - line, b.x - a.x + 2 * line, b.y - a.y + 2 * line));
+    window.endKept();
+}
+
 void Editor::draw(GameWindow& window) {
     window.setView(view_);
-    const float line = 1 / zoom_;
     const sf::Vector2u size(window.width(), window.height());
-    const bool viewMoved = view_.getCenter() != keptView_.getCenter() || view_.getSize() != keptView_.getSize() ||
-                           view_.getViewport() != keptView_.getViewport() || size != keptSize_;
+    const bool sameScale = view_.getSize() == keptView_.getSize() && view_.getViewport() == keptView_.getViewport() &&
+                           view_.getViewport() == sf::FloatRect(0, 0, 1, 1) && size == keptSize_;
+    // A pan by whole pixels moves the kept picture; only what comes into view is drawn.
+    const sf::Vector2f shift = (keptView_.getCenter() - view_.getCenter()) * (static_cast<float>(size.x) / view_.getSize().x);
+    const int dx = static_cast<int>(std::lround(shift.x)), dy = static_cast<int>(std::lround(shift.y));
+    const bool scrolls = (dx != 0 || dy != 0) && std::abs(shift.x - static_cast<float>(dx)) < 0.01f &&
+                         std::abs(shift.y - static_cast<float>(dy)) < 0.01f && std::abs(dx) < static_cast<int>(size.x) / 2 &&
+                         std::abs(dy) < static_cast<int>(size.y) / 2;
+    if (sameScale && scrolls && !redrawLevel_) {
+        window.scrollKept(dx, dy);
+        keptView_ = view_;
+        const int w = static_cast<int>(size.x), h = static_cast<int>(size.y);
+        if (dx != 0) redrawPixels(window, dx > 0 ? IntRect{0, 0, dx, h} : IntRect{w + dx, 0, -dx, h});
+        if (dy != 0) redrawPixels(window, dy > 0 ? IntRect{0, 0, w, dy} : IntRect{0, h + dy, w, -dy});
+    }
+    const bool viewMoved = view_.getCenter() != keptView_.getCenter() || !sameScale;
     if (redrawLevel_ || viewMoved || !window.keptWhole()) {
         window.beginKept({});
         drawLevel(window, sf::FloatRect(view_.getCenter() - view_.getSize() / 2.0f, view_.getSize()));
@@ -369,19 +392,14 @@ void Editor::draw(GameWindow& window) {
         keptSize_ = size;
         redrawLevel_ = false;
     } else if (repaint_.width > 0) {
-        // The window pixels the change covers, and one more all round for filtering; the
-        // records meeting them are all that can show there.
+        // The window pixels the change covers, and one more all round for filtering.
         const sf::Vector2i from = window.mapCoordsToPixel({repaint_.left, repaint_.top});
         const sf::Vector2i to = window.mapCoordsToPixel({repaint_.left + repaint_.width, repaint_.top + repaint_.height});
-        const IntRect pixels{from.x - 2, from.y - 2, to.x - from.x + 4, to.y - from.y + 4};
-        const sf::Vector2f a = window.mapPixelToCoords(pixels.left, pixels.top, view_);
-        const sf::Vector2f b = window.mapPixelToCoords(pixels.left + pixels.width, pixels.top + pixels.height, view_);
-        window.beginKept(pixels);
-        drawLevel(window, sf::FloatRect(a.x - line, a.y - line, b.x - a.x + 2 * line, b.y - a.y + 2 * line));
-        window.endKept();
+        redrawPixels(window, IntRect{from.x - 2, from.y - 2, to.x - from.x + 4, to.y - from.y + 4});
     }
     repaint_ = {};
     window.drawKept();
+    const float line = 1 / zoom_;
     // The start point: a red post with a flag, the player's width wide at its foot.
     const Color red{200, 50, 40, 255};
     drawBox(window, start_.x, start_.y - 60, 3 * line, 60, red);

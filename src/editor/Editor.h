@@ -77,6 +77,8 @@ private:
     void drawLevel(GameWindow& window, const sf::FloatRect& area);
     // The level changed in this area only: the kept picture is drawn again there.
     void repaint(const sf::FloatRect& area);
+    // Draws the level again into those pixels of the kept picture.
+    void redrawPixels(GameWindow& window, const IntRect& pixels);
     void repaintStroke(sf::Vector2f from, sf::Vector2f to);
     sf::FloatRect boxOf(const Placed& p) const;
     void drawBox(GameWindow& window, float x, float y, float w, float h, Color color);

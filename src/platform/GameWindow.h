@@ -44,6 +44,9 @@ public:
     // the whole window), which is first cleared as clear() clears the window.
     virtual void beginKept(const IntRect& area) = 0;
     virtual void endKept() = 0;
+    // Moves the kept picture by whole window pixels; what comes into view is the caller's to
+    // draw. It is no longer whole if the move could not be made.
+    virtual void scrollKept(int dx, int dy) = 0;
     // Draws the kept picture over the whole window; the view is left as it was.
     virtual void drawKept() = 0;
     // The kept picture was drawn whole, and the window has not been made anew since.

@@ -25,6 +25,7 @@ public:
     // Draws into the kept picture are recorded as any others; it shows nothing.
     void beginKept(const IntRect& area) override { keptWhole_ = keptWhole_ || area.empty(); }
     void endKept() override {}
+    void scrollKept(int, int) override {}
     void drawKept() override {}
     bool keptWhole() const override { return keptWhole_; }
 

@@ -55,8 +55,9 @@ void SfmlWindow::recreate(bool fullscreen, unsigned frameLimit) {
     if (!fullscreen_) windowedSize_ = window_.getSize();
     const sf::Vector2u size = fullscreen_ && !fullscreen ? windowedSize_ : window_.getSize();
     open(size.x, size.y, fullscreen, frameLimit);
-    // Its framebuffer belonged to the old context.
+    // Their framebuffers belonged to the old context.
     kept_.reset();
+    spare_.reset();
 }
 
 void SfmlWindow::setView(const sf::View& view) {
@@ -98,6 +99,25 @@ void SfmlWindow::endKept() {
     kept_->display();
     target_ = &window_;
     keptWhole_ = keptWhole_ || keepingWhole_;
+}
+
+void SfmlWindow::scrollKept(int dx, int dy) {
+    if (!keptWhole()) return;
+    const sf::Vector2u size = kept_->getSize();
+    if (!spare_ || spare_->getSize() != size) {
+        spare_ = std::make_unique<sf::RenderTexture>();
+        if (!spare_->create(size.x, size.y)) {
+            spare_.reset();
+            keptWhole_ = false;
+            return;
+        }
+    }
+    spare_->setView(sf::View(sf::FloatRect(0, 0, static_cast<float>(size.x), static_cast<float>(size.y))));
+    sf::Sprite moved(kept_->getTexture());
+    moved.setPosition(static_cast<float>(dx), static_cast<float>(dy));
+    spare_->draw(moved, sf::RenderStates(sf::BlendNone));
+    spare_->display();
+    std::swap(kept_, spare_);
 }
 
 bool SfmlWindow::keptWhole() const { return kept_ && keptWhole_ && kept_->getSize() == window_.getSize(); }

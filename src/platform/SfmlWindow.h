@@ -37,6 +37,7 @@ public:
     void display() override;
     void beginKept(const IntRect& area) override;
     void endKept() override;
+    void scrollKept(int dx, int dy) override;
     void drawKept() override;
     bool keptWhole() const override;
 
@@ -89,6 +90,8 @@ private:
     // Null until first wanted, and when the system gives no render textures: then the kept
     // picture's draws go straight to the window and it is never whole.
     std::unique_ptr<sf::RenderTexture> kept_;
+    // What a scroll draws the kept picture into, then takes its place.
+    std::unique_ptr<sf::RenderTexture> spare_;
     bool keptWhole_ = false, keepingWhole_ = false, keptRefused_ = false;
     InputState input_;
     // A press and its release within one frame still show as held for that frame; the

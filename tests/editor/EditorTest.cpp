@@ -153,9 +153,10 @@ TEST(Editor, ASaveRefusedByTheFolderSaysSoAndLosesNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-// In a window the level is kept as a picture and drawn again only where a stroke reaches: after
-// each brush has crossed the game's pictures at an odd zoom, the window shows to the pixel what
-// drawing it all anew (after an undo and a redo) shows.
+// In a window the level is kept as a picture and drawn again only where a stroke reaches or a
+// pan brings into view: after each brush has crossed the game's pictures at an odd zoom and the
+// view has moved, the window shows to the pixel what drawing it all anew (after an undo and a
+// redo) shows.
 TEST(Editor, ALevelDrawnAgainWhereStrokesReachMatchesItDrawnWhole) {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
     GameFolderCopy dir;
@@ -185,6 +186,11 @@ TEST(Editor, ALevelDrawnAgainWhereStrokesReachMatchesItDrawnWhole) {
             });
         step([](InputState& in) { in.setButton(MouseButton::Left, false); });
     }
+    // Panned by the arrow keys: the kept picture moves and only the strip coming into view is drawn.
+    step([](InputState& in) { in.setHeld(sf::Keyboard::Right, true), in.setHeld(sf::Keyboard::Up, true); });
+    step([](InputState& in) { in.setHeld(sf::Keyboard::Up, false); });
+    step([](InputState& in) { in.setHeld(sf::Keyboard::Right, false), in.setHeld(sf::Keyboard::Down, true); });
+    step([](InputState& in) { in.setHeld(sf::Keyboard::Down, false); });
     const long strokesDone = static_cast<long>(script.steps.size());
     step([](InputState& in) { in.setHeld(sf::Keyboard::LControl, true), in.setHeld(sf::Keyboard::Z, true); });
     step([](InputState& in) { in.setHeld(sf::Keyboard::Z, false); });
