@@ -2,6 +2,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <map>
 #include <nlohmann/json.hpp>
 
 #include "TestSupport.h"
@@ -27,7 +28,8 @@ CommandResult sim(const std::string& args, const std::string& script) {
 
 // The view opens where the game's camera stands at the start point (500, -300): window pixel
 // (x, y) is level pixel (x, y - 684). An ink floor is drawn, a pencil wall drawn and taken back
-// (undo, redo, undo), the goal placed, the palette's first decoration placed, the level saved
+// (undo, redo, undo), the goal placed, the palette's first decoration placed (and taken back
+// and put again), the level saved
 // and tried out; it passes the checker,
 // saves again unchanged when reopened, and plays to its goal without touching the progress.
 TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
@@ -38,7 +40,7 @@ TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
                                    "1 P mouse=650,480\n1 lmb\n10 lmb mouse=650,300\n1\n"
                                    "1 LControl Z\n1\n1 LControl LShift Z\n1\n1 LControl Z\n1\n"
                                    "1 mouse=800,420\n1 G\n1 O\n1 mouse=960,244\n1 lmb\n1\n1 mouse=300,400\n1 lmb\n1\n"
-                                   "1 LControl S\n1\n"
+                                   "1 LControl Z\n1\n1 LControl Y\n1\n1 LControl S\n1\n"
                                    "1 F5\n60\n1 Escape\n1\n1 F5\n60\n200 D\n");
     ASSERT_EQ(made.status, 0) << made.out;
     // Tried out twice: left with Escape, then played to the goal; back in the editor both times.
@@ -47,6 +49,7 @@ TEST(Editor, ALevelDrawnAndSavedPlaysToItsGoal) {
     EXPECT_GT(edited["player"]["x"], 600) << "the try ran to the goal";
     EXPECT_EQ(edited["editor"]["saved"], true) << made.out;
     EXPECT_EQ(edited["editor"]["findings"], 0) << made.out;
+    EXPECT_EQ(edited["editor"]["selected"], -1) << "the decoration placed, taken back and put again is not selected";
     const std::string level = dir.read("MyLevel.txt");
     EXPECT_EQ(level, "0 -512 MyLevel-ink-1.png 3\n512 -512 MyLevel-ink-2.png 3\n800 -264 Content/Level/goal.png 19\n"
                      "304 -280 Content/Level/bg_bush.png 0\n");
@@ -153,11 +156,11 @@ TEST(Editor, ASaveRefusedByTheFolderSaysSoAndLosesNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
-// In a window the level is kept as a picture and drawn again only where a stroke reaches or a
-// pan brings into view: after each brush has crossed the game's pictures at an odd zoom and the
-// view has moved, the window shows to the pixel what drawing it all anew (after an undo and a
-// redo) shows.
-TEST(Editor, ALevelDrawnAgainWhereStrokesReachMatchesItDrawnWhole) {
+// In a window the level is kept as a picture and drawn again only where a stroke or a move
+// reaches or a pan brings into view. After each brush has crossed the game's pictures at an
+// odd zoom and the view has moved, the window shows to the pixel what drawing it all anew
+// (after an undo and a redo) shows; so does the last frame of a drag, against its release.
+TEST(Editor, ALevelDrawnAgainWhereItChangesMatchesItDrawnWhole) {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
     GameFolderCopy dir;
     dir.write("Kept.txt", "0 -700 Content/Level/meadow_backdrop.png 0\n200 -500 Content/Level/bg_tree.png 0\n"
@@ -173,11 +176,13 @@ TEST(Editor, ALevelDrawnAgainWhereStrokesReachMatchesItDrawnWhole) {
         next.held.wheel = 0;
         change(next.held);
         script.steps.push_back(next);
+        return static_cast<long>(script.steps.size());
     };
+    const auto key = [](sf::Keyboard::Key k, bool down) { return [k, down](InputState& in) { in.setHeld(k, down); }; };
     step([](InputState& in) { in.mouseX = 512, in.mouseY = 384, in.wheel = -3; });
-    for (const sf::Keyboard::Key brush : {sf::Keyboard::P, sf::Keyboard::I, sf::Keyboard::E}) {
-        step([brush](InputState& in) { in.setHeld(brush, true); });
-        step([brush](InputState& in) { in.setHeld(brush, false); });
+    for (const sf::Keyboard::Key brush : {sf::Keyboard::P, sf::Keyboard::E, sf::Keyboard::I}) {
+        step(key(brush, true));
+        step(key(brush, false));
         for (int i = 0; i < 40; ++i)
             step([i, brush](InputState& in) {
                 in.setButton(MouseButton::Left, true);
@@ -186,21 +191,33 @@ TEST(Editor, ALevelDrawnAgainWhereStrokesReachMatchesItDrawnWhole) {
             });
         step([](InputState& in) { in.setButton(MouseButton::Left, false); });
     }
-    // Panned by the arrow keys: the kept picture moves and only the strip coming into view is drawn.
     step([](InputState& in) { in.setHeld(sf::Keyboard::Right, true), in.setHeld(sf::Keyboard::Up, true); });
-    step([](InputState& in) { in.setHeld(sf::Keyboard::Up, false); });
+    step(key(sf::Keyboard::Up, false));
     step([](InputState& in) { in.setHeld(sf::Keyboard::Right, false), in.setHeld(sf::Keyboard::Down, true); });
-    step([](InputState& in) { in.setHeld(sf::Keyboard::Down, false); });
-    const long strokesDone = static_cast<long>(script.steps.size());
+    const long painted = step(key(sf::Keyboard::Down, false));
     step([](InputState& in) { in.setHeld(sf::Keyboard::LControl, true), in.setHeld(sf::Keyboard::Z, true); });
-    step([](InputState& in) { in.setHeld(sf::Keyboard::Z, false); });
-    step([](InputState& in) { in.setHeld(sf::Keyboard::Y, true); });
-    step([](InputState& in) { in.setHeld(sf::Keyboard::Y, false), in.setHeld(sf::Keyboard::LControl, false); });
+    step(key(sf::Keyboard::Z, false));
+    step(key(sf::Keyboard::Y, true));
+    const long redone = step([](InputState& in) { in.setHeld(sf::Keyboard::Y, false), in.setHeld(sf::Keyboard::LControl, false); });
+    // The backdrop, the first record, grabbed where nothing lies over it and dragged.
+    step(key(sf::Keyboard::V, true));
+    step([](InputState& in) { in.setHeld(sf::Keyboard::V, false), in.mouseX = 950, in.mouseY = 384; });
+    long dragged = 0;
+    for (int i = 1; i <= 5; ++i)
+        dragged = step([i](InputState& in) { in.setButton(MouseButton::Left, true), in.mouseX = 950 + 9 * i, in.mouseY = 384 + 5 * i; });
+    const long released = step([](InputState& in) { in.setButton(MouseButton::Left, false); });
 
-    SfmlWindow shown(1024, 768, false);
+    struct CountingWindow : SfmlWindow {
+        CountingWindow() : SfmlWindow(1024, 768, false) {}
+        void beginKept(const IntRect& area) override {
+            wholeDrawings += area.empty();
+            SfmlWindow::beginKept(area);
+        }
+        int wholeDrawings = 0;
+    } shown;
     ReplayWindow window(shown, std::move(script));
     InputState before;
-    sf::Image kept, whole;
+    std::map<long, sf::Image> shots;
     for (long frame = 1; !window.finished(); ++frame) {
         window.processEvents();
         editor.update(window, before);
@@ -209,14 +226,19 @@ TEST(Editor, ALevelDrawnAgainWhereStrokesReachMatchesItDrawnWhole) {
         sf::Texture shot;
         shot.create(shown.width(), shown.height());
         shot.update(shown.renderWindow());
-        (frame == strokesDone ? kept : whole) = shot.copyToImage();
+        if (frame == painted || frame == redone || frame == dragged || frame == released) shots[frame] = shot.copyToImage();
         window.display();
         before = window.input();
     }
     ASSERT_GT(editor.level().records.size(), 5u) << "pencil and ink pieces beside the five pictures";
-    ASSERT_EQ(kept.getSize(), whole.getSize());
-    int differ = 0;
-    for (unsigned y = 0; y < kept.getSize().y; ++y)
-        for (unsigned x = 0; x < kept.getSize().x; ++x) differ += kept.getPixel(x, y) != whole.getPixel(x, y);
-    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(editor.level().records[0].x, 72) << "the backdrop dragged 36 window pixels at 51 %, snapped";
+    EXPECT_EQ(shown.wholeDrawings, 4) << "the first frame, the undo, the redo and the drag's release";
+    const auto differ = [&shots](long a, long b) {
+        int n = 0;
+        for (unsigned y = 0; y < shots[a].getSize().y; ++y)
+            for (unsigned x = 0; x < shots[a].getSize().x; ++x) n += shots[a].getPixel(x, y) != shots[b].getPixel(x, y);
+        return n;
+    };
+    EXPECT_EQ(differ(painted, redone), 0);
+    EXPECT_EQ(differ(dragged, released), 0);
 }
