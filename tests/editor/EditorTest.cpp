@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <map>
+#include <numeric>
+#include <sstream>
 #include <nlohmann/json.hpp>
 
 #include "TestSupport.h"
@@ -170,42 +172,28 @@ TEST(Editor, ALevelDrawnAgainWhereItChangesMatchesItDrawnWhole) {
     std::optional<EditedLevel> level = EditedLevel::open("Kept.txt", error);
     ASSERT_TRUE(level) << error;
     Editor editor(std::move(*level), {500, -300}, {});
-    InputScript script;
-    const auto step = [&script](auto change) {
-        InputStep next{1, script.steps.empty() ? InputState{} : script.steps.back().held};
-        next.held.wheel = 0;
-        change(next.held);
-        script.steps.push_back(next);
-        return static_cast<long>(script.steps.size());
+    // Frame numbers are the script's line numbers.
+    std::string text = "1 mouse=512,384 wheel=-3\n";
+    const auto line = [&text](const std::string& words) {
+        text += "1 " + words + "\n";
+        return static_cast<long>(std::count(text.begin(), text.end(), '\n'));
     };
-    const auto key = [](sf::Keyboard::Key k, bool down) { return [k, down](InputState& in) { in.setHeld(k, down); }; };
-    step([](InputState& in) { in.mouseX = 512, in.mouseY = 384, in.wheel = -3; });
-    for (const sf::Keyboard::Key brush : {sf::Keyboard::P, sf::Keyboard::E, sf::Keyboard::I}) {
-        step(key(brush, true));
-        step(key(brush, false));
+    for (const std::string brush : {"P", "E", "I"}) {
+        line(brush + "\n1");
         for (int i = 0; i < 40; ++i)
-            step([i, brush](InputState& in) {
-                in.setButton(MouseButton::Left, true);
-                in.mouseX = 120 + i * 19;
-                in.mouseY = 250 + (i % 7) * 23 + static_cast<int>(brush) * 7;
-            });
-        step([](InputState& in) { in.setButton(MouseButton::Left, false); });
+            line("lmb mouse=" + std::to_string(120 + i * 19) + "," + std::to_string(250 + (i % 7) * 23 + brush[0] % 8 * 7));
+        line("");
     }
-    step([](InputState& in) { in.setHeld(sf::Keyboard::Right, true), in.setHeld(sf::Keyboard::Up, true); });
-    step(key(sf::Keyboard::Up, false));
-    step([](InputState& in) { in.setHeld(sf::Keyboard::Right, false), in.setHeld(sf::Keyboard::Down, true); });
-    const long painted = step(key(sf::Keyboard::Down, false));
-    step([](InputState& in) { in.setHeld(sf::Keyboard::LControl, true), in.setHeld(sf::Keyboard::Z, true); });
-    step(key(sf::Keyboard::Z, false));
-    step(key(sf::Keyboard::Y, true));
-    const long redone = step([](InputState& in) { in.setHeld(sf::Keyboard::Y, false), in.setHeld(sf::Keyboard::LControl, false); });
+    const long painted = line("Right Up\n1 Right\n1 Down\n1");
+    const long redone = line("LControl Z\n1 LControl\n1 LControl Y\n1");
     // The backdrop, the first record, grabbed where nothing lies over it and dragged.
-    step(key(sf::Keyboard::V, true));
-    step([](InputState& in) { in.setHeld(sf::Keyboard::V, false), in.mouseX = 950, in.mouseY = 384; });
+    line("V\n1 mouse=950,384");
     long dragged = 0;
-    for (int i = 1; i <= 5; ++i)
-        dragged = step([i](InputState& in) { in.setButton(MouseButton::Left, true), in.mouseX = 950 + 9 * i, in.mouseY = 384 + 5 * i; });
-    const long released = step([](InputState& in) { in.setButton(MouseButton::Left, false); });
+    for (int i = 1; i <= 5; ++i) dragged = line("lmb mouse=" + std::to_string(950 + 9 * i) + "," + std::to_string(384 + 5 * i));
+    const long released = line("");
+    std::istringstream in(text);
+    std::optional<InputScript> script = parseInputScript(in, error);
+    ASSERT_TRUE(script) << error;
 
     struct CountingWindow : SfmlWindow {
         CountingWindow() : SfmlWindow(1024, 768, false) {}
@@ -215,7 +203,7 @@ TEST(Editor, ALevelDrawnAgainWhereItChangesMatchesItDrawnWhole) {
         }
         int wholeDrawings = 0;
     } shown;
-    ReplayWindow window(shown, std::move(script));
+    ReplayWindow window(shown, std::move(*script));
     InputState before;
     std::map<long, sf::Image> shots;
     for (long frame = 1; !window.finished(); ++frame) {
@@ -233,11 +221,9 @@ TEST(Editor, ALevelDrawnAgainWhereItChangesMatchesItDrawnWhole) {
     ASSERT_GT(editor.level().records.size(), 5u) << "pencil and ink pieces beside the five pictures";
     EXPECT_EQ(editor.level().records[0].x, 72) << "the backdrop dragged 36 window pixels at 51 %, snapped";
     EXPECT_EQ(shown.wholeDrawings, 4) << "the first frame, the undo, the redo and the drag's release";
-    const auto differ = [&shots](long a, long b) {
-        int n = 0;
-        for (unsigned y = 0; y < shots[a].getSize().y; ++y)
-            for (unsigned x = 0; x < shots[a].getSize().x; ++x) n += shots[a].getPixel(x, y) != shots[b].getPixel(x, y);
-        return n;
+    const auto differ = [&shots](long a, long b) {  // bytes
+        const sf::Uint8 *p = shots[a].getPixelsPtr(), *q = shots[b].getPixelsPtr();
+        return std::inner_product(p, p + 1024 * 768 * 4, q, 0, std::plus<>(), std::not_equal_to<>());
     };
     EXPECT_EQ(differ(painted, redone), 0);
     EXPECT_EQ(differ(dragged, released), 0);
