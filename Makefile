@@ -61,7 +61,7 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_s
 # Tests with a real OpenGL window or render texture are left to `make test`: the software GL driver under Xvfb
 # leaves allocations the leak checker cannot attribute, and their waits assume full speed.
 # So are the install and package checks, which test files rather than code.
-SANITIZE_SKIP = ^(HeadlessWindow|SfmlWindow|SfmlWindowInput|MainWindow|Leaving|Play|Screens|ScreenshotTour|CommandLine|Installed|Install)\.
+SANITIZE_SKIP = ^(HeadlessWindow|SfmlWindow|SfmlWindowInput|MainWindow|EditorWindow|Leaving|Play|Screens|ScreenshotTour|CommandLine|Installed|Install)\.
 
 build-sanitize: bootstrap
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS=-fsanitize=float-cast-overflow \

@@ -162,7 +162,7 @@ TEST(Editor, ASaveRefusedByTheFolderSaysSoAndLosesNothing) {
 // reaches or a pan brings into view. After each brush has crossed the game's pictures at an
 // odd zoom and the view has moved, the window shows to the pixel what drawing it all anew
 // (after an undo and a redo) shows; so does the last frame of a drag, against its release.
-TEST(Editor, ALevelDrawnAgainWhereItChangesMatchesItDrawnWhole) {
+TEST(EditorWindow, ALevelDrawnAgainWhereItChangesMatchesItDrawnWhole) {
     if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no display";
     GameFolderCopy dir;
     dir.write("Kept.txt", "0 -700 Content/Level/meadow_backdrop.png 0\n200 -500 Content/Level/bg_tree.png 0\n"
