@@ -179,8 +179,7 @@ void Editor::press(sf::Vector2f at, bool snapOff) {
         return;
     }
     if (tool_ != Tool::Select) {
-        brush_ = tool_ == Tool::Pencil ? Brush::Pencil : tool_ == Tool::Ink ? Brush::Ink : Brush::Rubber;
-        stroke_.emplace(level_, brush_);
+        stroke_.emplace(level_, tool_ == Tool::Pencil ? Brush::Pencil : tool_ == Tool::Ink ? Brush::Ink : Brush::Rubber);
         stroke_->paint(at, at);
         repaintStroke(at, at);
         return;
@@ -221,7 +220,7 @@ void Editor::repaint(const sf::FloatRect& area) {
 
 void Editor::repaintStroke(sf::Vector2f from, sf::Vector2f to) {
     // As far as a dab reaches from the line between the two points.
-    const auto r = static_cast<float>(Stroke::radius(brush_) + 2);
+    const auto r = static_cast<float>(Stroke::radius(stroke_->brush()) + 2);
     const float left = std::floor(std::min(from.x, to.x)) - r, top = std::floor(std::min(from.y, to.y)) - r;
     repaint(sf::FloatRect(left, top, std::floor(std::max(from.x, to.x)) + r - left, std::floor(std::max(from.y, to.y)) + r - top));
 }

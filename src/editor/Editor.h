@@ -93,7 +93,6 @@ private:
     float zoom_ = 1;
     sf::View view_;
     std::optional<Stroke> stroke_;
-    Brush brush_ = Brush::Pencil;
     sf::Vector2f lastPointer_;
     // A move in progress: the records as the press found them and where the grab was.
     std::optional<std::vector<Placed>> moving_;

@@ -19,6 +19,7 @@ public:
     // What the stroke changed, as one step for the history; nothing changed gives no patches.
     Edit finish();
     bool changedAnything() const;
+    Brush brush() const { return brush_; }
 
     static int radius(Brush brush);
 

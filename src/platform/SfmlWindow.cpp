@@ -13,6 +13,9 @@
 namespace {
 SfmlWindow* gActive = nullptr;
 
+// Window pixels as they are.
+sf::View pixelView(sf::Vector2u size) { return sf::View(sf::FloatRect(0, 0, static_cast<float>(size.x), static_cast<float>(size.y))); }
+
 bool buttonFor(sf::Mouse::Button code, MouseButton& out) {
     if (code == sf::Mouse::Left) out = MouseButton::Left;
     else if (code == sf::Mouse::Right) out = MouseButton::Right;
@@ -112,7 +115,7 @@ void SfmlWindow::scrollKept(int dx, int dy) {
             return;
         }
     }
-    spare_->setView(sf::View(sf::FloatRect(0, 0, static_cast<float>(size.x), static_cast<float>(size.y))));
+    spare_->setView(pixelView(size));
     sf::Sprite moved(kept_->getTexture());
     moved.setPosition(static_cast<float>(dx), static_cast<float>(dy));
     spare_->draw(moved, sf::RenderStates(sf::BlendNone));
@@ -125,8 +128,7 @@ bool SfmlWindow::keptWhole() const { return kept_ && keptWhole_ && kept_->getSiz
 void SfmlWindow::drawKept() {
     if (!keptWhole()) return;
     const sf::View was = window_.getView();
-    const sf::Vector2u size = window_.getSize();
-    window_.setView(sf::View(sf::FloatRect(0, 0, static_cast<float>(size.x), static_cast<float>(size.y))));
+    window_.setView(pixelView(window_.getSize()));
     window_.draw(sf::Sprite(kept_->getTexture()), sf::RenderStates(sf::BlendNone));
     window_.setView(was);
 }
