@@ -80,12 +80,13 @@ clean:
 
 # Mutation testing, not part of CI: COUNT faults drawn by SEED from src/ (or from the FILES
 # given, folders or patterns), each built and tested in build-mutants/; prints which test
-# caught each and the score. Niced: it runs for a long while beside other work.
+# caught each and the score. Niced: it runs for a long while beside other work. Under a
+# private X server, so the editor's window test (seconds, unlike the other window suites) judges too.
 SEED ?= 1
 COUNT ?= 40
 FILES ?=
 mutants: bootstrap
-	@nice -n 10 scripts/mutants --seed $(SEED) --count $(COUNT) $(if $(FILES),--files $(FILES))
+	@nice -n 10 scripts/with-xvfb scripts/mutants --seed $(SEED) --count $(COUNT) $(if $(FILES),--files $(FILES))
 
 # Builds the libFuzzer harnesses with clang and the sanitizers into build-fuzz/. The whole
 # library carries the coverage counters, so the fuzzer is guided by the readers' own code.

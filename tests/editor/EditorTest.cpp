@@ -12,6 +12,7 @@
 #include "editor/EditHistory.h"
 #include "editor/Editor.h"
 #include "editor/Stroke.h"
+#include "platform/HeadlessWindow.h"
 #include "platform/SfmlWindow.h"
 #include "levelcheck/LevelCheckTestSupport.h"
 
@@ -156,6 +157,30 @@ TEST(Editor, ASaveRefusedByTheFolderSaysSoAndLosesNothing) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(dir.read("Locked.txt"), "0 0 Content/Level/goal.png 19\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// The palette shows each thing shrunk to fit its cell, each pixel the mean of those it covers,
+// weighted by how much each shows.
+TEST(Editor, ThePaletteShowsEachThingShrunkToItsCell) {
+    TempDir dir;
+    Image picture;
+    picture.create(448, 100);
+    for (unsigned y = 0; y < 100; ++y)
+        for (unsigned x = 0; x < 226; ++x) picture.setPixel(x, y, x < 224 ? Color{200, 40, 0, 255} : Color{0, 0, 200, 255});
+    ASSERT_TRUE(picture.saveToFile("thing.png"));
+    std::string error;
+    Editor editor(*EditedLevel::open("Thing.txt", error), {0, 0}, {PaletteEntry{"thing.png", 0}});
+    HeadlessWindow window;
+    window.recordDraws = true;
+    const InputState before = window.input();
+    window.scriptedInput().setHeld(sf::Keyboard::O, true);
+    editor.update(window, before);
+    editor.draw(window);
+    const auto thumb = std::find_if(window.drawn.begin(), window.drawn.end(), [](const Sprite& s) { return s.image->height() == 25; });
+    ASSERT_NE(thumb, window.drawn.end()) << "a quarter of the picture's size fits the cell";
+    EXPECT_EQ(thumb->image->pixel(10, 10), (Color{200, 40, 0, 255}));
+    EXPECT_EQ(thumb->image->pixel(56, 10), (Color{0, 0, 200, 127})) << "two of its four columns blue, two clear";
+    EXPECT_EQ(thumb->image->pixel(80, 10).a, 0);
 }
 
 // In a window the level is kept as a picture and drawn again only where a stroke or a move

@@ -57,6 +57,7 @@ TEST_F(KeysAndArrows, AKeyRidesAPlatformMovingLeft) {
     EXPECT_EQ(platform.x, 80);
     EXPECT_EQ(key.x, 130);
     EXPECT_EQ(key.y, 170);
+    EXPECT_EQ(starts("drop_key.wav"), 0) << "a key placed in the level rests without a sound";
 }
 
 TEST_F(KeysAndArrows, AFlyingArrowBoresThroughTerrainAndDoorsUntilItStrikesAKey) {
