@@ -79,26 +79,14 @@ Canvas fence() {
 // deep to throw into from the ground; only a boomerang coming home along the slab drops in.
 terrain::Shape gateLintel() {
     Path outline = terrain::groundLine(0, 40, 52, 1201u);
-    outline.push_back({46, 30});
-    outline.push_back({52, 3});
-    outline.push_back({78, 2});
-    outline.push_back({79, 130});
-    outline.push_back({1, 130});
+    outline.insert(outline.end(), {{46, 30}, {52, 3}, {78, 2}, {79, 130}, {1, 130}});
     return {"meadow_gate_lintel", 80, 132, outline};
 }
 
 terrain::Shape gateTower() {
     Path outline = terrain::groundLine(0, 30, 252, 1202u);
-    outline.push_back({32, 236});
-    outline.push_back({38, 40});
-    outline.push_back({64, 6});
-    outline.push_back({118, 2});
-    outline.push_back({164, 10});
-    outline.push_back({182, 60});
-    outline.push_back({190, 250});
-    outline.push_back({318, 252});
-    outline.push_back({318, 330});
-    outline.push_back({0, 330});
+    outline.insert(outline.end(), {{32, 236}, {38, 40}, {64, 6}, {118, 2}, {164, 10}, {182, 60}, {190, 250},
+                                   {318, 252}, {318, 330}, {0, 330}});
     return {"meadow_gate_tower", 320, 332, outline};
 }
 
